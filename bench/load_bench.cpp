@@ -1,0 +1,40 @@
+// Loading the four built-in lists, decoded and split, and the heap they take.
+#include <benchmark/benchmark.h>
+
+#include "wordlists/LoadWordList.h"
+#include "wordlists/Resources.h"
+#include "wordlists/SynonymLetterTables.h"
+
+namespace quillex {
+namespace {
+
+constexpr WordListResource kAll[] = {MainListResource, ScrabbleListResource, SynonymListResource,
+                                     GlossaryResource};
+
+void BM_LoadAllLists(benchmark::State& state) {
+    size_t heap = 0, resourceBytes = 0;
+    for (auto _ : state) {
+        heap = resourceBytes = 0;
+        WordList lists[4];
+        for (int i = 0; i < 4; ++i) {
+            lists[i] = LoadWordList(kAll[i].typeName, kAll[i].id);
+            heap += lists[i].heapBytes();
+            resourceBytes += ReadResource(kAll[i].typeName, kAll[i].id)->size();
+        }
+        SynonymLetterTables tables;
+        tables.fill(lists[2]);
+        benchmark::DoNotOptimize(tables);
+    }
+    state.counters["heap_MB"] = double(heap) / 1e6;
+    state.counters["resource_MB"] = double(resourceBytes) / 1e6;
+    state.counters["heap_per_byte"] = double(heap) / double(resourceBytes);
+}
+BENCHMARK(BM_LoadAllLists)->Unit(benchmark::kMillisecond);
+
+void BM_LoadMainList(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(LoadWordList("LISTEDESMOTS", 101));
+}
+BENCHMARK(BM_LoadMainList)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quillex

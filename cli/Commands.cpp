@@ -1,0 +1,16 @@
+#include "Command.h"
+
+#include <array>
+
+namespace quillex::cli {
+
+int RunLists(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+std::span<const Command> Commands() {
+    static const std::array kCommands = {
+        Command{"lists", "", "print each list's element count and the length tables", RunLists},
+    };
+    return kCommands;
+}
+
+}  // namespace quillex::cli

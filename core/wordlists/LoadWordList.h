@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "wordlists/WordList.h"
+
+namespace quillex {
+
+/// The four built-in resources, by type name and id.
+struct WordListResource {
+    std::string_view typeName;
+    int id;
+};
+inline constexpr WordListResource MainListResource{"LISTEDESMOTS", 101};
+inline constexpr WordListResource ScrabbleListResource{"LISTESCRAB", 102};
+inline constexpr WordListResource SynonymListResource{"LISTESYNONYMES", 103};
+inline constexpr WordListResource GlossaryResource{"MOT23LETTRES", 104};
+
+/// Reads a built-in resource into a new WordList; throws InternalFailure when it is missing.
+WordList LoadWordList(std::string_view typeName, int id);
+
+/// Compares a loaded list with the fixed tables of its resource (counts, length slices);
+/// returns a French description of the first disagreement, or nullopt when they agree.
+std::optional<std::u16string> CheckAgainstTables(WordListResource resource, const WordList& list);
+
+}  // namespace quillex

@@ -1,0 +1,28 @@
+#include "wordlists/SynonymLetterTables.h"
+
+#include <algorithm>
+
+#include "errors/InternalFailure.h"
+#include "wordlists/DataTables.h"
+
+namespace quillex {
+
+void SynonymLetterTables::fill(const WordList& synonyms) {
+    int next = 0;
+    bool complete = true;
+    for (size_t letter = 0; letter < tables_.size(); ++letter) {
+        Table& table = tables_[letter];
+        const int wanted = data::SynonymGroupSizes[letter];
+        table.list_ = &synonyms;
+        table.first_ = next;
+        table.size_ = std::clamp(synonyms.count() - next, 0, wanted);
+        complete = complete && table.size_ == wanted;
+        next += table.size_;
+    }
+    if (!complete) {
+        throw InternalFailure(u"L'indice n'appartient pas à la sélection",
+                              FailureCode::IndexOutOfRange);
+    }
+}
+
+}  // namespace quillex

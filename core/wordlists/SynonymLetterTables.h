@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "wordlists/WordList.h"
+
+namespace quillex {
+
+/// The synonym list cut into 26 tables by first letter, a to z, by the fixed group sizes.
+class SynonymLetterTables {
+  public:
+    /// One letter's lines; entries are numbered from 1.
+    class Table {
+      public:
+        int size() const { return size_; }
+        std::u16string_view entry(int j) const { return (*list_)[first_ + j - 1]; }
+
+      private:
+        friend class SynonymLetterTables;
+        const WordList* list_ = nullptr;
+        int first_ = 0;
+        int size_ = 0;
+    };
+
+    /// Cuts the list by the group sizes. The list must outlive the tables. When it holds fewer
+    /// lines than the sizes add up to, the tables keep the lines there are and an
+    /// InternalFailure is thrown.
+    void fill(const WordList& synonyms);
+
+    /// The table of a letter 'a'..'z'.
+    const Table& table(char16_t letter) const { return tables_[letter - u'a']; }
+
+  private:
+    std::array<Table, 26> tables_{};
+};
+
+}  // namespace quillex

@@ -1,0 +1,51 @@
+#include "text/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quillex {
+namespace {
+
+TEST(text, windows1252_bytes_decode_to_their_unicode_characters) {
+    const std::vector<unsigned char> bytes = {'A', 0x00, 0x80, 0x8C, 0x92, 0x9C, 0x9F, 0xC9, 0xFF};
+    EXPECT_EQ(DecodeWindows1252(bytes),
+              std::u16string(u"A\0\u20AC\u0152\u2019\u0153\u0178\u00C9\u00FF", 9));
+}
+
+TEST(text, undefined_windows1252_bytes_keep_their_c1_code) {
+    const std::vector<unsigned char> bytes = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+    EXPECT_EQ(DecodeWindows1252(bytes), u"\u0081\u008D\u008F\u0090\u009D");
+}
+
+TEST(text, utf8_round_trip_keeps_accents_ligatures_and_astral_characters) {
+    const std::u16string text = u"œil été Ça ’ \U0001F600";
+    EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
+    EXPECT_EQ(ToUtf8(u"é"), "\xC3\xA9");
+}
+
+TEST(text, malformed_utf8_becomes_replacement_characters) {
+    struct Row {
+        std::string input;
+        std::u16string expected;
+    };
+    const std::vector<Row> rows = {
+        {"a\xC3", u"a\uFFFD"},                    // truncated sequence
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
+        {"\xFF", u"\uFFFD"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(FromUtf8(row.input), row.expected) << row.input;
+}
+
+TEST(text, unpaired_surrogate_becomes_replacement_in_utf8) {
+    EXPECT_EQ(ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
+}
+
+TEST(text, case_mapping_covers_french_letters_only) {
+    EXPECT_EQ(ToLower(u"ÉTÉ À ÇA ŒIL ÆON Ÿ ÎLE ×"), u"été à ça œil æon ÿ île ×");
+    EXPECT_EQ(ToUpper(u"été à ça œil ÿ ß ÷"), u"ÉTÉ À ÇA ŒIL Ÿ ß ÷");
+}
+
+}  // namespace
+}  // namespace quillex

@@ -1,0 +1,324 @@
+#!/usr/bin/python3
+"""Rebuilds every file of data/ and the generated table header from Debian packages.
+
+Sources:
+  - the Dicollecte French lexicon with its morphology, as shipped by python3-grammalecte
+    (graphspell dictionary "fr-allvars": classic and 1990-reform spellings together);
+  - LibreOffice's French thesaurus, as shipped by mythes-fr (/usr/share/mythes/thes_fr.dat);
+  - tools/glossary.txt, the hand-written definitions of the two- and three-letter words.
+
+The output depends only on those inputs: same packages, same bytes.
+
+Usage: tools/build_data.py [--out DIR] [--header FILE]
+  DIR defaults to data/ and FILE to core/wordlists/DataTables.h, both beside this script's parent.
+"""
+
+import argparse
+import os
+import sys
+import unicodedata
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+THESAURUS = "/usr/share/mythes/thes_fr.dat"
+LEXICON = "fr-allvars.json"
+GLOSSARY = os.path.join(ROOT, "tools", "glossary.txt")
+SCRABBLE_EXCLUSIONS = os.path.join(ROOT, "tools", "scrabble_exclusions.txt")
+
+CRLF = b"\r\n"
+VOWELS = set("AEIOUY")
+
+
+def fold_capitals(form):
+    """'Œuvrât' -> 'OEUVRAT'; returns None when the form holds anything but letters."""
+    out = []
+    for ch in form:
+        if ch in "œŒ":
+            out.append("OE")
+        elif ch in "æÆ":
+            out.append("AE")
+        else:
+            base = unicodedata.normalize("NFD", ch)[0]
+            if "a" <= base.lower() <= "z" and base.isascii():
+                out.append(base.upper())
+            else:
+                return None
+    return "".join(out)
+
+
+def length_then_alpha(word):
+    return (len(word), word)
+
+
+# --- Lexicon ----------------------------------------------------------------------------------
+
+
+def read_lexicon():
+    """Yields (form, morphology) for every entry of the lexicon."""
+    from grammalecte.graphspell import ibdawg
+
+    dictionary = ibdawg.IBDAWG(LEXICON)
+    for form, _lemma, morph in dictionary.select():
+        yield form, morph
+
+
+def is_common_entry(form, morph):
+    """True when this reading of the form is a common word a Scrabble player may lay."""
+    if not form[0].islower():
+        return False  # proper nouns, acronyms, Roman numerals
+    tags, _, variant = morph.partition("/")
+    if variant == "X":
+        return False  # entries the lexicon keeps out of its spelling dictionaries
+    if ";S" in tags:
+        return False  # symbols and units: km, cm, kg, Hz
+    if tags.startswith((":M", ":@", ":Z", ":H", ":É")):
+        return False  # names, punctuation, prefix and suffix fragments, pieces of set phrases
+    if len(form) == 1:
+        return False  # letters named as nouns: "æ", "œ"
+    return True
+
+
+def build_word_lists(exclusions):
+    main = set()
+    scrabble = set()
+    spellings = {}  # folded 2- and 3-letter Scrabble word -> {spelling: [morphologies]}
+    for form, morph in read_lexicon():
+        folded = fold_capitals(form)
+        if folded is None or not 2 <= len(folded) <= 15:
+            continue
+        main.add(folded)
+        if len(folded) > 9 or not is_common_entry(form, morph):
+            continue
+        if form.lower() in exclusions:
+            continue
+        # Without a vowel a noun or a preposition is an abbreviation ("ln", "pp"); interjections
+        # such as "hm" or "pst" stay.
+        if not VOWELS & set(folded) and not morph.startswith(":J"):
+            continue
+        scrabble.add(folded)
+        if len(folded) <= 3:
+            spellings.setdefault(folded, {}).setdefault(form, []).append(morph)
+    return sorted(main, key=length_then_alpha), sorted(scrabble, key=length_then_alpha), spellings
+
+
+# --- Thesaurus --------------------------------------------------------------------------------
+
+
+def to_cp1252_text(text):
+    """Keeps what Windows-1252 can hold; typographic apostrophes become "'"."""
+    text = unicodedata.normalize("NFC", text)
+    text = text.replace("\u2019", "'").replace("\u2018", "'").replace("\u02bc", "'")
+    kept = []
+    for ch in text:
+        if ch in "@\\\r\n\t":
+            continue
+        try:
+            ch.encode("cp1252")
+        except UnicodeEncodeError:
+            continue
+        kept.append(ch)
+    return " ".join("".join(kept).split())
+
+
+def strip_annotations(text):
+    """'félin (générique)' -> 'félin'; unbalanced brackets are dropped with what follows."""
+    out = []
+    depth = 0
+    for ch in text:
+        if ch == "(":
+            depth += 1
+        elif ch == ")":
+            depth = max(0, depth - 1)
+        elif depth == 0:
+            out.append(ch)
+    return "".join(out)
+
+
+def dictionary_key(headword):
+    """Accents and case ignored, æ/œ as ae/oe, hyphens and apostrophes ignored, space first."""
+    folded = []
+    for ch in headword.lower():
+        if ch == "œ":
+            folded.append("oe")
+        elif ch == "æ":
+            folded.append("ae")
+        elif ch in "-'":
+            continue
+        elif ch == " ":
+            folded.append(" ")
+        else:
+            folded.append(unicodedata.normalize("NFD", ch)[0])
+    return "".join(folded)
+
+
+def first_letter_group(headword):
+    key = dictionary_key(headword)
+    return key[0] if key and "a" <= key[0] <= "z" else None
+
+
+def read_thesaurus():
+    """Returns {headword: [synonyms in thesaurus order, each once]}."""
+    entries = {}
+    with open(THESAURUS, encoding="utf-8") as source:
+        lines = source.read().split("\n")
+    assert lines[0].strip() == "UTF-8", "unexpected thesaurus encoding"
+    i = 1
+    while i < len(lines):
+        line = lines[i]
+        i += 1
+        if not line.strip():
+            continue
+        head, _, count = line.rpartition("|")
+        headword = to_cp1252_text(strip_annotations(head))
+        synonyms = entries.setdefault(headword, []) if headword else []
+        for _ in range(int(count)):
+            meaning = lines[i].split("|")[1:]  # the first field is the part of speech
+            i += 1
+            for raw in meaning:
+                synonym = to_cp1252_text(strip_annotations(raw))
+                if synonym and synonym != headword and synonym not in synonyms:
+                    synonyms.append(synonym)
+    return entries
+
+
+def build_synonym_lines():
+    entries = read_thesaurus()
+    rows = []
+    for headword, synonyms in entries.items():
+        if not synonyms or first_letter_group(headword) is None:
+            continue
+        rows.append((dictionary_key(headword), headword, synonyms))
+    rows.sort(key=lambda row: (row[0], row[1]))
+    group_sizes = {chr(c): 0 for c in range(ord("a"), ord("z") + 1)}
+    lines = []
+    for _key, headword, synonyms in rows:
+        group_sizes[first_letter_group(headword)] += 1
+        lines.append(headword + "@" + "\\".join(synonyms))
+    return lines, group_sizes
+
+
+# --- Glossary ---------------------------------------------------------------------------------
+
+
+def read_glossary():
+    """Returns {folded word: line} from tools/glossary.txt ('WORD: class definition')."""
+    glossary = {}
+    with open(GLOSSARY, encoding="utf-8") as source:
+        for number, line in enumerate(source, 1):
+            line = line.rstrip("\n")
+            if not line or line.startswith("#"):
+                continue
+            word, sep, rest = line.partition(": ")
+            folded = fold_capitals(word)
+            if not sep or folded is None or word != word.upper() or not rest.strip():
+                sys.exit(f"{GLOSSARY}:{number}: expected 'WORD: class definition'")
+            if folded in glossary:
+                sys.exit(f"{GLOSSARY}:{number}: {word} is defined twice")
+            glossary[folded] = line
+    return glossary
+
+
+def build_glossary_lines(scrabble, spellings):
+    glossary = read_glossary()
+    short = [w for w in scrabble if len(w) <= 3]
+    missing = [w for w in short if w not in glossary]
+    extra = sorted(set(glossary) - set(short))
+    if missing or extra:
+        sys.exit(f"glossary out of step with the Scrabble list: missing {missing}, extra {extra}")
+    for folded in short:
+        word = glossary[folded].partition(":")[0]
+        if word.lower() not in spellings[folded]:
+            sys.exit(f"glossary: {word} is not a spelling of {folded} in the lexicon")
+    return [glossary[w] for w in short]  # short is already by length, then alphabetical
+
+
+# --- Output -----------------------------------------------------------------------------------
+
+
+def write_resource(path, lines):
+    data = CRLF.join(line.encode("cp1252") for line in lines)
+    with open(path, "wb") as out:
+        out.write(data)
+    return data
+
+
+def length_ranges(words, lo, hi):
+    ranges = []
+    position = 1
+    for length in range(lo, hi + 1):
+        count = sum(1 for w in words if len(w) == length)
+        ranges.append((length, position, position + count - 1))
+        position += count
+    return ranges
+
+
+def write_header(path, main, scrabble, synonyms, group_sizes, glossary):
+    def rows(ranges):
+        return "\n".join(f"    {{{l}, {first}, {last}}}," for l, first, last in ranges)
+
+    two_letter = sum(1 for line in glossary if len(line.partition(":")[0]) == 2)
+    sizes = ", ".join(str(group_sizes[chr(c)]) for c in range(ord("a"), ord("z") + 1))
+    text = f"""// Generated by tools/build_data.py together with data/; do not edit.
+// clang-format off
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace quillex::data {{
+
+/// One length's slice of a word list: first and last 1-based position.
+struct LengthRange {{
+    int32_t length;
+    int32_t first;
+    int32_t last;
+}};
+
+inline constexpr int32_t MainWordCount = {len(main)};
+inline constexpr int32_t ScrabbleWordCount = {len(scrabble)};
+inline constexpr int32_t SynonymLineCount = {len(synonyms)};
+inline constexpr int32_t GlossaryLineCount = {len(glossary)};
+inline constexpr int32_t GlossaryTwoLetterCount = {two_letter};
+
+/// Word lengths 2..15 of the main list.
+inline constexpr std::array<LengthRange, 14> MainLengthRanges{{{{
+{rows(length_ranges(main, 2, 15))}
+}}}};
+
+/// Word lengths 2..9 of the Scrabble list.
+inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{{{
+{rows(length_ranges(scrabble, 2, 9))}
+}}}};
+
+/// Lines of the synonym list whose headword starts with a, b, ... z.
+inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{{{{sizes}}}}};
+
+}}  // namespace quillex::data
+"""
+    with open(path, "w", encoding="utf-8", newline="\n") as out:
+        out.write(text)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--out", default=os.path.join(ROOT, "data"))
+    parser.add_argument("--header", default=os.path.join(ROOT, "core", "wordlists", "DataTables.h"))
+    args = parser.parse_args()
+
+    with open(SCRABBLE_EXCLUSIONS, encoding="utf-8") as source:
+        exclusions = {l.strip() for l in source if l.strip() and not l.startswith("#")}
+    main_words, scrabble_words, spellings = build_word_lists(exclusions)
+    synonym_lines, group_sizes = build_synonym_lines()
+    glossary_lines = build_glossary_lines(scrabble_words, spellings)
+
+    os.makedirs(args.out, exist_ok=True)
+    write_resource(os.path.join(args.out, "LISTEDESMOTS"), main_words)
+    write_resource(os.path.join(args.out, "LISTESCRAB"), scrabble_words)
+    write_resource(os.path.join(args.out, "LISTESYNONYMES"), synonym_lines)
+    write_resource(os.path.join(args.out, "MOT23LETTRES"), glossary_lines)
+    write_header(args.header, main_words, scrabble_words, synonym_lines, group_sizes, glossary_lines)
+    print(f"main {len(main_words)}, scrabble {len(scrabble_words)}, "
+          f"synonyms {len(synonym_lines)}, glossary {len(glossary_lines)}")
+
+
+if __name__ == "__main__":
+    main()
