@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTest>
+#include <memory>
+
+#include "mainwindow/MainWindow.h"
+#include "platform/FakePlatform.h"
+#include "wordlists/Dictionaries.h"
+#include "wordlists/LoadWordList.h"
+
+namespace quillex::ui::testing {
+
+/// The built-in lists, loaded once for all the tests of a program.
+inline const Dictionaries& LoadedDictionaries() {
+    static Dictionaries* dictionaries = [] {
+        auto* d = new Dictionaries;
+        d->mainWordList = LoadWordList(MainListResource.typeName, MainListResource.id);
+        d->scrabbleWordList = LoadWordList(ScrabbleListResource.typeName, ScrabbleListResource.id);
+        d->synonymList = LoadWordList(SynonymListResource.typeName, SynonymListResource.id);
+        d->shortWordGlossary = LoadWordList(GlossaryResource.typeName, GlossaryResource.id);
+        d->synonymLetterTables.fill(d->synonymList);
+        return d;
+    }();
+    return *dictionaries;
+}
+
+/// A main window over the real lists and recording fakes, started and shown.
+struct TestWindow {
+    FakePlatform fakes;
+    std::unique_ptr<MainWindow> window;
+
+    TestWindow() : window(std::make_unique<MainWindow>(LoadedDictionaries(), fakes.platform())) {
+        window->load(nullptr);
+        QVERIFY(QTest::qWaitFor([this] { return window->isVisible(); }, 2000));
+        window->activateWindow();
+    }
+
+    template <typename T>
+    T* find(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+    void pressEnter() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+};
+
+}  // namespace quillex::ui::testing

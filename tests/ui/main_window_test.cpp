@@ -1,0 +1,105 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include "TestWindow.h"
+#include "mainwindow/TabPage.h"
+
+namespace quillex::ui {
+namespace {
+
+using testing::TestWindow;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void opens_with_five_tabs_and_the_pattern_tab_in_front() {
+        TestWindow t;
+        QTabWidget* tabs = t.window->tabControl();
+        QStringList captions;
+        for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+        QCOMPARE(captions,
+                 (QStringList{"Rechercher", "Scrabble", "Synonyme", "2,3 lettres", "A propos"}));
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(t.window->windowTitle(), QStringLiteral("Quillex"));
+        QCOMPARE(t.window->size(), QSize(700, 458));  // 10505 x 6875 twips
+    }
+
+    void each_tab_change_moves_the_focus_to_its_control_or_the_sink() {
+        TestWindow t;
+        QTabWidget* tabs = t.window->tabControl();
+        for (int i : {1, 2, 3, 4, 0}) {
+            tabs->setCurrentIndex(i);
+            QWidget* expected = t.window->page(i)->focusTarget();
+            if (!expected) expected = t.window->focusSink();
+            QVERIFY(QTest::qWaitFor([&] { return expected->hasFocus(); }, 1000));
+        }
+        tabs->setCurrentIndex(4);
+        QVERIFY(
+            !t.window->focusSink()->visibleRegion().boundingRect().intersects(t.window->rect()) ||
+            t.window->focusSink()->geometry().left() >= t.window->width());
+    }
+
+    void quitting_asks_and_no_leaves_everything_as_it_was() {
+        TestWindow t;
+        QSignalSpy end(t.window.get(), &MainWindow::endRequested);
+        t.fakes.messages.answers.push_back(MessageAnswer::No);
+        t.window->tabControl()->setCurrentIndex(3);
+        t.find<QAbstractButton>("CmdQuitte")->click();
+        QCOMPARE(t.fakes.messages.shown.size(), 1);
+        const MessageRequest& question = t.fakes.messages.shown.first();
+        QCOMPARE(question.text,
+                 QStringLiteral("        Quitter le programme ?                    "));
+        QCOMPARE(question.icon, MessageIcon::Question);
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        QCOMPARE(question.title, QStringLiteral("Quillex"));
+        QVERIFY(!end.wait(800));
+        QVERIFY(t.window->isVisible());
+        QCOMPARE(t.window->tabControl()->currentIndex(), 3);
+    }
+
+    void yes_ends_the_program_half_a_second_later_and_the_close_box_asks_too() {
+        TestWindow t;
+        QSignalSpy end(t.window.get(), &MainWindow::endRequested);
+        t.fakes.messages.answers.push_back(MessageAnswer::Yes);
+        QElapsedTimer clock;
+        clock.start();
+        t.window->close();               // the close box
+        QVERIFY(t.window->isVisible());  // the close itself is always cancelled
+        QVERIFY(end.wait(2000));
+        QVERIFY(clock.elapsed() >= 450);
+        QCOMPARE(t.fakes.messages.shown.size(), 1);
+    }
+
+    void enter_on_a_tab_without_search_does_nothing() {
+        TestWindow t;
+        for (int i : {3, 4}) {
+            t.window->tabControl()->setCurrentIndex(i);
+            QTest::keyClick(t.window.get(), Qt::Key_Return);
+            QVERIFY(t.fakes.messages.shown.isEmpty());
+            QCOMPARE(t.window->tabControl()->currentIndex(), i);
+        }
+    }
+
+    void enter_runs_an_enabled_search_button_and_never_a_disabled_one() {
+        TestWindow t;
+        for (int i = 0; i < 3; ++i) {
+            t.window->tabControl()->setCurrentIndex(i);
+            QAbstractButton* button = t.window->page(i)->searchButton();
+            if (!button) QSKIP("this tab has no search button yet");
+            QSignalSpy clicks(button, &QAbstractButton::clicked);
+            button->setEnabled(false);
+            QTest::keyClick(t.window.get(), Qt::Key_Return);
+            QCOMPARE(clicks.size(), 0);
+        }
+    }
+};
+
+}  // namespace
+}  // namespace quillex::ui
+
+QTEST_MAIN(quillex::ui::MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace quillex::ui {
+
+/// Line separator of multi-line message texts.
+inline const QString LineBreak = QStringLiteral("\r\n");
+/// Title of the program's message boxes.
+inline const QString AppTitle = QStringLiteral("Quillex");
+/// Version shown on the splash and the About tab.
+inline const QString AppVersion = QStringLiteral("1.00");
+/// The web page the About tab opens: the home of the lexicon Quillex's dictionaries come from.
+inline const QString WebPageAddress = QStringLiteral("https://grammalecte.net/");
+
+/// The current folder when the program started, ending with the folder separator.
+const QString& StartFolder();
+/// Records the current folder as StartFolder; called once, first thing at start.
+void SetStartFolder();
+
+}  // namespace quillex::ui
