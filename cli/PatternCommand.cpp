@@ -1,0 +1,81 @@
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "Command.h"
+#include "LoadedLists.h"
+#include "pattern/JokerLimits.h"
+#include "pattern/PatternEntry.h"
+#include "pattern/PatternSearch.h"
+#include "pattern/PatternTexts.h"
+#include "text/Text.h"
+
+namespace quillex::cli {
+namespace {
+
+constexpr std::string_view kLengthNotice =
+    "La longueur du mot doit être comprise entre 3 et 15 lettres (une lettre ou ? par case).";
+
+struct PatternArguments {
+    std::string_view text;
+    bool countOnly = false;
+};
+
+PatternArguments ReadArguments(std::span<const std::string_view> args) {
+    PatternArguments read;
+    std::optional<std::string_view> text;
+    for (const std::string_view arg : args) {
+        if (arg == "--count") {
+            read.countOnly = true;
+        } else if (arg.starts_with("--")) {
+            throw UsageFailure{"pattern knows one option, --count"};
+        } else if (text) {
+            throw UsageFailure{"pattern takes one PATTERN"};
+        } else {
+            text = arg;
+        }
+    }
+    if (!text) throw UsageFailure{"missing PATTERN: the word's letters, ? for each unknown one"};
+    read.text = *text;
+    return read;
+}
+
+// The refused character as typed, a surrogate pair kept whole.
+std::u16string_view CharacterAt(std::u16string_view text, size_t at) {
+    const bool pair = text[at] >= 0xD800 && text[at] < 0xDC00 && at + 1 < text.size();
+    return text.substr(at, pair ? 2 : 1);
+}
+
+}  // namespace
+
+int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    const PatternArguments read = ReadArguments(args);
+    const std::u16string text = FromUtf8(read.text);
+    if (const auto refused = FirstRefusedCharacter(text)) {
+        err << ToUtf8(InvalidCharNotice) << '\n'
+            << "Caractère refusé : « " << ToUtf8(CharacterAt(text, *refused)) << " » (case "
+            << *refused + 1 << ").\n";
+        return Refused;
+    }
+    const int length = static_cast<int>(text.size());
+    if (length < MinPatternLength || length > MaxPatternLength) {
+        err << kLengthNotice << '\n';
+        return Refused;
+    }
+    const PatternOutcome outcome =
+        PatternSearch(length, PatternFromText(text), LoadedLists::Get().main);
+    if (outcome.jokerLimitExceeded) {
+        err << ToUtf8(JokerLimitNoticeFirstLine) << '\n'
+            << ToUtf8(JokerLimitNoticeSecondLine) << '\n';
+        return Refused;
+    }
+    if (read.countOnly)
+        out << ToUtf8(ResultCountText(outcome.words.size())) << '\n';
+    else if (outcome.words.empty())
+        err << ToUtf8(ResultCountText(0)) << '\n';
+    else
+        for (const std::u16string_view word : outcome.words) out << ToUtf8(word) << '\n';
+    return outcome.words.empty() ? Refused : Success;
+}
+
+}  // namespace quillex::cli

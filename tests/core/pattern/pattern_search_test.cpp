@@ -1,0 +1,172 @@
+// The pattern search over the real main list, checked against a plain position-by-position scan.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "errors/InternalFailure.h"
+#include "pattern/JokerLimits.h"
+#include "pattern/PatternSearch.h"
+#include "text/Text.h"
+#include "wordlists/LengthRanges.h"
+#include "wordlists/LoadWordList.h"
+
+namespace quillex {
+namespace {
+
+using Words = std::vector<std::u16string_view>;
+
+const WordList& Main() {
+    static const WordList list = LoadWordList(MainListResource.typeName, MainListResource.id);
+    return list;
+}
+
+// Every word of the whole list, by length, found without the length table.
+const std::vector<Words>& WordsByLength() {
+    static const std::vector<Words> byLength = [] {
+        std::vector<Words> groups(MaxPatternLength + 1);
+        for (int i = 0; i < Main().count(); ++i) {
+            const std::u16string_view word = Main()[i];
+            if (word.size() < groups.size()) groups[word.size()].push_back(word);
+        }
+        return groups;
+    }();
+    return byLength;
+}
+
+// The plain scan: compare every position, "?" fits anything, other symbols upper-cased.
+Words Oracle(std::u16string_view pattern) {
+    const std::u16string upper = ToUpper(pattern);
+    Words found;
+    for (std::u16string_view word : WordsByLength()[upper.size()]) {
+        bool fits = true;
+        for (size_t i = 0; i < upper.size() && fits; ++i)
+            fits = upper[i] == u'?' || upper[i] == word[i];
+        if (fits) found.push_back(word);
+    }
+    return found;
+}
+
+Words Scan(std::u16string_view pattern) {
+    return ScanPattern(static_cast<int>(pattern.size()), pattern, Main());
+}
+
+TEST(pattern_search, scan_agrees_with_plain_comparison_on_random_patterns) {
+    std::mt19937 random(20240611);
+    const std::u16string_view extraSymbols = u"EASZKW ?e";
+    int nonEmpty = 0;
+    for (int round = 0; round < 400; ++round) {
+        const int length =
+            std::uniform_int_distribution(MinPatternLength, MaxPatternLength)(random);
+        const Words& words = WordsByLength()[length];
+        // Start from a real word so that many patterns fit something, then blur it.
+        std::u16string pattern(words[random() % words.size()]);
+        for (char16_t& symbol : pattern) {
+            const unsigned roll = random() % 10;
+            if (roll < 6)
+                symbol = u'?';
+            else if (roll == 6)
+                symbol = extraSymbols[random() % extraSymbols.size()];
+            else if (roll == 7)
+                symbol = ToLower(std::u16string(1, symbol))[0];
+        }
+        SCOPED_TRACE(ToUtf8(pattern));
+        const Words expected = Oracle(pattern);
+        ASSERT_EQ(Scan(pattern), expected);
+        nonEmpty += !expected.empty();
+    }
+    EXPECT_GT(nonEmpty, 100);  // the comparison is not only about empty results
+}
+
+TEST(pattern_search, results_come_in_list_order) {
+    const Words found = Scan(u"????????ES");
+    ASSERT_GT(found.size(), 1000u);
+    EXPECT_TRUE(std::is_sorted(found.begin(), found.end(),
+                               [](auto a, auto b) { return a.data() < b.data(); }));
+    EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));  // our list is alphabetical
+}
+
+TEST(pattern_search, largest_slice_with_two_final_letters_finds_every_fitting_word) {
+    // Counted in data/LISTEDESMOTS with a script: ten-letter words ending in ES.
+    EXPECT_EQ(Scan(u"????????ES").size(), 12985u);
+}
+
+TEST(pattern_search, first_and_last_word_of_each_slice_are_found) {
+    for (int length = MinPatternLength; length <= MaxPatternLength; ++length) {
+        SCOPED_TRACE(length);
+        const LengthRange range = MainLengthRange(length);
+        const std::u16string_view first = Main().atPosition(range.first);
+        const std::u16string_view last = Main().atPosition(range.last);
+        EXPECT_EQ(Scan(first), Words{first});
+        EXPECT_EQ(Scan(last), Words{last});
+        // With as many leading jokers as allowed, they still open and close the results.
+        for (std::u16string_view word : {first, last}) {
+            std::u16string blurred(word);
+            std::fill_n(blurred.begin(), *JokerLimits(length), u'?');
+            const Words found = Scan(blurred);
+            ASSERT_FALSE(found.empty());
+            EXPECT_EQ(word == first ? found.front() : found.back(), word);
+        }
+    }
+}
+
+TEST(pattern_search, last_word_of_the_list_is_found_as_stored) {
+    const std::u16string_view last = Main()[Main().count() - 1];
+    ASSERT_EQ(last.size(), 15u);
+    EXPECT_EQ(Scan(last), Words{last});
+}
+
+TEST(pattern_search, a_space_matches_nothing) {
+    for (std::u16string_view pattern : {u"A B", u" ??", u"????????E ", u"ABAISSAME "}) {
+        SCOPED_TRACE(ToUtf8(pattern));
+        EXPECT_TRUE(Scan(pattern).empty());
+    }
+}
+
+TEST(pattern_search, lower_case_letters_are_compared_upper_cased) {
+    EXPECT_EQ(Scan(u"????????es"), Scan(u"????????ES"));
+    EXPECT_EQ(Scan(u"qu?"), Scan(u"QU?"));
+}
+
+TEST(pattern_search, characters_no_word_holds_match_nothing) {
+    for (std::u16string_view pattern : {u"É??", u"?_?", u"??é", u"5???"}) {
+        SCOPED_TRACE(ToUtf8(pattern));
+        EXPECT_TRUE(Scan(pattern).empty());
+    }
+}
+
+TEST(pattern_search, lengths_outside_three_to_fifteen_scan_nothing) {
+    for (int length : {-3, 0, 1, 2, 16, 100}) {
+        SCOPED_TRACE(length);
+        EXPECT_TRUE(ScanPattern(length, u"????????????????", Main()).empty());
+        const PatternOutcome outcome = PatternSearch(length, u"AA", Main());
+        EXPECT_FALSE(outcome.jokerLimitExceeded);
+        EXPECT_TRUE(outcome.words.empty());
+    }
+}
+
+TEST(pattern_search, pattern_shorter_than_length_ends_in_jokers_and_longer_is_cut) {
+    EXPECT_EQ(ScanPattern(4, u"QU", Main()), Oracle(u"QU??"));
+    EXPECT_EQ(ScanPattern(3, u"QUIZZ", Main()), Oracle(u"QUI"));
+}
+
+TEST(pattern_search, joker_limit_refusal_scans_nothing) {
+    const PatternOutcome refused = PatternSearch(11, u"?????????ES", Main());
+    EXPECT_TRUE(refused.jokerLimitExceeded);
+    EXPECT_TRUE(refused.words.empty());
+    const PatternOutcome runs = PatternSearch(10, u"????????ES", Main());
+    EXPECT_FALSE(runs.jokerLimitExceeded);
+    EXPECT_EQ(runs.words, Scan(u"????????ES"));
+}
+
+TEST(pattern_search, a_list_that_disagrees_with_the_length_table_is_a_reported_failure) {
+    const std::string text = "ABC\r\nDEFG\r\n";
+    const WordList small = WordList::FromWindows1252(
+        std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
+    EXPECT_THROW(ScanPattern(3, u"A??", small), InternalFailure);
+}
+
+}  // namespace
+}  // namespace quillex

@@ -1,0 +1,37 @@
+// The count label and the notices of the pattern search.
+#include <gtest/gtest.h>
+
+#include "pattern/PatternTexts.h"
+#include "text/Text.h"
+
+namespace quillex {
+namespace {
+
+TEST(pattern_texts, result_count_reads_none_one_or_many) {
+    struct Row {
+        std::size_t count;
+        std::u16string_view text;
+    };
+    for (const Row& row :
+         {Row{0, u"Aucun mot trouvé"}, Row{1, u"1 mot trouvé"}, Row{2, u"2 mots trouvés"},
+          Row{27, u"27 mots trouvés"}, Row{12985, u"12985 mots trouvés"}}) {
+        SCOPED_TRACE(row.count);
+        EXPECT_EQ(ResultCountText(row.count), row.text);
+    }
+}
+
+TEST(pattern_texts, joker_notice_is_its_two_lines_joined_by_a_line_break) {
+    EXPECT_EQ(JokerLimitNotice, std::u16string(JokerLimitNoticeFirstLine) +
+                                    std::u16string(LineBreak) +
+                                    std::u16string(JokerLimitNoticeSecondLine));
+    EXPECT_EQ(JokerLimitNoticeFirstLine,
+              u"Le nombre de caractère joker '' ? '' est trop important.");
+}
+
+TEST(pattern_texts, refused_character_notice_keeps_its_six_trailing_spaces) {
+    EXPECT_TRUE(InvalidCharNotice.starts_with(u"Seuls les caractères ''ABCDEF.....Z''"));
+    EXPECT_TRUE(InvalidCharNotice.ends_with(u"autorisés.      "));
+}
+
+}  // namespace
+}  // namespace quillex
