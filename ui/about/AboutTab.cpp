@@ -1,15 +1,172 @@
 #include "about/AboutTab.h"
 
-namespace quillex::ui {
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 
-AboutTab::AboutTab(TabContext& context, QWidget* parent) : TabPage(parent), context_(context) {
-    timRtb_.setSingleShot(true);
+#include "about/DownloadLinks.h"
+#include "about/RichTextView.h"
+#include "app/AppConstants.h"
+#include "app/ReportInternalError.h"
+#include "app/Twips.h"
+#include "errors/InternalFailure.h"
+#include "richtext/RichTextReader.h"
+
+namespace quillex::ui {
+namespace {
+
+// The design places controls below a tab row this many twips high; the page here starts below it.
+constexpr int kTabRow = 360;
+
+QRect PageRect(int left, int top, int width, int height) {
+    return TwipsRect(left, top - kTabRow, width, height);
 }
 
-void AboutTab::setTexts() {}
+const QString kLicenceFile = QStringLiteral("Licence.rtf");
+
+/// A label that reports clicks: the download links.
+class ClickableLabel : public QLabel {
+  public:
+    ClickableLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : QLabel(text, parent), onClick_(std::move(onClick)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        onClick_();
+    }
+
+  private:
+    std::function<void()> onClick_;
+};
+
+}  // namespace
+
+AboutTab::AboutTab(TabContext& context, QWidget* parent) : TabPage(parent), context_(context) {
+    buildControls();
+    timRtb_.setSingleShot(true);
+    connect(&timRtb_, &QTimer::timeout, this, &AboutTab::loadLicence);
+    timPointer_.setSingleShot(true);
+    connect(&timPointer_, &QTimer::timeout, this, [this] {
+        timPointer_.stop();
+        context_.platform.pointer.resetWindowPointer(context_.window);
+    });
+}
+
+QStringList AboutTab::DefaultLicenceFolders() {
+    return {StartFolder(), QCoreApplication::applicationDirPath(),
+            QStringLiteral(QUILLEX_INSTALLED_DATA_DIR)};
+}
+
+void AboutTab::buildControls() {
+    auto* logo = new QLabel(AppTitle, this);
+    logo->setObjectName(QStringLiteral("LblLogo"));
+    logo->setGeometry(PageRect(180, 600, 5715, 435));
+    QFont logoFont(QStringLiteral("Lucida Calligraphy"));
+    logoFont.setPointSize(22);
+    logoFont.setBold(true);
+    logo->setFont(logoFont);
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
+
+    lblVersion_ = new QLabel(this);
+    lblVersion_->setObjectName(QStringLiteral("LblVersion"));
+    lblVersion_->setGeometry(PageRect(6060, 720, 4035, 315));
+    lblVersion_->setAlignment(Qt::AlignCenter);
+
+    rtb1_ = new RichTextView(this);
+    rtb1_->setObjectName(QStringLiteral("Rtb1"));
+    rtb1_->setAccessibleName(QStringLiteral("Contrat de licence"));
+    rtb1_->setGeometry(PageRect(180, 1080, 5715, 2295));
+
+    lblInfo_ = new QLabel(this);
+    lblInfo_->setObjectName(QStringLiteral("LblInfo"));
+    lblInfo_->setGeometry(PageRect(6000, 1080, 4155, 2295));
+    QFont infoFont(QStringLiteral("Calibri"));
+    infoFont.setPointSize(12);
+    lblInfo_->setFont(infoFont);
+    lblInfo_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+
+    auto* frame1 = new QGroupBox(
+        QStringLiteral(
+            "D'autres jeux et utilitaires à télécharger gratuitement en cliquant sur le lien"),
+        this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(PageRect(30, 3420, 10185, 2235));
+    const auto& links = DownloadLinks();
+    for (int i = 0; i < static_cast<int>(links.size()); ++i) {
+        const int column = i / 4, row = i % 4;
+        const int x = 10 + column * 338, y = 22 + row * 30;
+        auto* link = new ClickableLabel(links[i].caption, frame1, [this, i] { openDownload(i); });
+        link->setObjectName(QStringLiteral("LblTelecharge%1").arg(i));
+        link->setAccessibleName(QStringLiteral("Télécharger ") + links[i].caption);
+        link->setToolTip(links[i].address);
+        link->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+        link->setGeometry(x, y, 90, 26);
+        auto* description = new QLabel(links[i].description, frame1);
+        description->setObjectName(QStringLiteral("LblDescription%1").arg(i));
+        description->setWordWrap(true);
+        description->setGeometry(x + 92, y - 2, 240, 30);
+        QFont small = description->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        description->setFont(small);
+    }
+
+    cmdSite_ = new QPushButton(QStringLiteral("Site Internet du programme  "), this);
+    cmdSite_->setObjectName(QStringLiteral("CmdSite"));
+    cmdSite_->setGeometry(PageRect(4380, 5700, 3675, 495));
+    connect(cmdSite_, &QPushButton::clicked, this, [this] {
+        context_.focusSink->setFocus();
+        context_.platform.shell.open(WebPageAddress);
+    });
+}
+
+void AboutTab::setTexts() {
+    lblVersion_->setText(QStringLiteral("Version ") + AppVersion);
+    const QStringList lines = {
+        QStringLiteral("Quillex  est  un"),
+        QStringLiteral("programme d'aide pour la réalisation"),
+        QStringLiteral("des jeux de lettres. Très complet, il est"),
+        QStringLiteral("composé de différents dictionnaires et"),
+        QStringLiteral("outils de recherche. Il a été réalisé dans"),
+        QStringLiteral("le but d'aider les cruciverbistes et autres"),
+        QStringLiteral("amateurs de jeux de lettres, dans leurs"),
+        QStringLiteral("investigations linguistiques."),
+    };
+    lblInfo_->setText(lines.join(LineBreak));
+}
 
 void AboutTab::armLicenceTimer() {
     timRtb_.start(500);
+}
+
+void AboutTab::loadLicence() {
+    timRtb_.stop();
+    for (const QString& folder : licenceFolders_) {
+        const QString path = QDir(folder).filePath(kLicenceFile);
+        if (folder.isEmpty() || !QFileInfo(path).isFile()) continue;
+        try {
+            rtb1_->show(ReadRichTextFile(path.toStdString()));
+            return;
+        } catch (const std::exception& failure) {
+            ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::LicenceText);
+            return;
+        }
+    }
+    const InternalFailure missing(u"Fichier introuvable : " + kLicenceFile.toStdU16String(),
+                                  FailureCode::FileNotFound);
+    ReportInternalError(context_.platform.messages, missing, ErrorPlaceCode::LicenceText);
+}
+
+void AboutTab::openDownload(int index) {
+    context_.platform.pointer.setWindowPointer(context_.window, PointerShape::Hourglass);
+    timPointer_.start(1000);
+    context_.platform.shell.open(DownloadLinks()[index].address);
 }
 
 }  // namespace quillex::ui

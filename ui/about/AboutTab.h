@@ -1,13 +1,19 @@
 #pragma once
 
+#include <QStringList>
 #include <QTimer>
 
 #include "mainwindow/TabContext.h"
 #include "mainwindow/TabPage.h"
 
+class QLabel;
+class QPushButton;
+
 namespace quillex::ui {
 
-/// The "A propos" tab.
+class RichTextView;
+
+/// The "A propos" tab: name, version, description, licence text, web page and download links.
 class AboutTab : public TabPage {
     Q_OBJECT
   public:
@@ -18,9 +24,24 @@ class AboutTab : public TabPage {
     /// Arms the timer that loads the licence text half a second later.
     void armLicenceTimer();
 
+    /// Folders searched for the licence file, in order: the start folder, the program's
+    /// folder, the installed data folder.
+    static QStringList DefaultLicenceFolders();
+    void setLicenceFolders(QStringList folders) { licenceFolders_ = std::move(folders); }
+
   private:
+    void buildControls();
+    void loadLicence();
+    void openDownload(int index);
+
     TabContext& context_;
+    QStringList licenceFolders_ = DefaultLicenceFolders();
+    QLabel* lblVersion_ = nullptr;
+    QLabel* lblInfo_ = nullptr;
+    RichTextView* rtb1_ = nullptr;
+    QPushButton* cmdSite_ = nullptr;
     QTimer timRtb_;
+    QTimer timPointer_;
 };
 
 }  // namespace quillex::ui

@@ -1,0 +1,1 @@
+quillex_add_ui_test(about_tab_test about_tab_test.cpp)
