@@ -1,15 +1,7 @@
 #include "text/Text.h"
 
-#include <array>
-
 namespace quillex {
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F; the five undefined ones keep their C1 code.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char16_t kReplacement = 0xFFFD;
 
@@ -77,10 +69,7 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
 
 std::u16string DecodeWindows1252(std::span<const unsigned char> bytes) {
     std::u16string text(bytes.size(), u'\0');
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = bytes[i];
-        text[i] = (b >= 0x80 && b <= 0x9F) ? kHighControls[b - 0x80] : static_cast<char16_t>(b);
-    }
+    for (size_t i = 0; i < bytes.size(); ++i) text[i] = Windows1252Char(bytes[i]);
     return text;
 }
 

@@ -9,7 +9,17 @@ namespace quillex {
 /// The line separator of the resources and of multi-line message texts.
 inline constexpr std::u16string_view LineBreak = u"\r\n";
 
-/// Widens Windows-1252 bytes to UTF-16, one character per byte (0x92 becomes U+2019).
+/// The UTF-16 character of one Windows-1252 byte (0x92 is U+2019); the five bytes Windows-1252
+/// leaves undefined keep their C1 code.
+inline char16_t Windows1252Char(unsigned char byte) {
+    static constexpr char16_t kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    return (byte >= 0x80 && byte <= 0x9F) ? kHigh[byte - 0x80] : static_cast<char16_t>(byte);
+}
+
+/// Widens Windows-1252 bytes to UTF-16, one character per byte.
 std::u16string DecodeWindows1252(std::span<const unsigned char> bytes);
 
 /// UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
