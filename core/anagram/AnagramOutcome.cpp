@@ -1,0 +1,19 @@
+#include "anagram/AnagramOutcome.h"
+
+namespace quillex {
+
+std::u16string_view RefusalText(AnagramStatus status) {
+    switch (status) {
+        case AnagramStatus::DrawTooShort:
+            return DrawTooShortText;
+        case AnagramStatus::TooManyJokers:
+            return TooManyJokersText;
+        case AnagramStatus::DrawTooLong:
+            return DrawTooLongText;
+        case AnagramStatus::Found:
+            break;
+    }
+    return {};
+}
+
+}  // namespace quillex

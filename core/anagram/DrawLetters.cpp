@@ -1,0 +1,43 @@
+#include "anagram/DrawLetters.h"
+
+#include "anagram/AnagramOutcome.h"
+#include "anagram/LetterSum.h"
+
+namespace quillex {
+
+DrawLetters::DrawLetters(std::u16string_view draw) : length_(static_cast<int>(draw.size())) {
+    for (char16_t c : draw) {
+        if (c == Joker) {
+            ++jokers_;
+            continue;
+        }
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c < u'A' || c > u'Z') {
+            foreign_ = true;
+            continue;
+        }
+        ++counts_[c - u'A'];
+        letterSum_ += LetterSum::weight(c);
+    }
+}
+
+bool DrawLetters::isAnagram(std::u16string_view word) const {
+    if (static_cast<int>(word.size()) != length_ || foreign_) return false;
+    auto left = counts_;
+    int jokersLeft = jokers_;
+    for (char16_t c : word) {
+        const unsigned letter = static_cast<unsigned>(c) - u'A';
+        if (letter >= left.size()) return false;
+        if (left[letter] > 0) {
+            --left[letter];
+        } else if (jokersLeft > 0) {
+            --jokersLeft;
+        } else {
+            return false;
+        }
+    }
+    // Lengths agree, so every drawn letter and every joker were used.
+    return true;
+}
+
+}  // namespace quillex

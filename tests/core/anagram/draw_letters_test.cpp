@@ -1,0 +1,97 @@
+#include "anagram/DrawLetters.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "text/Text.h"
+#include "wordlists/LoadWordList.h"
+
+namespace quillex {
+namespace {
+
+TEST(draw_letters, tells_exact_anagrams_from_other_words) {
+    struct Row {
+        std::u16string draw;
+        std::u16string word;
+        bool anagram;
+    };
+    const std::vector<Row> rows = {
+        {u"CHIEN", u"NICHE", true},
+        {u"chien", u"NICHE", true},
+        {u"CHIEN", u"CHIEN", true},
+        {u"CHIEN", u"CHIENS", false},
+        {u"CHIENS", u"CHIEN", false},
+        {u"CHIEN", u"CHIES", false},
+        {u"STATUT", u"TUSSAU", false},
+        {u"PATATE", u"APPETE", false},
+        {u"CHIEN?", u"CHIENS", true},
+        {u"CHIEN?", u"NICHEE", true},
+        {u"?HIEN", u"CHIEN", true},
+        {u"CHIEN?", u"CHIEN", false},
+        {u"CHIEN?", u"CHASSE", false},
+        {u"EEEEEEEEE", u"EEEEEEEEE", true},
+        {u"EEEEEEEE?", u"EEEEEEEEE", true},
+        {u"EEEEEEEE?", u"EEEEEEESS", false},
+        {u"EEEEESSSS", u"SESESESEE", true},
+        {u"EEEEESSSS", u"SESESESES", false},
+        {u"AB", u"ab", false},
+        {u"A?", u"A\u00C9", false},
+        {u"A?", u"A?", false},
+        {u"A?", u"A@", false},
+        {u"A?", u"A[", false},
+        {u"??", u"ZZ", true},
+        {u"E??", u"SEE", true},
+        {u"E??", u"SSS", false},
+        {std::u16string(300, u'E'), std::u16string(300, u'E'), true},
+        {std::u16string(300, u'E'), std::u16string(299, u'E') + u"S", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DrawLetters(row.draw).isAnagram(row.word), row.anagram)
+            << ToUtf8(row.draw) << " / " << ToUtf8(row.word);
+}
+
+TEST(draw_letters, flags_characters_that_are_neither_letters_nor_the_joker) {
+    struct Row {
+        std::u16string draw;
+        bool foreign;
+        bool joker;
+    };
+    const std::vector<Row> rows = {
+        {u"CHIEN", false, false}, {u"chien?", false, true}, {u"azAZ", false, false},
+        {u"CHIÉN", true, false},  {u"É?", true, true},      {u"CH1EN", true, false},
+        {u"CH EN", true, false},  {u"@[`{", true, false},   {u"Œ", true, false},
+    };
+    for (const auto& row : rows) {
+        const DrawLetters letters(row.draw);
+        EXPECT_EQ(letters.hasForeignCharacter(), row.foreign) << ToUtf8(row.draw);
+        EXPECT_EQ(letters.hasJoker(), row.joker) << ToUtf8(row.draw);
+    }
+}
+
+TEST(draw_letters, a_draw_with_foreign_characters_is_nobody_s_anagram) {
+    EXPECT_FALSE(DrawLetters(u"CHI\u00C9N").isAnagram(u"CHI\u00C9N"));
+    EXPECT_FALSE(DrawLetters(u"CH EN").isAnagram(u"CH EN"));
+}
+
+// Every word of the Scrabble list, reversed so that no letter stays in place, is an anagram
+// of itself, and still is with the joker standing for any one of its letters.
+TEST(draw_letters, every_list_word_is_an_anagram_of_itself_with_or_without_the_joker) {
+    const WordList list = LoadWordList(ScrabbleListResource.typeName, ScrabbleListResource.id);
+    int failures = 0;
+    for (int i = 0; i < list.count() && failures < 10; ++i) {
+        const std::u16string word(list[i]);
+        const std::u16string draw(word.rbegin(), word.rend());
+        if (!DrawLetters(draw).isAnagram(word)) ++failures, ADD_FAILURE() << ToUtf8(word);
+        for (size_t at = 0; at < draw.size(); ++at) {
+            std::u16string withJoker = draw;
+            withJoker[at] = u'?';
+            if (!DrawLetters(withJoker).isAnagram(word))
+                ++failures, ADD_FAILURE() << ToUtf8(withJoker) << " for " << ToUtf8(word);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quillex
