@@ -1,0 +1,86 @@
+#include "glossary/GlossaryFilter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "text/Text.h"
+#include "wordlists/LoadWordList.h"
+
+namespace quillex {
+namespace {
+
+// A small glossary in the resource's own encoding (Windows-1252, CR LF).
+const WordList& Sample() {
+    static const std::string bytes =
+        "AA: n.m. Lave.\r\n"
+        "\xC7"
+        "A: pron.\r\n"  // ÇA
+        "CAB: n.m. Cabriolet.\r\n"
+        "\xC9"
+        "CU: n.m. Bouclier.\r\n"  // ÉCU
+        "\xC8"
+        "RE: n.f. \xC9poque.\r\n"  // ÈRE: Époque.
+        "\xCE"
+        "LE: n.f. Terre.\r\n"  // ÎLE
+        "A\xCF"
+        "E: interj.\r\n"  // AÏE
+        "SANS DEUX-POINTS";
+    static const WordList list = WordList::FromWindows1252(
+        {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()});
+    return list;
+}
+
+std::vector<std::u16string> Words(const std::vector<std::u16string_view>& lines) {
+    std::vector<std::u16string> words;
+    for (auto line : lines) words.emplace_back(GlossaryWord(line));
+    return words;
+}
+
+TEST(glossary_filter, prefix_matches_the_word_with_accents_and_case_disregarded) {
+    struct Row {
+        std::u16string prefix;
+        std::vector<std::u16string> expected;
+    };
+    const std::vector<Row> rows = {
+        {u"a", {u"AA", u"AÏE"}},
+        {u"ca", {u"ÇA", u"CAB"}},
+        {u"ÇA", {u"ÇA", u"CAB"}},
+        {u"e", {u"ÉCU", u"ÈRE"}},  // only the word counts, not "Époque" in a definition
+        {u"ère", {u"ÈRE"}},
+        {u"aie", {u"AÏE"}},
+        {u"il", {u"ÎLE"}},
+        {u"sans deux", {u"SANS DEUX-POINTS"}},  // a line without ':' is all word
+        {u"cabs", {}},                          // longer than every word it could begin
+        {u"x", {}},
+        {u"AA:", {}},  // the ':' is not part of the word
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Words(FilterGlossary(Sample(), row.prefix)), row.expected) << ToUtf8(row.prefix);
+}
+
+TEST(glossary_filter, empty_prefix_gives_every_line_unchanged) {
+    const auto lines = FilterGlossary(Sample(), u"");
+    ASSERT_EQ(static_cast<int>(lines.size()), Sample().count());
+    for (int i = 0; i < Sample().count(); ++i) EXPECT_EQ(lines[i], Sample()[i]);
+}
+
+TEST(glossary_filter, built_in_glossary_finds_accented_words_from_bare_letters) {
+    const WordList glossary = LoadWordList(GlossaryResource.typeName, GlossaryResource.id);
+    EXPECT_EQ(FilterGlossary(glossary, u"").size(), static_cast<size_t>(glossary.count()));
+    // Counted from data/MOT23LETTRES by a separate script that folds with Unicode NFD.
+    const auto e = Words(FilterGlossary(glossary, u"e"));
+    EXPECT_EQ(e.size(), 26u);
+    EXPECT_EQ(e.front(), u"ÉD");
+    EXPECT_NE(std::find(e.begin(), e.end(), u"ÈRE"), e.end());
+    EXPECT_EQ(Words(FilterGlossary(glossary, u"ca")),
+              (std::vector<std::u16string>{u"ÇA", u"CAB", u"CAL", u"CAP", u"CAR", u"CAS"}));
+    EXPECT_EQ(Words(FilterGlossary(glossary, u"am")),
+              (std::vector<std::u16string>{u"ÂME", u"AMI"}));
+    EXPECT_TRUE(FilterGlossary(glossary, u"zz").empty());
+}
+
+}  // namespace
+}  // namespace quillex
