@@ -1,17 +1,55 @@
 #pragma once
 
+#include <QTimer>
+
+#include "anagram/AnagramOutcome.h"
 #include "mainwindow/TabContext.h"
 #include "mainwindow/TabPage.h"
 
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
 namespace quillex::ui {
 
+/// The "Scrabble" tab: a draw of up to nine characters, its anagrams in the Scrabble list, and
+/// the copy of a chosen word.
 class ScrabbleTab : public TabPage {
     Q_OBJECT
   public:
     explicit ScrabbleTab(TabContext& context, QWidget* parent = nullptr);
 
+    /// The draw box.
+    QWidget* focusTarget() override;
+    /// "Rechercher ", enabled from two characters on.
+    QAbstractButton* searchButton() override;
+
   private:
+    void buildDrawPanel();
+    void buildResultControls();
+    void buildHelpTexts();
+
+    void onDrawChanged(const QString& draw);
+    void onSearchClicked();
+    void onTimerRech2();
+    int runSearch();
+    void showRefusal(AnagramStatus status);
+    int listWords(const AnagramOutcome& outcome);
+    int wordsListedSoFar() const;
+    void finishSearch(int count);
+    void onResultSelectionChanged();
+
     TabContext& context_;
+    QLabel* label5_ = nullptr;
+    QLineEdit* txtRech2_ = nullptr;
+    QLabel* lblLong3_ = nullptr;
+    QPushButton* cmdRech2_ = nullptr;
+    QListWidget* lstRech2_ = nullptr;
+    QLabel* lblRech2_ = nullptr;
+    QTimer timerRech2_{this};
+    /// Set once the running search has cleared the list and starts listing its own words.
+    bool listing_ = false;
 };
 
 }  // namespace quillex::ui

@@ -1,0 +1,1 @@
+quillex_add_ui_test(scrabble_tab_test scrabble_tab_test.cpp)
