@@ -1,0 +1,1 @@
+quillex_add_ui_test(synonyms_tab_test synonyms_tab_test.cpp)
