@@ -11,8 +11,8 @@ packages=(
   qt6-translations-l10n qt6-qpa-plugins fonts-crosextra-carlito fonts-liberation2 fonts-urw-base35
   # the sources of data/, so that the tests check it is reproducible
   python3 python3-grammalecte mythes-fr
-  # window tests under a real X server
-  xvfb xauth xdotool
+  # window tests under a real X server; checks of the installed files and of the package
+  xvfb xauth xdotool desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

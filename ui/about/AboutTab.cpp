@@ -59,8 +59,10 @@ AboutTab::AboutTab(TabContext& context, QWidget* parent) : TabPage(parent), cont
 }
 
 QStringList AboutTab::DefaultLicenceFolders() {
-    return {StartFolder(), QCoreApplication::applicationDirPath(),
-            QStringLiteral(QUILLEX_INSTALLED_DATA_DIR)};
+    // Installed, the program is in <prefix>/bin and its data in <prefix>/share/quillex.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {StartFolder(), programFolder,
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/quillex"))};
 }
 
 void AboutTab::buildControls() {

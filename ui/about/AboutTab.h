@@ -25,7 +25,7 @@ class AboutTab : public TabPage {
     void armLicenceTimer();
 
     /// Folders searched for the licence file, in order: the start folder, the program's
-    /// folder, the installed data folder.
+    /// folder, the data folder installed beside the program's.
     static QStringList DefaultLicenceFolders();
     void setLicenceFolders(QStringList folders) { licenceFolders_ = std::move(folders); }
 

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# cmake --install into a temporary prefix: the program, the licence text, the launcher, the
+# metainfo and the icon land in the standard places and validate; the installed program starts
+# and finds its licence. Then CPack's .deb is built and inspected with dpkg-deb.
+set -u
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passes=0 failures=0
+check() {  # check NAME COMMAND...
+    local name=$1; shift
+    if "$@" >"$work/out" 2>&1; then passes=$((passes + 1)); else
+        failures=$((failures + 1)); echo "FAIL $name"; sed 's/^/  /' "$work/out" | head -20; fi
+}
+for tool in desktop-file-validate appstreamcli dpkg-deb; do
+    command -v "$tool" >/dev/null || { echo "$tool not installed: skipped"; exit 77; }
+done
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL install"; exit 1; }
+id=io.github.quillex.Quillex
+for file in bin/quillex bin/quillex-cli share/quillex/Licence.rtf share/applications/$id.desktop \
+            share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
+            share/doc/Quillex/LICENSE; do
+    check "installed $file" test -s "$prefix/$file"
+done
+check desktop-file-validate desktop-file-validate "$prefix/share/applications/$id.desktop"
+check appstream-validate appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+check "installed cli runs" bash -c "'$prefix/bin/quillex-cli' --version | grep -q '^quillex-cli 1.00$'"
+# Started from a folder without the licence, the installed program runs and reports nothing;
+# it is stopped after a few seconds, which is the expected end (status 124).
+check "installed program starts" bash -c "cd '$work' && XDG_RUNTIME_DIR='$work' \
+    QT_QPA_PLATFORM=offscreen timeout 4 '$prefix/bin/quillex'; [ \$? = 124 ]"
+
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1)
+deb=$(ls "$work"/package/*.deb 2>/dev/null | head -1)
+check "deb built" test -n "$deb"
+if [ -n "$deb" ]; then
+    check "deb depends on Qt and the fonts" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6 &&
+        dpkg-deb -f '$deb' Depends | grep -q fonts-crosextra-carlito &&
+        dpkg-deb -f '$deb' Depends | grep -q fonts-urw-base35"
+    check "deb holds the files in /usr" bash -c "dpkg-deb -c '$deb' | grep -q './usr/bin/quillex\$' &&
+        dpkg-deb -c '$deb' | grep -q './usr/share/quillex/Licence.rtf' &&
+        dpkg-deb -c '$deb' | grep -q './usr/share/applications/$id.desktop'"
+fi
+echo "$passes passed, $failures failed"
+[ "$failures" = 0 ]
