@@ -1,0 +1,19 @@
+// Any typed text: the headword listing, then the look-up over it, as the synonym tab runs them.
+#include <cstddef>
+#include <cstdint>
+
+#include "FuzzLists.h"
+#include "synonyms/BrowseHeadwords.h"
+#include "synonyms/SynonymLookup.h"
+#include "text/Text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::u16string typed = quillex::fuzz::AsText(data, size);
+    quillex::ListedEntries entries;
+    const auto headwords = quillex::BrowseHeadwords(
+        quillex::ToLower(typed), quillex::fuzz::Lists().synonymLetterTables, entries);
+    quillex::LookupHistory history;
+    quillex::SynonymLookup(quillex::ToLower(typed), typed, entries, history);
+    (void)headwords;
+    return 0;
+}
