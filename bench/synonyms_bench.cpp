@@ -1,0 +1,67 @@
+// The synonym tab per keystroke: the headword browse of the largest letter group, and the
+// look-up that follows it over the whole listing.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "synonyms/BrowseHeadwords.h"
+#include "synonyms/SynonymLookup.h"
+#include "text/Text.h"
+#include "wordlists/LoadWordList.h"
+#include "wordlists/SynonymLetterTables.h"
+
+namespace quillex {
+namespace {
+
+const SynonymLetterTables& Letters() {
+    static const WordList list = LoadWordList(SynonymListResource.typeName, SynonymListResource.id);
+    static const SynonymLetterTables tables = [] {
+        SynonymLetterTables filled;
+        filled.fill(list);
+        return filled;
+    }();
+    return tables;
+}
+
+// Two-letter texts of group c, the largest: "co" lists the most headwords of any text, "ça"
+// folds, "cz" lists nothing but still folds and compares every line.
+void BM_BrowseTwoLetters(benchmark::State& state, std::u16string_view text) {
+    const SynonymLetterTables& letters = Letters();
+    ListedEntries entries;
+    size_t listed = 0;
+    for (auto _ : state) {
+        listed = BrowseHeadwords(text, letters, entries).size();
+        benchmark::DoNotOptimize(listed);
+    }
+    state.counters["listed"] = static_cast<double>(listed);
+    state.counters["group_lines"] = letters.table(u'c').size();
+}
+BENCHMARK_CAPTURE(BM_BrowseTwoLetters, co, u"co")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BrowseTwoLetters, ca_folded, u"ça")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BrowseTwoLetters, cz_nothing, u"cz")->Unit(benchmark::kMicrosecond);
+
+// A look-up over the "co" listing: the last headword listed, and a word that is not there
+// (both passes run over all the listing).
+void BM_LookupAfterBrowse(benchmark::State& state, std::u16string_view typed) {
+    ListedEntries entries;
+    BrowseHeadwords(u"co", Letters(), entries);
+    const std::u16string word = ToLower(typed);
+    LookupHistory history;
+    for (auto _ : state) benchmark::DoNotOptimize(SynonymLookup(word, typed, entries, history));
+    state.counters["listing"] = entries.count();
+}
+BENCHMARK_CAPTURE(BM_LookupAfterBrowse, last_listed, u"coyote")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LookupAfterBrowse, not_found, u"Coxzz")->Unit(benchmark::kMicrosecond);
+
+// The longest line: all its synonyms are split and copied.
+void BM_LookupLongestLine(benchmark::State& state) {
+    ListedEntries entries;
+    BrowseHeadwords(u"trouble", Letters(), entries);
+    LookupHistory history;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SynonymLookup(u"trouble", u"trouble", entries, history));
+}
+BENCHMARK(BM_LookupLongestLine)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quillex

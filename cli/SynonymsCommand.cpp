@@ -1,0 +1,28 @@
+#include <ostream>
+
+#include "Command.h"
+#include "LoadedLists.h"
+#include "synonyms/BrowseHeadwords.h"
+#include "synonyms/SynonymLookup.h"
+#include "text/Text.h"
+
+namespace quillex::cli {
+
+// Looks WORD up as the synonym tab does once WORD is typed: browse, then look-up.
+int RunSynonyms(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) throw UsageFailure{"synonyms takes one WORD"};
+    const std::u16string typed = FromUtf8(args[0]);
+    const std::u16string word = ToLower(typed);
+    ListedEntries entries;
+    BrowseHeadwords(word, LoadedLists::Get().letters, entries);
+    LookupHistory history;
+    const SynonymLookupResult result = SynonymLookup(word, typed, entries, history);
+    if (!result.found) {
+        err << ToUtf8(result.message) << '\n';
+        return Refused;
+    }
+    for (const std::u16string& synonym : result.synonyms) out << ToUtf8(synonym) << '\n';
+    return Success;
+}
+
+}  // namespace quillex::cli

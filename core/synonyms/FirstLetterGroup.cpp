@@ -1,0 +1,85 @@
+#include "synonyms/FirstLetterGroup.h"
+
+#include <array>
+
+#include "synonyms/LowerCharacter.h"
+#include "synonyms/StringReplace.h"
+
+namespace quillex {
+namespace {
+
+// Each fold gives plain letters that no later fold touches, so applying the folds one after the
+// other equals mapping every character once; foldedStartsWith relies on that. The ligatures fold
+// to two letters so that "œil" and "æschne" are reached by typing "oeil" or "aeschne" as well.
+constexpr std::array<AccentFold, 4> kFoldsA{
+    {{u'à', u"a"}, {u'â', u"a"}, {u'á', u"a"}, {u'æ', u"ae"}}};
+constexpr std::array<AccentFold, 1> kFoldsC{{{u'ç', u"c"}}};
+constexpr std::array<AccentFold, 3> kFoldsE{{{u'ê', u"e"}, {u'é', u"e"}, {u'è', u"e"}}};
+constexpr std::array<AccentFold, 1> kFoldsI{{{u'î', u"i"}}};
+constexpr std::array<AccentFold, 2> kFoldsO{{{u'ô', u"o"}, {u'œ', u"oe"}}};
+
+std::span<const AccentFold> FoldsOf(char16_t letter) {
+    switch (letter) {
+        case u'a':
+            return kFoldsA;
+        case u'c':
+            return kFoldsC;
+        case u'e':
+            return kFoldsE;
+        case u'i':
+            return kFoldsI;
+        case u'o':
+            return kFoldsO;
+        default:
+            return {};
+    }
+}
+
+// The plain letter of a group whose fold starts with `first`, or 0.
+char16_t LetterOfFoldedFirst(char16_t first) {
+    for (char16_t letter : {u'a', u'c', u'e', u'i', u'o'})
+        for (const AccentFold& fold : FoldsOf(letter))
+            if (fold.from == first) return letter;
+    return 0;
+}
+
+}  // namespace
+
+std::optional<FirstLetterGroup> FirstLetterGroup::ForFirstCharacter(char16_t first) {
+    const char16_t letter = (first >= u'a' && first <= u'z') ? first : LetterOfFoldedFirst(first);
+    if (letter == 0) return std::nullopt;
+    return FirstLetterGroup(letter, FoldsOf(letter));
+}
+
+std::u16string FirstLetterGroup::fold(std::u16string_view text) const {
+    std::u16string folded(text);
+    for (const AccentFold& fold : folds_)
+        folded = StringReplace(folded, std::u16string_view(&fold.from, 1), fold.to);
+    return folded;
+}
+
+// The folded characters of one lower-cased character: its fold, or a view of `c` itself.
+std::u16string_view FirstLetterGroup::foldedCharacter(const char16_t& c) const {
+    if (c >= 0x80)  // every fold is of a non-ASCII letter
+        for (const AccentFold& fold : folds_)
+            if (fold.from == c) return fold.to;
+    return std::u16string_view(&c, 1);
+}
+
+bool FirstLetterGroup::foldedStartsWith(std::u16string_view line,
+                                        std::u16string_view foldedText) const {
+    const size_t wanted = foldedText.size();
+    size_t matched = 0;
+    for (const char16_t raw : line) {
+        // Lower-cased before folding, so that a stored capital such as "É" folds too.
+        const char16_t c = LowerCharacter(raw);
+        for (const char16_t folded : foldedCharacter(c)) {
+            if (matched == wanted) return true;
+            if (folded != foldedText[matched]) return false;
+            ++matched;
+        }
+    }
+    return matched == wanted;
+}
+
+}  // namespace quillex

@@ -1,0 +1,75 @@
+#include "synonyms/SynonymLookup.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "synonyms/LowerCharacter.h"
+#include "text/Text.h"
+
+namespace quillex {
+namespace {
+
+// Whether the headword of `line` (the part before its first "@") is `text`, case ignored on
+// the line's side when `lowered`. A text holding "@" is no headword.
+bool HeadwordIs(std::u16string_view line, std::u16string_view text, bool lowered) {
+    const size_t n = text.size();
+    if (line.size() <= n || line[n] != u'@' || text.find(u'@') != std::u16string_view::npos)
+        return false;
+    for (size_t i = 0; i < n; ++i)
+        if ((lowered ? LowerCharacter(line[i]) : line[i]) != text[i]) return false;
+    return true;
+}
+
+// An exact spelling wins so that "Terre" and "terre", two entries, are each reachable.
+std::optional<int> FindEntry(std::u16string_view word, std::u16string_view typedText,
+                             const ListedEntries& entries) {
+    std::optional<int> firstLowered;
+    for (int k = 0; k < entries.count(); ++k) {
+        const std::u16string_view line = entries.line(k);
+        if (HeadwordIs(line, typedText, false)) return k;
+        if (!firstLowered && HeadwordIs(line, word, true)) firstLowered = k;
+    }
+    return firstLowered;
+}
+
+std::vector<std::u16string> SplitSynonyms(std::u16string_view line) {
+    std::vector<std::u16string> synonyms;
+    const size_t at = line.find(u'@');
+    if (at == std::u16string_view::npos) return synonyms;
+    std::u16string_view rest = line.substr(at + 1);
+    while (!rest.empty()) {
+        const size_t cut = std::min(rest.find(u'\\'), rest.size());
+        if (cut > 0) synonyms.emplace_back(rest.substr(0, cut));
+        rest.remove_prefix(std::min(cut + 1, rest.size()));
+    }
+    return synonyms;
+}
+
+std::u16string CountText(size_t count) {
+    if (count == 0) return std::u16string(NoSynonymFoundText);
+    if (count == 1) return u"Un synonyme trouvé.";
+    return FromUtf8(std::to_string(count)) + u" synonymes trouvés.";
+}
+
+}  // namespace
+
+SynonymLookupResult SynonymLookup(std::u16string_view word, std::u16string_view typedText,
+                                  const ListedEntries& listedEntries, LookupHistory& history) {
+    history.add(typedText);
+    SynonymLookupResult result;
+    const std::optional<int> k = FindEntry(word, typedText, listedEntries);
+    if (!k) {
+        result.shownText = typedText;
+        result.resultText = NoSynonymFoundText;
+        result.message = NoSynonymMessage;
+        return result;
+    }
+    result.found = true;
+    result.shownText = ToLower(listedEntries.headword(*k));
+    result.synonyms = SplitSynonyms(listedEntries.line(*k));
+    result.resultText = CountText(result.synonyms.size());
+    return result;
+}
+
+}  // namespace quillex

@@ -1,0 +1,19 @@
+# quillex-cli headwords and synonyms: the synonym tab's browse and look-up.
+expect headwords_capital_kept 0 '^Afrique$' '^$' -- headwords afr
+expect headwords_text_lower_cased 0 '^Afrique$' '^$' -- headwords AFR
+expect headwords_first_letter_folded 0 '^ça$' '^$' -- headwords ca
+expect headwords_ligature 0 '^œil-de-bœuf$' '^$' -- headwords oeil
+expect headwords_into_synonyms 0 '^à droite$' '^$' -- headwords 'a droite@h'
+expect headwords_nothing 1 '^$' 'no headword listed' -- headwords xz
+expect headwords_one_character 1 '^$' 'no headword listed' -- headwords a
+expect headwords_digit 1 '^$' 'no headword listed' -- headwords 1a
+expect headwords_missing_text 2 '^$' 'headwords takes one TEXT' -- headwords
+expect headwords_two_texts 2 '^$' 'headwords takes one TEXT' -- headwords ab co
+expect synonyms_found 0 '^matou$' '^$' -- synonyms chat
+expect synonyms_capital 0 '^félin$' '^$' -- synonyms Chat
+expect synonyms_spelling_kept 0 '^Cosmos$' '^$' -- synonyms Terre
+expect synonyms_ligature 0 '^bourgeon$' '^$' -- synonyms œil
+expect synonyms_long_line 0 '^intimide$' '^$' -- synonyms trouble
+expect synonyms_not_found 1 '^$' '^Pas de synonyme pour ce mot\.$' -- synonyms chatx
+expect synonyms_too_short 1 '^$' '^Pas de synonyme pour ce mot\.$' -- synonyms à
+expect synonyms_missing_word 2 '^$' 'synonyms takes one WORD' -- synonyms

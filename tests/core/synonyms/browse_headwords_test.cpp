@@ -1,0 +1,125 @@
+#include "synonyms/BrowseHeadwords.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SynonymData.h"
+#include "text/Text.h"
+
+namespace quillex {
+namespace {
+
+using Words = std::vector<std::u16string>;
+
+Words Browse(std::u16string_view text) {
+    ListedEntries entries;
+    return test::ToStrings(BrowseHeadwords(text, test::Letters(), entries));
+}
+
+TEST(browse_headwords, first_letter_accents_and_ligatures_are_ignored) {
+    struct Row {
+        std::u16string_view plain, accented, firstHeadword;
+    };
+    const Row rows[] = {
+        {u"et", u"ét", u"et"},
+        {u"ca", u"ça", u"ça"},
+        {u"ile", u"île", u"île"},
+        {u"age", u"âge", u"âge"},
+        {u"oter", u"ôter", u"ôter"},
+        {u"oeil", u"œil", u"œil"},
+        {u"aeschne", u"æschne", u"æschne"},
+        {u"evangile", u"évangile", u"Évangile"},
+        {u"a cause", u"à cause", u"à cause"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(ToUtf8(row.accented));
+        const Words plain = Browse(row.plain);
+        ASSERT_FALSE(plain.empty());
+        EXPECT_EQ(plain, Browse(row.accented));
+        EXPECT_EQ(plain.front(), row.firstHeadword);
+    }
+}
+
+TEST(browse_headwords, lists_the_matching_headwords_in_stored_order) {
+    struct Row {
+        std::u16string_view text;
+        Words expected;
+    };
+    const Row rows[] = {
+        // Too short, or a first character that starts no group.
+        {u"", {}},
+        {u"a", {}},
+        {u"à", {}},
+        {u"œ", {}},
+        {u"1a", {}},
+        {u" a", {}},
+        {u"-a", {}},
+        {u"ëtre", {}},
+        {u"ùn", {}},
+        {u"xz", {}},
+        // Stored capitals and accents are kept.
+        {u"afr", {u"Afrique"}},
+        {u"évangile", {u"Évangile", u"évangile"}},
+        {u"où", {u"où"}},
+        {u"à-p", {u"à-propos"}},
+        {u"ile", {u"île", u"îles"}},
+        {u"ádoucir", {u"adoucir", u"ádoucir"}},
+        // The comparison runs on into "@" and the synonyms, folds included.
+        {u"à droite@h", {u"à droite"}},
+        {u"a droite@hue", {u"à droite"}},
+        {u"à droite@hue\\", {}},
+        {u"chat@félin\\mat", {u"chat"}},
+        {u"chat@felin", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(ToUtf8(row.text));
+        EXPECT_EQ(Browse(row.text), row.expected);
+    }
+}
+
+TEST(browse_headwords, lists_as_many_headwords_as_the_dictionary_has) {
+    struct Row {
+        std::u16string_view text;
+        size_t count;
+    };
+    const Row rows[] = {{u"ab", 190}, {u"co", 1622}, {u"et", 221},
+                        {u"il", 52},  {u"ca", 642},  {u"chat", 17}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(ToUtf8(row.text));
+        EXPECT_EQ(Browse(row.text).size(), row.count);
+    }
+}
+
+TEST(browse_headwords, capitals_typed_are_lowered_like_the_window_does) {
+    EXPECT_EQ(Browse(u"AFR"), Browse(u"afr"));
+    EXPECT_EQ(Browse(u"Évangile"), Browse(u"évangile"));
+}
+
+TEST(browse_headwords, listed_entries_hold_each_listed_line_by_position) {
+    ListedEntries entries;
+    const auto headwords = BrowseHeadwords(u"ab", test::Letters(), entries);
+    ASSERT_EQ(entries.count(), static_cast<int>(headwords.size()));
+    for (int k = 0; k < entries.count(); ++k) {
+        EXPECT_EQ(entries.headword(k), headwords[k]);
+        EXPECT_EQ(entries.line(k), test::LineOf(headwords[k]));
+    }
+}
+
+TEST(browse_headwords, a_short_listing_after_a_long_one_keeps_no_old_line) {
+    ListedEntries entries;
+    BrowseHeadwords(u"co", test::Letters(), entries);
+    ASSERT_EQ(entries.count(), 1622);
+    const auto few = BrowseHeadwords(u"chat", test::Letters(), entries);
+    ASSERT_EQ(entries.count(), static_cast<int>(few.size()));
+    for (int k = 0; k < entries.count(); ++k)
+        EXPECT_TRUE(entries.line(k).starts_with(u"chat")) << ToUtf8(entries.line(k));
+    for (const std::u16string_view nothing : {u"xz", u"a", u""}) {
+        BrowseHeadwords(nothing, test::Letters(), entries);
+        EXPECT_EQ(entries.count(), 0) << ToUtf8(nothing);
+    }
+}
+
+}  // namespace
+}  // namespace quillex

@@ -1,0 +1,59 @@
+#include "synonyms/LookupHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "text/Text.h"
+
+namespace quillex {
+namespace {
+
+using Texts = std::vector<std::u16string>;
+
+TEST(lookup_history, keeps_each_text_once_in_code_unit_order) {
+    struct Row {
+        Texts typed, expected;
+    };
+    const Row rows[] = {
+        {{u"chien", u"chat"}, {u"chat", u"chien"}},
+        {{u"chat", u"chat"}, {u"chat"}},
+        {{u"chien", u"chat", u"chat", u"chien"}, {u"chat", u"chien"}},
+        {{u"chat", u"Chat"}, {u"Chat", u"chat"}},      // capitals first
+        {{u"chaton", u"chat"}, {u"chat", u"chaton"}},  // a prefix first
+        {{u"été", u"zèbre", u"eté"}, {u"eté", u"zèbre", u"été"}},
+        {{u"œil", u"zut"}, {u"zut", u"œil"}},  // U+0153 after z
+        {{u""}, {}},
+    };
+    for (const Row& row : rows) {
+        LookupHistory history;
+        for (const std::u16string& text : row.typed) history.add(text);
+        EXPECT_EQ(history.texts(), row.expected);
+    }
+}
+
+TEST(lookup_history, add_says_whether_the_text_was_new) {
+    LookupHistory history;
+    EXPECT_TRUE(history.add(u"chat"));
+    EXPECT_FALSE(history.add(u"chat"));
+    EXPECT_TRUE(history.add(u"Chat"));
+    EXPECT_EQ(history.count(), 2);
+}
+
+TEST(lookup_history, is_not_capped_at_a_thousand_texts) {
+    LookupHistory history;
+    for (int i = 1500; i > 0; --i) history.add(FromUtf8("mot " + std::to_string(i)));
+    EXPECT_EQ(history.count(), 1500);
+    EXPECT_TRUE(std::is_sorted(history.texts().begin(), history.texts().end()));
+}
+
+TEST(lookup_history, sort_orders_position_by_position) {
+    Texts texts{u"b", u"ab", u"a", u"B", u"à", u"aa"};
+    SortLookupHistory(texts);
+    EXPECT_EQ(texts, (Texts{u"B", u"a", u"aa", u"ab", u"b", u"à"}));
+}
+
+}  // namespace
+}  // namespace quillex

@@ -1,0 +1,157 @@
+#include "synonyms/SynonymLookup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SynonymData.h"
+#include "synonyms/BrowseHeadwords.h"
+#include "text/Text.h"
+
+namespace quillex {
+namespace {
+
+using Texts = std::vector<std::u16string>;
+
+// Types a text as the tab does: browse its lower-cased form, then look it up.
+SynonymLookupResult TypeAndLookUp(std::u16string_view typed, LookupHistory& history) {
+    const std::u16string word = ToLower(typed);
+    ListedEntries entries;
+    BrowseHeadwords(word, test::Letters(), entries);
+    return SynonymLookup(word, typed, entries, history);
+}
+
+SynonymLookupResult TypeAndLookUp(std::u16string_view typed) {
+    LookupHistory history;
+    return TypeAndLookUp(typed, history);
+}
+
+// The synonyms of a line, split independently of the engine.
+Texts SynonymsOf(std::u16string_view line) {
+    Texts synonyms;
+    std::u16string current;
+    for (char16_t c : line.substr(line.find(u'@') + 1)) {
+        if (c == u'\\') {
+            synonyms.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    synonyms.push_back(current);
+    return synonyms;
+}
+
+TEST(synonym_lookup, found_word_shows_its_headword_and_all_synonyms) {
+    const SynonymLookupResult result = TypeAndLookUp(u"chat");
+    EXPECT_TRUE(result.found);
+    EXPECT_EQ(result.shownText, u"chat");
+    EXPECT_EQ(result.synonyms,
+              (Texts{u"félin", u"matou", u"chaton", u"minou", u"minet", u"mistigri", u"félinne",
+                     u"chatonne", u"minette", u"minoune", u"féline"}));
+    EXPECT_EQ(result.resultText, u"11 synonymes trouvés.");
+    EXPECT_TRUE(result.message.empty());
+}
+
+TEST(synonym_lookup, a_single_synonym_has_its_own_text) {
+    const SynonymLookupResult result = TypeAndLookUp(u"à droite");
+    EXPECT_EQ(result.synonyms, (Texts{u"hue"}));
+    EXPECT_EQ(result.resultText, u"Un synonyme trouvé.");
+}
+
+TEST(synonym_lookup, a_long_line_is_listed_whole_with_its_true_count) {
+    const SynonymLookupResult result = TypeAndLookUp(u"trouble");
+    ASSERT_EQ(result.synonyms.size(), 186u);
+    EXPECT_EQ(result.synonyms.front(), u"anarchique");
+    EXPECT_EQ(result.synonyms.back(), u"intimide");
+    EXPECT_EQ(result.resultText, u"186 synonymes trouvés.");
+}
+
+TEST(synonym_lookup, unknown_word_shows_the_typed_text_and_the_message) {
+    for (const std::u16string_view typed : {u"chatx", u"Chatx", u"co", u"a", u"1", u"  "}) {
+        const SynonymLookupResult result = TypeAndLookUp(typed);
+        EXPECT_FALSE(result.found) << ToUtf8(typed);
+        EXPECT_EQ(result.shownText, typed);
+        EXPECT_TRUE(result.synonyms.empty());
+        EXPECT_EQ(result.resultText, u"Pas de synonyme trouvé.");
+        EXPECT_EQ(result.message, u"Pas de synonyme pour ce mot.");
+    }
+}
+
+TEST(synonym_lookup, capitalised_text_finds_the_word_and_joins_the_history_itself) {
+    LookupHistory history;
+    const SynonymLookupResult capital = TypeAndLookUp(u"Chat", history);
+    EXPECT_TRUE(capital.found);
+    EXPECT_EQ(capital.shownText, u"chat");
+    EXPECT_EQ(capital.synonyms, TypeAndLookUp(u"chat").synonyms);
+    TypeAndLookUp(u"chat", history);
+    EXPECT_EQ(history.texts(), (Texts{u"Chat", u"chat"}));
+}
+
+TEST(synonym_lookup, headwords_differing_in_case_are_each_reachable) {
+    const SynonymLookupResult capital = TypeAndLookUp(u"Terre");
+    const SynonymLookupResult small = TypeAndLookUp(u"terre");
+    EXPECT_EQ(capital.synonyms, SynonymsOf(test::LineOf(u"Terre")));
+    EXPECT_EQ(small.synonyms, SynonymsOf(test::LineOf(u"terre")));
+    EXPECT_NE(capital.synonyms, small.synonyms);
+    EXPECT_EQ(capital.shownText, u"terre");
+}
+
+TEST(synonym_lookup, without_an_exact_spelling_the_first_lowered_match_wins) {
+    const ListedEntries entries{u"Chat@premier", u"chat@second"};
+    LookupHistory history;
+    EXPECT_EQ(SynonymLookup(u"chat", u"CHAT", entries, history).synonyms, (Texts{u"premier"}));
+    EXPECT_EQ(SynonymLookup(u"chat", u"chat", entries, history).synonyms, (Texts{u"second"}));
+}
+
+TEST(synonym_lookup, empty_synonyms_are_not_listed) {
+    const ListedEntries entries{u"mot@\\un\\\\deux\\"};
+    LookupHistory history;
+    const SynonymLookupResult result = SynonymLookup(u"mot", u"mot", entries, history);
+    EXPECT_EQ(result.synonyms, (Texts{u"un", u"deux"}));
+    EXPECT_EQ(result.resultText, u"2 synonymes trouvés.");
+}
+
+TEST(synonym_lookup, searches_the_whole_current_listing_and_nothing_older) {
+    LookupHistory history;
+    ListedEntries entries;
+    BrowseHeadwords(u"co", test::Letters(), entries);
+    ASSERT_GT(entries.count(), 1000);
+    EXPECT_TRUE(SynonymLookup(u"coyote", u"coyote", entries, history).found);  // last listed
+
+    BrowseHeadwords(u"chat", test::Letters(), entries);
+    EXPECT_FALSE(SynonymLookup(u"coyote", u"coyote", entries, history).found);
+    EXPECT_FALSE(SynonymLookup(u"coach", u"coach", entries, history).found);
+    EXPECT_TRUE(SynonymLookup(u"chat", u"chat", entries, history).found);
+
+    BrowseHeadwords(u"xz", test::Letters(), entries);
+    EXPECT_FALSE(SynonymLookup(u"chat", u"chat", entries, history).found);
+}
+
+// Every headword of two or more characters, typed as stored, is listed and then found with its
+// own line. One-character headwords are out of reach: a text that short lists nothing.
+TEST(synonym_lookup, every_headword_is_listed_and_found_when_typed) {
+    const WordList& lines = test::SynonymLines();
+    int checked = 0;
+    ListedEntries entries;
+    for (int i = 0; i < lines.count(); ++i) {
+        const std::u16string_view line = lines[i];
+        const std::u16string_view headword = line.substr(0, line.find(u'@'));
+        if (headword.size() < 2) continue;
+        const std::u16string word = ToLower(headword);
+        const auto listed = BrowseHeadwords(word, test::Letters(), entries);
+        ASSERT_NE(std::find(listed.begin(), listed.end(), headword), listed.end())
+            << ToUtf8(headword);
+        LookupHistory history;
+        const SynonymLookupResult result = SynonymLookup(word, headword, entries, history);
+        ASSERT_TRUE(result.found) << ToUtf8(headword);
+        ASSERT_EQ(result.shownText, word);
+        ASSERT_EQ(result.synonyms, SynonymsOf(line)) << ToUtf8(headword);
+        ++checked;
+    }
+    EXPECT_EQ(checked, lines.count() - 3);  // "à", "t" and "X" are one character long
+}
+
+}  // namespace
+}  // namespace quillex
