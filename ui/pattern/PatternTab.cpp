@@ -1,7 +1,440 @@
 #include "pattern/PatternTab.h"
 
-namespace quillex::ui {
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <exception>
+#include <functional>
+#include <string>
 
-PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), context_(context) {}
+#include "app/AppConstants.h"
+#include "app/ReportInternalError.h"
+#include "mainwindow/ResultCopy.h"
+#include "pattern/CheckBoxImage.h"
+#include "pattern/ClickableImage.h"
+#include "pattern/JokerLimits.h"
+#include "pattern/LetterBox.h"
+#include "pattern/PatternEntry.h"
+#include "pattern/PatternSearch.h"
+#include "pattern/PatternTexts.h"
+#include "pattern/ResultListFill.h"
+
+namespace quillex::ui {
+namespace {
+
+const QString kJoker = QStringLiteral("?");
+const QColor kGrey(128, 128, 128);
+const QColor kDarkRed(128, 0, 0);
+const QColor kLightGrey(224, 224, 224);
+constexpr int kSearchDelayMs = 100;
+
+// Every write of the change rule shortens the text or settles it, so the nesting ends after a
+// few levels; the cap only guards against a text that would never settle.
+constexpr int kMaxChangeDepth = 8;
+
+// Row of letter boxes, in pixels inside the tab.
+constexpr int kBoxLeft = 16;
+constexpr int kBoxStep = 43;
+constexpr int kBoxWidth = 38;
+constexpr int kBoxTop = 112;
+constexpr int kBoxHeight = 40;
+
+QFont CalibriFont(int pointSize, bool bold) {
+    QFont font(QStringLiteral("Calibri"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QString FromU16(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+// Counts the nesting of the change rule for as long as one run of it lasts.
+class DepthGuard {
+  public:
+    explicit DepthGuard(int& depth) : depth_(++depth) {}
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+  private:
+    int& depth_;
+};
+
+}  // namespace
+
+PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), context_(context) {
+    buildCaptions();
+    buildLengthList();
+    buildLetterBoxes();
+    buildSearchControls();
+    buildOption();
+    timRech1_.setObjectName(QStringLiteral("TimRech1"));
+    timRech1_.setSingleShot(true);
+    connect(&timRech1_, &QTimer::timeout, this, &PatternTab::onTimRech1);
+
+    setTabOrder(cboLMot_, box(1));
+    for (int i = 1; i < BoxCount; ++i) setTabOrder(box(i), box(i + 1));
+    setTabOrder(box(BoxCount), cmdRech1_);
+    setTabOrder(cmdRech1_, lstRech1_);
+}
+
+QWidget* PatternTab::focusTarget() {
+    return cboLMot_;
+}
+
+QAbstractButton* PatternTab::searchButton() {
+    return cmdRech1_;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Controls
+
+QLabel* PatternTab::addCaption(int index, const QString& text, const QRect& geometry, bool bold) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("Lbl%1").arg(index));
+    label->setGeometry(geometry);
+    label->setFont(CalibriFont(bold ? 11 : 10, bold));
+    return label;
+}
+
+void PatternTab::buildCaptions() {
+    addCaption(2, QStringLiteral("Comment ça marche:"), QRect(112, 8, 560, 20), true);
+    addCaption(3,
+               QStringLiteral("1) Sélectionnez une longueur de mot en cliquant sur la zone de "
+                              "liste (en haut à gauche)."),
+               QRect(112, 30, 565, 18));
+    addCaption(4,
+               QStringLiteral("2) Dans les cases saisir les lettres connues du mot à rechercher, "
+                              "à leur position respective."),
+               QRect(112, 48, 565, 18));
+    addCaption(5,
+               QStringLiteral("3) Cliquez sur \"Rechercher\" pour afficher tous les mots "
+                              "contenant les lettres connues."),
+               QRect(112, 66, 565, 18));
+    addCaption(1, QStringLiteral("Option:"), QRect(16, 268, 200, 20), true);
+    addCaption(0, QStringLiteral("Passer automatiquement à la case suivante."),
+               QRect(40, 292, 370, 20));
+    addCaption(16, QStringLiteral("(Si coché, après la saisie d'une lettre dans une des cases, le"),
+               QRect(16, 318, 400, 18));
+    addCaption(17, QStringLiteral("passage dans les cases suivantes se fera automatiquement)"),
+               QRect(16, 336, 400, 18));
+}
+
+void PatternTab::buildLengthList() {
+    cboLMot_ = new QComboBox(this);
+    cboLMot_->setObjectName(QStringLiteral("CboLMot"));
+    cboLMot_->setAccessibleName(QStringLiteral("Longueur du mot"));
+    cboLMot_->setGeometry(16, 16, 76, 32);
+    cboLMot_->setFont(CalibriFont(13, true));
+    for (int length = MinPatternLength; length <= MaxPatternLength; ++length)
+        cboLMot_->addItem(QStringLiteral("%1").arg(length, 2, 10, QLatin1Char('0')));
+    cboLMot_->setMaxVisibleItems(MaxPatternLength - MinPatternLength + 1);
+    cboLMot_->setCurrentIndex(-1);
+    // activated, not currentIndexChanged: choosing the length shown again still applies it.
+    connect(cboLMot_, &QComboBox::activated, this, &PatternTab::onLengthChosen);
+
+    lblK_ = new QLabel(this);
+    lblK_->setObjectName(QStringLiteral("LblK"));
+    lblK_->hide();
+}
+
+void PatternTab::buildLetterBoxes() {
+    QFont boxFont = font();
+    boxFont.setPointSize(18);
+    boxFont.setBold(true);
+    for (int number = 1; number <= BoxCount; ++number) {
+        const int left = kBoxLeft + (number - 1) * kBoxStep;
+        auto* label = new QLabel(QString::number(number), this);
+        label->setObjectName(QStringLiteral("LblN%1").arg(number));
+        label->setGeometry(left, kBoxTop - 18, kBoxWidth, 16);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(CalibriFont(10, false));
+        lblN_[number - 1] = label;
+
+        auto* letterBox = new LetterBox(number, this);
+        letterBox->setObjectName(QStringLiteral("TxtS%1").arg(number));
+        letterBox->setAccessibleName(QStringLiteral("Lettre %1 du mot").arg(number));
+        letterBox->setGeometry(left, kBoxTop, kBoxWidth, kBoxHeight);
+        letterBox->setFont(boxFont);
+        letterBox->setAlignment(Qt::AlignCenter);
+        letterBox->setAcceptDrops(false);
+        letterBox->setText(kJoker);
+        letterBox->setEnabled(false);
+        txtS_[number - 1] = letterBox;
+        setBoxInLength(number, false);
+        setBoxTextColour(number);
+
+        connect(letterBox, &QLineEdit::textChanged, this, [this, number] { onBoxChanged(number); });
+        connect(letterBox, &LetterBox::focused, this, &PatternTab::onBoxFocused);
+        connect(letterBox, &LetterBox::keyDown, this, &PatternTab::onBoxKeyDown);
+        connect(letterBox, &LetterBox::moveRequested, this, &PatternTab::moveFocusToBox);
+        connect(letterBox, &LetterBox::letterTyped, this, &PatternTab::onLetterTyped);
+    }
+}
+
+void PatternTab::buildSearchControls() {
+    cmdRech1_ = new QPushButton(QStringLiteral("Rechercher "), this);
+    cmdRech1_->setObjectName(QStringLiteral("CmdRech1"));
+    cmdRech1_->setAccessibleName(QStringLiteral("Rechercher les mots du modèle"));
+    cmdRech1_->setGeometry(16, 176, 200, 36);
+    cmdRech1_->setFont(CalibriFont(12, true));
+    cmdRech1_->setEnabled(false);
+    connect(cmdRech1_, &QPushButton::clicked, this, &PatternTab::onSearchClicked);
+
+    lblRech1_ = new QLabel(this);
+    lblRech1_->setObjectName(QStringLiteral("LblRech1"));
+    lblRech1_->setGeometry(16, 222, 300, 26);
+    lblRech1_->setFont(CalibriFont(12, true));
+
+    const QRect listArea(432, 176, 237, 204);
+    QFont listFont(QStringLiteral("Courier New"));
+    listFont.setPointSize(12);
+
+    // The grey placeholder the user sees while the result list is hidden during a search.
+    lstCache1_ = new QListWidget(this);
+    lstCache1_->setObjectName(QStringLiteral("LstCache1"));
+    lstCache1_->setGeometry(listArea);
+    lstCache1_->setFocusPolicy(Qt::NoFocus);
+    SetColour(lstCache1_, QPalette::Base, kLightGrey);
+
+    lstRech1_ = new QListWidget(this);
+    lstRech1_->setObjectName(QStringLiteral("LstRech1"));
+    lstRech1_->setAccessibleName(QStringLiteral("Mots trouvés"));
+    lstRech1_->setGeometry(listArea);
+    lstRech1_->setFont(listFont);
+    lstRech1_->setUniformItemSizes(true);
+    SetColour(lstRech1_, QPalette::Base, Qt::white);
+    SetColour(lstRech1_, QPalette::Text, Qt::black);
+    lstRech1_->raise();
+    connect(lstRech1_, &QListWidget::itemSelectionChanged, this,
+            &PatternTab::onResultSelectionChanged);
+}
+
+void PatternTab::buildOption() {
+    // Two pictures at one place: the tick lies over the empty square and the option is on
+    // exactly while the tick shows.
+    const QRect place(16, 294, CheckBoxImageSize, CheckBoxImageSize);
+    imgCochA0_ = new ClickableImage(this);
+    imgCochA0_->setObjectName(QStringLiteral("ImgCochA0"));
+    imgCochA0_->setAccessibleName(QStringLiteral("Passer automatiquement à la case suivante"));
+    imgCochA0_->setPixmap(CheckBoxImage(false));
+    imgCochA0_->setGeometry(place);
+    connect(imgCochA0_, &ClickableImage::clicked, this, &PatternTab::onEmptySquareClicked);
+
+    imgCochA1_ = new ClickableImage(this);
+    imgCochA1_->setObjectName(QStringLiteral("ImgCochA1"));
+    imgCochA1_->setAccessibleName(
+        QStringLiteral("Passer automatiquement à la case suivante (coché)"));
+    imgCochA1_->setPixmap(CheckBoxImage(true));
+    imgCochA1_->setGeometry(place);
+    imgCochA1_->raise();
+    connect(imgCochA1_, &ClickableImage::clicked, this, &PatternTab::onTickClicked);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Letter boxes
+
+QString PatternTab::boxText(int number) const {
+    return box(number)->text();
+}
+
+void PatternTab::writeBox(int number, const QString& text) {
+    // Writing the text a box already holds must raise no change: that is what ends the nesting
+    // of the change rule.
+    if (boxText(number) != text) box(number)->setText(text);
+}
+
+void PatternTab::setBoxTextColour(int number) {
+    SetColour(box(number), QPalette::Text, boxText(number) == kJoker ? kGrey : kDarkRed);
+}
+
+void PatternTab::setBoxInLength(int number, bool inLength) {
+    SetColour(box(number), QPalette::Base, inLength ? QColor(Qt::white) : kLightGrey);
+    SetColour(lblN_[number - 1], QPalette::WindowText, inLength ? QColor(Qt::black) : kGrey);
+}
+
+void PatternTab::onBoxChanged(int number) {
+    if (changeDepth_ >= kMaxChangeDepth) return;
+    const DepthGuard depth(changeDepth_);
+    if (boxText(number).isEmpty()) writeBox(number, kJoker);
+    activeBoxIndex_ = number;
+    stringChange(boxText(number));
+    box(number)->selectAll();
+    // One character per box: a letter typed after the one already there is dropped.
+    writeBox(number, boxText(number).left(1).toUpper());
+    setBoxTextColour(number);
+    updateSearchButton();
+}
+
+void PatternTab::stringChange(QString text) {
+    std::u16string kept = text.toStdU16String();
+    while (const auto refused = FirstRefusedCharacter(kept)) kept.erase(*refused, 1);
+    if (!kept.empty()) {
+        writeBox(activeBoxIndex_, QString::fromStdU16String(kept));
+        return;
+    }
+    if (!invalidCharNoticeDone_) {
+        if (!boxText(activeBoxIndex_).isEmpty())
+            context_.platform.messages.show(
+                {AppTitle, FromU16(InvalidCharNotice), MessageIcon::None, MessageButtons::Ok});
+        invalidCharNoticeDone_ = true;
+    }
+    writeBox(activeBoxIndex_, boxTextAtFocus_);
+}
+
+void PatternTab::onBoxFocused(int number, bool windowReturn) {
+    // The focus coming back to the box the user was in, after a message box or a menu, is not a
+    // new visit: the text a refused key restores stays the one the box held when entered.
+    if (windowReturn && lblK_->text() == QString::number(number)) return;
+    lblK_->setText(QString::number(number));
+    boxTextAtFocus_ = boxText(number);
+    box(number)->selectAll();
+}
+
+void PatternTab::onBoxKeyDown() {
+    invalidCharNoticeDone_ = false;
+}
+
+void PatternTab::onLetterTyped(int number) {
+    if (imgCochA1_->isVisible()) moveFocusToBox(number + 1);
+}
+
+void PatternTab::moveFocusToBox(int number) {
+    // A box before the first, after the last or beyond the length cannot take the focus; the
+    // focus then simply stays.
+    if (number < 1 || number > BoxCount || !box(number)->isEnabled()) return;
+    box(number)->setFocus(Qt::OtherFocusReason);
+}
+
+void PatternTab::focusLastUsedBox() {
+    bool isNumber = false;
+    const int number = lblK_->text().toInt(&isNumber);
+    if (isNumber) moveFocusToBox(number);
+}
+
+void PatternTab::updateSearchButton() {
+    bool anyKnown = false;
+    for (int number = 1; number <= searchLength_ && number <= BoxCount; ++number)
+        anyKnown = anyKnown || boxText(number) != kJoker;
+    cmdRech1_->setEnabled(anyKnown);
+}
+
+void PatternTab::onLengthChosen(int index) {
+    const int length = cboLMot_->itemText(index).toInt();
+    for (int number = 1; number <= BoxCount; ++number) {
+        const bool inLength = number <= length;
+        box(number)->setEnabled(inLength);
+        if (inLength) {
+            if (boxText(number).isEmpty()) writeBox(number, kJoker);
+        } else {
+            writeBox(number, QString());
+        }
+        setBoxInLength(number, inLength);
+    }
+    moveFocusToBox(1);
+    searchLength_ = length;
+}
+
+void PatternTab::onEmptySquareClicked() {
+    imgCochA1_->show();
+}
+
+void PatternTab::onTickClicked() {
+    imgCochA1_->hide();
+    focusLastUsedBox();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Search
+
+QString PatternTab::patternOfBoxes() const {
+    QString pattern;
+    for (int number = 1; number <= searchLength_ && number <= BoxCount; ++number) {
+        const QString text = boxText(number);
+        pattern += text.isEmpty() ? QString(QChar(PatternJoker)) : text.left(1);
+    }
+    return pattern;
+}
+
+void PatternTab::onSearchClicked() {
+    // A failing step is reported and the handler goes on with the next one.
+    const auto step = [this](const std::function<void()>& body) {
+        try {
+            body();
+        } catch (const std::exception& failure) {
+            ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternButton);
+        }
+    };
+    step([this] { cmdRech1_->setEnabled(false); });
+    step([this] { searchLength_ = cboLMot_->currentText().toInt(); });
+    step([this] {
+        if (CheckJokers(searchLength_, patternOfBoxes().toStdU16String()) ==
+            JokerCheck::JokerLimitExceeded)
+            subTropEtoile();
+    });
+    step([this] {
+        if (jokerLimitFlag_) {
+            jokerLimitFlag_ = false;
+            moveFocusToBox(1);
+        } else {
+            startScan();
+        }
+    });
+    step([this] { context_.platform.pointer.setScreenPointer(PointerShape::Arrow); });
+}
+
+void PatternTab::subTropEtoile() {
+    jokerLimitFlag_ = true;
+    context_.platform.messages.show(
+        {AppTitle,
+         FromU16(JokerLimitNoticeFirstLine) + LineBreak + FromU16(JokerLimitNoticeSecondLine),
+         MessageIcon::Critical, MessageButtons::Ok});
+}
+
+void PatternTab::startScan() {
+    // The hidden list uncovers the grey placeholder; the delay lets the window show it, and the
+    // disabled window takes no input until the scan has ended.
+    lstRech1_->hide();
+    if (context_.window) context_.window->setEnabled(false);
+    timRech1_.start(kSearchDelayMs);
+}
+
+void PatternTab::onTimRech1() {
+    timRech1_.stop();
+    try {
+        lstRech1_->clear();
+        const std::vector<std::u16string_view> words = ScanPattern(
+            searchLength_, patternOfBoxes().toStdU16String(), context_.dictionaries.mainWordList);
+        FillResultList(*lstRech1_, words);
+        lblRech1_->setText(FromU16(ResultCountText(words.size())));
+        lstRech1_->show();
+    } catch (const std::exception& failure) {
+        // The placeholder stays in view until the next search.
+        ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternScan);
+    }
+    endScan();
+}
+
+void PatternTab::endScan() {
+    context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
+    if (context_.window) context_.window->setEnabled(true);
+    focusLastUsedBox();
+}
+
+void PatternTab::onResultSelectionChanged() {
+    const QList<QListWidgetItem*> selected = lstRech1_->selectedItems();
+    if (selected.isEmpty()) return;
+    CopyResult(context_, selected.first()->text());
+}
 
 }  // namespace quillex::ui

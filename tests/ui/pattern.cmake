@@ -1,0 +1,1 @@
+quillex_add_ui_test(pattern_tab_test pattern_tab_test.cpp)

@@ -1,0 +1,655 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+#include "TestWindow.h"
+#include "pattern/PatternSearch.h"
+#include "pattern/PatternTab.h"
+#include "pattern/ResultListFill.h"
+
+namespace quillex::ui {
+namespace {
+
+using testing::LoadedDictionaries;
+using testing::TestWindow;
+
+const QColor kGrey(128, 128, 128);
+const QColor kDarkRed(128, 0, 0);
+const QColor kLightGrey(224, 224, 224);
+const QString kInvalidNotice =
+    QStringLiteral("Seuls les caractères ''ABCDEF.....Z'' sont autorisés.      ");
+const QString kJokerNotice = QStringLiteral(
+    "Le nombre de caractère joker '' ? '' est trop important.\r\nModifiez la recherche.");
+const QString kCopyNotice =
+    QStringLiteral("Le mot sélectionné a été copié dans le presse-papier.      ");
+
+/// The pattern tab of a started test window, with its controls.
+struct PatternPage {
+    TestWindow t;
+    QWidget* tab = t.window->page(0);
+
+    // The tab's own control: other tabs have labels of the same names.
+    template <typename T>
+    T* find(const QString& name) const {
+        return tab->findChild<T*>(name);
+    }
+
+    QComboBox* lengths = find<QComboBox>("CboLMot");
+    QAbstractButton* button = find<QAbstractButton>("CmdRech1");
+    QListWidget* list = find<QListWidget>("LstRech1");
+    QListWidget* cache = find<QListWidget>("LstCache1");
+    QLabel* count = find<QLabel>("LblRech1");
+    QLabel* lastBox = find<QLabel>("LblK");
+    QWidget* tick = find<QWidget>("ImgCochA1");
+    QWidget* square = find<QWidget>("ImgCochA0");
+    QTimer* timer = find<QTimer>("TimRech1");
+
+    PatternPage() { QVERIFY(QTest::qWaitForWindowActive(t.window.get())); }
+
+    QLineEdit* box(int number) const {
+        return find<QLineEdit>(QStringLiteral("TxtS%1").arg(number));
+    }
+    QLabel* number(int n) const { return find<QLabel>(QStringLiteral("LblN%1").arg(n)); }
+    QStringList boxes(int from, int to) const {
+        QStringList texts;
+        for (int i = from; i <= to; ++i) texts << box(i)->text();
+        return texts;
+    }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+    const QList<MessageRequest>& shown() const { return t.fakes.messages.shown; }
+
+    // Picks a length in the open drop-down list and confirms it, as a user does. The offscreen
+    // platform lets the closed list keep the activation: the window takes it back.
+    void chooseLength(int length) {
+        lengths->showPopup();
+        QAbstractItemView* view = lengths->view();
+        QVERIFY(QTest::qWaitForWindowActive(view->window()));
+        view->setCurrentIndex(view->model()->index(length - 3, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QVERIFY(QTest::qWaitFor([view] { return !view->isVisible(); }, 1000));
+        t.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
+        QVERIFY(QTest::qWaitFor([this] { return box(1)->hasFocus(); }, 1000));
+    }
+
+    // Types one key into whichever box has the focus.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(focused(), key, modifiers);
+    }
+    // Types each character into the box that has the focus when it is typed; a character of
+    // Latin-1 beyond ASCII comes from its own key, as on a French keyboard.
+    void type(const QString& text) {
+        for (QChar c : text) {
+            if (c.unicode() < 0x80)
+                QTest::keyClicks(focused(), QString(c));
+            else
+                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(c.toUpper().unicode()),
+                                    QString(c), Qt::NoModifier);
+        }
+    }
+    // From box 1, a letter per box and "?" to step over a box (with automatic advance on).
+    void typePattern(const QString& pattern) {
+        for (QChar c : pattern) {
+            if (c == u'?')
+                key(Qt::Key_Right);
+            else
+                type(QString(c));
+        }
+    }
+    void search() {
+        QTest::mouseClick(button, Qt::LeftButton);
+        waitForScan();
+    }
+    void waitForScan() {
+        QVERIFY(QTest::qWaitFor([this] { return list->isVisible() && !timer->isActive(); }, 5000));
+    }
+    QStringList listed() const {
+        QStringList words;
+        for (int i = 0; i < list->count(); ++i) words << list->item(i)->text();
+        return words;
+    }
+    static void clickResult(QListWidget* results, int row) {
+        QListWidgetItem* item = results->item(row);
+        results->scrollToItem(item);
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          results->visualItemRect(item).center());
+    }
+};
+
+/// Times a timer's event to the first paint of a widget that follows it.
+class PaintStopwatch : public QObject {
+  public:
+    PaintStopwatch(QObject* timer, QWidget* painted) : timer_(timer), painted_(painted) {
+        timer_->installEventFilter(this);
+        painted_->installEventFilter(this);
+    }
+    bool waitForPaint(int timeoutMs) {
+        QTimer::singleShot(timeoutMs, &loop_, &QEventLoop::quit);
+        loop_.exec();
+        return elapsed >= 0;
+    }
+    qint64 elapsed = -1;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == timer_ && event->type() == QEvent::Timer) clock_.start();
+        if (watched == painted_ && event->type() == QEvent::Paint && clock_.isValid() &&
+            elapsed < 0) {
+            elapsed = clock_.nsecsElapsed();
+            loop_.quit();
+        }
+        return false;
+    }
+
+  private:
+    QObject* timer_;
+    QWidget* painted_;
+    QElapsedTimer clock_;
+    QEventLoop loop_;
+};
+
+class PatternTabTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void starts_with_no_length_and_fifteen_grey_disabled_jokers() {
+        PatternPage p;
+        QCOMPARE(p.lengths->currentIndex(), -1);
+        QStringList items;
+        for (int i = 0; i < p.lengths->count(); ++i) items << p.lengths->itemText(i);
+        QCOMPARE(items, (QStringList{"03", "04", "05", "06", "07", "08", "09", "10", "11", "12",
+                                     "13", "14", "15"}));
+        for (int i = 1; i <= 15; ++i) {
+            QLineEdit* box = p.box(i);
+            QCOMPARE(box->text(), QStringLiteral("?"));
+            QVERIFY(!box->isEnabled());
+            QCOMPARE(box->palette().color(QPalette::Text), kGrey);
+            QCOMPARE(box->palette().color(QPalette::Base), kLightGrey);
+            QVERIFY(box->font().bold());
+            QCOMPARE(box->font().pointSize(), 18);
+            QCOMPARE(box->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+            QCOMPARE(p.number(i)->text(), QString::number(i));
+            QCOMPARE(p.number(i)->palette().color(QPalette::WindowText), kGrey);
+        }
+        QVERIFY(!p.button->isEnabled());
+        QCOMPARE(p.button->text(), QStringLiteral("Rechercher "));
+        QVERIFY(p.lastBox->text().isEmpty() && !p.lastBox->isVisible());
+        QVERIFY(p.tick->isVisible() && p.square->isVisible());
+        QVERIFY(p.count->text().isEmpty());
+        QVERIFY(p.lengths->hasFocus());
+        QCOMPARE(p.t.window->page(0)->focusTarget(), p.lengths);
+        QCOMPARE(p.t.window->page(0)->searchButton(), p.button);
+    }
+
+    void captions_read_as_designed() {
+        PatternPage p;
+        const QList<std::pair<int, QString>> captions{
+            {0, "Passer automatiquement à la case suivante."},
+            {1, "Option:"},
+            {2, "Comment ça marche:"},
+            {3,
+             "1) Sélectionnez une longueur de mot en cliquant sur la zone de liste (en haut à "
+             "gauche)."},
+            {4,
+             "2) Dans les cases saisir les lettres connues du mot à rechercher, à leur "
+             "position respective."},
+            {5,
+             "3) Cliquez sur \"Rechercher\" pour afficher tous les mots contenant les lettres "
+             "connues."},
+            {16, "(Si coché, après la saisie d'une lettre dans une des cases, le"},
+            {17, "passage dans les cases suivantes se fera automatiquement)"},
+        };
+        for (const auto& [index, text] : captions)
+            QCOMPARE(p.find<QLabel>(QStringLiteral("Lbl%1").arg(index))->text(), text);
+    }
+
+    void choosing_a_length_enables_its_boxes_and_focuses_the_first() {
+        PatternPage p;
+        p.chooseLength(6);
+        for (int i = 1; i <= 15; ++i) {
+            const bool inLength = i <= 6;
+            QCOMPARE(p.box(i)->isEnabled(), inLength);
+            QCOMPARE(p.box(i)->palette().color(QPalette::Base),
+                     inLength ? QColor(Qt::white) : kLightGrey);
+            QCOMPARE(p.number(i)->palette().color(QPalette::WindowText),
+                     inLength ? QColor(Qt::black) : kGrey);
+        }
+        QCOMPARE(p.lastBox->text(), QStringLiteral("1"));
+        QCOMPARE(p.box(1)->selectedText(), QStringLiteral("?"));
+        QVERIFY(!p.button->isEnabled());
+    }
+
+    void typing_a_letter_leaves_its_capital_in_dark_red_and_enables_the_button() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.type("b");
+        QCOMPARE(p.box(1)->text(), QStringLiteral("B"));
+        QCOMPARE(p.box(1)->palette().color(QPalette::Text), kDarkRed);
+        QVERIFY(p.button->isEnabled());
+        QVERIFY(p.shown().isEmpty());
+        QCOMPARE(p.focused(), p.box(2));  // automatic advance
+        QCOMPARE(p.box(2)->selectedText(), QStringLiteral("?"));
+    }
+
+    void refused_keys_restore_the_box_and_show_the_notice_once_per_key_press() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.type(QStringLiteral("é"));
+        QCOMPARE(p.box(1)->text(), QStringLiteral("?"));
+        QCOMPARE(p.box(1)->palette().color(QPalette::Text), kGrey);
+        QCOMPARE(p.shown().size(), 1);
+        QCOMPARE(p.shown().first().text, kInvalidNotice);
+        QCOMPARE(p.shown().first().title, QStringLiteral("Quillex"));
+        QCOMPARE(p.shown().first().icon, MessageIcon::None);
+        QCOMPARE(p.shown().first().buttons, MessageButtons::Ok);
+        p.type("5");
+        QCOMPARE(p.box(1)->text(), QStringLiteral("?"));
+        QCOMPARE(p.shown().size(), 2);
+        QCOMPARE(p.focused(), p.box(1));
+        QVERIFY(!p.button->isEnabled());
+
+        // A box holding a letter gets that letter back.
+        p.type("k");
+        p.key(Qt::Key_Left);
+        p.type("_");
+        QCOMPARE(p.box(1)->text(), QStringLiteral("K"));
+        QCOMPARE(p.shown().size(), 3);
+        QVERIFY(p.button->isEnabled());
+    }
+
+    void a_pasted_text_keeps_its_first_allowed_character() {
+        PatternPage p;
+        p.chooseLength(5);
+        QGuiApplication::clipboard()->setText(QStringLiteral("é5x9"));
+        p.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(p.box(1)->text(), QStringLiteral("X"));
+        QCOMPARE(p.box(1)->palette().color(QPalette::Text), kDarkRed);
+        QCOMPARE(p.box(1)->selectedText(), QStringLiteral("X"));
+        QVERIFY(p.shown().isEmpty());
+        QCOMPARE(p.focused(), p.box(1));  // a shortcut is not a letter typed
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("9é"));
+        p.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(p.box(1)->text(), QStringLiteral("?"));  // the text the box had at its focus
+        QCOMPARE(p.shown().size(), 1);
+    }
+
+    void deleting_the_letter_brings_back_a_grey_joker() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.type("ab");
+        p.key(Qt::Key_Left);
+        p.key(Qt::Key_Backspace);
+        QCOMPARE(p.box(2)->text(), QStringLiteral("?"));
+        QCOMPARE(p.box(2)->palette().color(QPalette::Text), kGrey);
+        QVERIFY(p.button->isEnabled());  // box 1 still holds A
+        p.key(Qt::Key_Left);
+        p.key(Qt::Key_Delete);
+        QCOMPARE(p.boxes(1, 5), (QStringList{"?", "?", "?", "?", "?"}));
+        QVERIFY(!p.button->isEnabled());
+        QVERIFY(p.shown().isEmpty());
+    }
+
+    void a_space_stays_in_dark_red_and_counts_for_the_button() {
+        PatternPage p;
+        p.chooseLength(4);
+        p.key(Qt::Key_Space);
+        QCOMPARE(p.box(1)->text(), QStringLiteral(" "));
+        QCOMPARE(p.box(1)->palette().color(QPalette::Text), kDarkRed);
+        QVERIFY(p.button->isEnabled());
+        QCOMPARE(p.focused(), p.box(1));  // not a letter key: no advance
+    }
+
+    void a_second_letter_after_the_caret_is_dropped_and_one_before_replaces() {
+        PatternPage p;
+        p.chooseLength(5);
+        QTest::mouseClick(p.tick, Qt::LeftButton);  // option off: the focus stays in box 1
+        p.type("m");
+        p.box(1)->setCursorPosition(1);
+        p.type("n");
+        QCOMPARE(p.box(1)->text(), QStringLiteral("M"));
+        p.box(1)->setCursorPosition(0);
+        p.type("p");
+        QCOMPARE(p.box(1)->text(), QStringLiteral("P"));
+    }
+
+    void a_click_entering_a_box_leaves_its_letter_selected_for_typing_over() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.type("ab");
+        QLineEdit* first = p.box(1);
+        QTest::mouseClick(first, Qt::LeftButton, {},
+                          QPoint(first->width() - 4, first->height() / 2));
+        QCOMPARE(p.focused(), first);
+        QCOMPARE(p.lastBox->text(), QStringLiteral("1"));
+        QCOMPARE(first->selectedText(), QStringLiteral("A"));
+        p.type("c");
+        QCOMPARE(p.boxes(1, 3), (QStringList{"C", "B", "?"}));
+        QCOMPARE(p.focused(), p.box(2));
+    }
+
+    void arrows_move_between_the_boxes_of_the_length_only() {
+        PatternPage p;
+        p.chooseLength(4);
+        p.key(Qt::Key_Left);
+        QCOMPARE(p.focused(), p.box(1));
+        for (int i = 2; i <= 4; ++i) {
+            p.key(Qt::Key_Right);
+            QCOMPARE(p.focused(), p.box(i));
+            QCOMPARE(p.lastBox->text(), QString::number(i));
+        }
+        p.key(Qt::Key_Right);
+        QCOMPARE(p.focused(), p.box(4));
+        p.key(Qt::Key_Left);
+        QCOMPARE(p.focused(), p.box(3));
+        QVERIFY(p.shown().isEmpty());
+
+        p.chooseLength(15);
+        for (int i = 1; i < 15; ++i) p.key(Qt::Key_Right);
+        p.key(Qt::Key_Right);
+        QCOMPARE(p.focused(), p.box(15));
+    }
+
+    void automatic_advance_stops_at_the_last_box_of_the_length() {
+        PatternPage p;
+        p.chooseLength(4);
+        p.type("abcde");
+        QCOMPARE(p.boxes(1, 5), (QStringList{"A", "B", "C", "E", "?"}));
+        QCOMPARE(p.focused(), p.box(4));
+        QCOMPARE(p.box(4)->selectedText(), QStringLiteral("E"));
+        QVERIFY(!p.box(5)->isEnabled());
+    }
+
+    void a_shorter_length_clears_and_disables_the_boxes_beyond_it() {
+        PatternPage p;
+        p.chooseLength(8);
+        p.typePattern("abcdefgh");
+        p.chooseLength(5);
+        QCOMPARE(p.boxes(1, 8), (QStringList{"A", "B", "C", "D", "E", "?", "?", "?"}));
+        for (int i = 6; i <= 8; ++i) {
+            QVERIFY(!p.box(i)->isEnabled());
+            QCOMPARE(p.box(i)->palette().color(QPalette::Text), kGrey);
+            QCOMPARE(p.number(i)->palette().color(QPalette::WindowText), kGrey);
+        }
+        QVERIFY(p.button->isEnabled());
+        QCOMPARE(p.focused(), p.box(1));
+
+        // Letters only beyond the new length leave nothing to search.
+        p.chooseLength(8);
+        p.typePattern("?????fgh");
+        QVERIFY(p.button->isEnabled());
+        for (int i = 1; i <= 5; ++i) {
+            p.box(i)->setFocus();
+            p.key(Qt::Key_Delete);
+        }
+        QVERIFY(p.button->isEnabled());
+        p.chooseLength(5);
+        QCOMPARE(p.boxes(1, 8), (QStringList{"?", "?", "?", "?", "?", "?", "?", "?"}));
+        QVERIFY(!p.button->isEnabled());
+    }
+
+    void too_many_jokers_are_refused_and_the_list_stays_as_it_was() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.typePattern("ba");
+        p.search();
+        QCOMPARE(p.list->count(), 127);
+        QCOMPARE(p.count->text(), QStringLiteral("127 mots trouvés"));
+
+        p.chooseLength(5);
+        p.key(Qt::Key_Right);
+        p.key(Qt::Key_Delete);  // B????: one letter, four jokers
+        QVERIFY(p.button->isEnabled());
+        QTest::mouseClick(p.button, Qt::LeftButton);
+        QCOMPARE(p.shown().size(), 1);
+        QCOMPARE(p.shown().first().text, kJokerNotice);
+        QCOMPARE(p.shown().first().icon, MessageIcon::Critical);
+        QCOMPARE(p.shown().first().buttons, MessageButtons::Ok);
+        QCOMPARE(p.shown().first().title, QStringLiteral("Quillex"));
+        QCOMPARE(p.focused(), p.box(1));
+        QVERIFY(!p.button->isEnabled());
+        QVERIFY(!p.timer->isActive());
+        QVERIFY(p.list->isVisible() && p.t.window->isEnabled());
+        QCOMPARE(p.list->count(), 127);
+        QCOMPARE(p.count->text(), QStringLiteral("127 mots trouvés"));
+        QCOMPARE(p.t.fakes.pointer.screen, PointerShape::Arrow);
+    }
+
+    void a_search_lists_the_matches_in_list_order_with_their_count() {
+        PatternPage p;
+        p.chooseLength(9);
+        p.typePattern("??E?????S");
+        QCOMPARE(p.lastBox->text(), QStringLiteral("9"));
+        p.key(Qt::Key_Left);  // the scan gives the focus back to the last box used
+        QTest::mouseClick(p.button, Qt::LeftButton);
+        QVERIFY(!p.list->isVisible());
+        QVERIFY(p.cache->isVisible());
+        QVERIFY(!p.t.window->isEnabled());
+        QVERIFY(p.timer->isActive());
+        p.waitForScan();
+        QCOMPARE(p.list->count(), 1245);
+        QCOMPARE(p.list->item(0)->text(), QStringLiteral("ABECHAMES"));
+        QCOMPARE(p.list->item(1244)->text(), QStringLiteral("ZYEUTIONS"));
+        const QStringList words = p.listed();
+        for (const QString& word : words)
+            QVERIFY2(word.size() == 9 && word[2] == u'E' && word[8] == u'S', qPrintable(word));
+        QVERIFY(std::is_sorted(words.begin(), words.end()));
+        QCOMPARE(p.count->text(), QStringLiteral("1245 mots trouvés"));
+        QVERIFY(p.t.window->isEnabled());
+        QVERIFY(!p.button->isEnabled());
+        QCOMPARE(p.focused(), p.box(8));
+        QCOMPARE(p.t.fakes.pointer.screen, PointerShape::Arrow);
+        QCOMPARE(p.list->font().family(), QStringLiteral("Courier New"));
+        QVERIFY(p.shown().isEmpty());
+    }
+
+    void one_match_reads_mot_trouve_and_none_reads_aucun() {
+        PatternPage p;
+        p.chooseLength(7);
+        p.typePattern("zythum");
+        p.search();
+        QCOMPARE(p.listed(), (QStringList{"ZYTHUMS"}));
+        QCOMPARE(p.count->text(), QStringLiteral("1 mot trouvé"));
+
+        p.chooseLength(8);
+        p.typePattern("quillex");
+        p.search();
+        QCOMPARE(p.list->count(), 0);
+        QCOMPARE(p.count->text(), QStringLiteral("Aucun mot trouvé"));
+    }
+
+    void a_space_in_a_box_finds_nothing() {
+        PatternPage p;
+        p.chooseLength(4);
+        p.typePattern("ab");
+        p.key(Qt::Key_Space);
+        p.search();
+        QCOMPARE(p.list->count(), 0);
+        QCOMPARE(p.count->text(), QStringLiteral("Aucun mot trouvé"));
+    }
+
+    void enter_searches_only_while_the_button_is_enabled() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.t.pressEnter();
+        QVERIFY(!p.timer->isActive() && p.list->isVisible());
+        p.typePattern("??z?z");
+        p.t.pressEnter();
+        QVERIFY(!p.list->isVisible());
+        p.waitForScan();
+        QCOMPARE(p.listed(), (QStringList{"GAZEZ"}));
+        p.t.pressEnter();  // the button stays disabled after a search
+        QVERIFY(!p.timer->isActive() && p.list->isVisible());
+        QCOMPARE(p.listed(), (QStringList{"GAZEZ"}));
+    }
+
+    void the_copy_notice_shows_once_across_both_result_lists() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.typePattern("ba");
+        p.search();
+        PatternPage::clickResult(p.list, 2);
+        PatternPage::clickResult(p.list, 0);
+        QCOMPARE(p.t.fakes.clipboard.texts, (QStringList{"BABIL", "BABAS"}));
+        QCOMPARE(p.shown().size(), 1);
+        QCOMPARE(p.shown().first().text, kCopyNotice);
+        QCOMPARE(p.shown().first().icon, MessageIcon::Information);
+        p.list->setFocus();
+        QTest::keyClick(p.list, Qt::Key_Down);  // the keyboard copies too
+        QCOMPARE(p.t.fakes.clipboard.texts.last(), QStringLiteral("BABEL"));
+
+        // The Scrabble tab's list shares the notice: already shown, its copies are silent.
+        p.t.window->tabControl()->setCurrentIndex(1);
+        auto* draw = p.t.find<QLineEdit>("TxtRech2");
+        QTest::keyClicks(draw, QStringLiteral("CHIEN"));
+        QTest::mouseClick(p.t.find<QAbstractButton>("CmdRech2"), Qt::LeftButton);
+        auto* anagrams = p.t.find<QListWidget>("LstRech2");
+        QVERIFY(QTest::qWaitFor([&] { return anagrams->count() > 0 && p.t.window->isEnabled(); },
+                                5000));
+        PatternPage::clickResult(anagrams, 0);
+        QCOMPARE(p.t.fakes.clipboard.texts.last(), anagrams->item(0)->text());
+        QCOMPARE(p.shown().size(), 1);
+    }
+
+    void a_copy_from_the_scrabble_tab_first_silences_this_list() {
+        PatternPage p;
+        p.t.window->tabControl()->setCurrentIndex(1);
+        QTest::keyClicks(p.t.find<QLineEdit>("TxtRech2"), QStringLiteral("CHIEN"));
+        QTest::mouseClick(p.t.find<QAbstractButton>("CmdRech2"), Qt::LeftButton);
+        auto* anagrams = p.t.find<QListWidget>("LstRech2");
+        QVERIFY(QTest::qWaitFor([&] { return anagrams->count() > 0 && p.t.window->isEnabled(); },
+                                5000));
+        PatternPage::clickResult(anagrams, 0);
+        QCOMPARE(p.shown().size(), 1);
+
+        p.t.window->tabControl()->setCurrentIndex(0);
+        p.chooseLength(5);
+        p.typePattern("ba");
+        p.search();
+        PatternPage::clickResult(p.list, 1);
+        QCOMPARE(p.t.fakes.clipboard.texts.last(), QStringLiteral("BABEL"));
+        QCOMPARE(p.shown().size(), 1);
+    }
+
+    void the_option_box_turns_advance_off_and_on() {
+        PatternPage p;
+        QTest::mouseClick(p.tick, Qt::LeftButton);  // no box visited yet: the focus stays
+        QVERIFY(!p.tick->isVisible());
+        QVERIFY(p.lengths->hasFocus());
+        QTest::mouseClick(p.square, Qt::LeftButton);
+        QVERIFY(p.tick->isVisible());
+
+        p.chooseLength(6);
+        p.key(Qt::Key_Right);
+        p.key(Qt::Key_Right);
+        p.lengths->setFocus();
+        QTest::mouseClick(p.tick, Qt::LeftButton);
+        QVERIFY(!p.tick->isVisible());
+        QCOMPARE(p.focused(), p.box(3));
+        p.type("r");
+        QCOMPARE(p.box(3)->text(), QStringLiteral("R"));
+        QCOMPARE(p.focused(), p.box(3));  // no advance while off
+
+        p.lengths->setFocus();
+        QTest::mouseClick(p.square, Qt::LeftButton);
+        QVERIFY(p.tick->isVisible());
+        QVERIFY(p.lengths->hasFocus());  // turning it on moves nothing
+        p.box(3)->setFocus();
+        p.type("s");
+        QCOMPARE(p.focused(), p.box(4));
+    }
+
+    void choosing_the_same_length_again_applies_it_again() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.typePattern("ba");
+        p.search();
+        QVERIFY(!p.button->isEnabled());
+        QCOMPARE(p.focused(), p.box(3));
+        p.chooseLength(5);
+        QCOMPARE(p.focused(), p.box(1));
+        QCOMPARE(p.boxes(1, 5), (QStringList{"B", "A", "?", "?", "?"}));
+        QVERIFY(p.button->isEnabled());
+    }
+
+    void a_failing_scan_is_reported_and_leaves_the_placeholder() {
+        // Lists that disagree with their length tables make the scan fail.
+        FakePlatform fakes;
+        Dictionaries empty;
+        SharedWindowState state;
+        QWidget host;
+        auto* sink = new QLineEdit(&host);
+        TabContext context{empty, fakes.platform(), state, sink, &host};
+        auto* tab = new PatternTab(context, &host);
+        tab->resize(685, 395);
+        host.show();
+        host.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        auto* lengths = tab->findChild<QComboBox*>("CboLMot");
+        lengths->setCurrentIndex(2);
+        emit lengths->activated(2);
+        QTest::keyClicks(tab->findChild<QLineEdit*>("TxtS1"), QStringLiteral("a"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("b"));
+        tab->findChild<QLabel*>("LblRech1")->setText(QStringLiteral("avant"));
+        tab->searchButton()->click();
+        auto* list = tab->findChild<QListWidget*>("LstRech1");
+        QVERIFY(QTest::qWaitFor([&] { return host.isEnabled(); }, 5000));
+        QCOMPARE(fakes.messages.shown.size(), 1);
+        QCOMPARE(fakes.messages.shown.first().icon, MessageIcon::Critical);
+        QVERIFY(fakes.messages.shown.first().text.contains(QStringLiteral("Erreur interne 106")));
+        QVERIFY(!list->isVisible());
+        QVERIFY(tab->findChild<QListWidget*>("LstCache1")->isVisible());
+        QCOMPARE(tab->findChild<QLabel*>("LblRech1")->text(), QStringLiteral("avant"));
+        QCOMPARE(QApplication::focusWidget(), tab->findChild<QLineEdit*>("TxtS3"));
+        QCOMPARE(fakes.pointer.screen, PointerShape::Arrow);
+    }
+
+    // Not a pass/fail check: prints how long the largest result list takes from the end of
+    // the scan to its painting, for the record.
+    void largest_result_list_fill_time() {
+        PatternPage p;
+        const std::u16string pattern = u"????????ES";
+        QElapsedTimer clock;
+        clock.start();
+        const auto words = ScanPattern(10, pattern, LoadedDictionaries().mainWordList);
+        const qint64 scan = clock.nsecsElapsed();
+        QCOMPARE(words.size(), size_t{12985});
+
+        p.list->hide();
+        QApplication::processEvents();
+        clock.start();
+        p.list->clear();
+        FillResultList(*p.list, words);
+        p.list->show();
+        p.list->repaint();
+        const qint64 fillAndPaint = clock.nsecsElapsed();
+        QCOMPARE(p.list->count(), 12985);
+
+        // The same through the tab: from the timer event to the list's first paint.
+        p.chooseLength(10);
+        p.typePattern("????????es");
+        PaintStopwatch watch(p.timer, p.list->viewport());
+        QTest::mouseClick(p.button, Qt::LeftButton);
+        QVERIFY(watch.waitForPaint(5000));
+        QCOMPARE(p.count->text(), QStringLiteral("12985 mots trouvés"));
+        qInfo(
+            "12985 words: fill + paint %.1f ms; timer event to painted list %.1f ms, of which "
+            "the scan takes about %.1f ms",
+            fillAndPaint / 1e6, watch.elapsed / 1e6, scan / 1e6);
+    }
+};
+
+}  // namespace
+}  // namespace quillex::ui
+
+QTEST_MAIN(quillex::ui::PatternTabTest)
+#include "pattern_tab_test.moc"
