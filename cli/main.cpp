@@ -17,10 +17,13 @@ void PrintHelp(std::ostream& out) {
            "French word-game searches over the dictionaries built into Quillex.\n\n"
            "Commands:\n";
     for (const auto& command : quillex::cli::Commands()) {
-        std::string head = std::string(command.name);
-        if (!command.synopsis.empty()) head += " " + std::string(command.synopsis);
-        out << "  " << head << std::string(head.size() < 24 ? 24 - head.size() : 1, ' ')
-            << command.summary << '\n';
+        size_t width = command.name.size();
+        out << "  " << command.name;
+        if (!command.synopsis.empty()) {
+            out << ' ' << command.synopsis;
+            width += 1 + command.synopsis.size();
+        }
+        out << std::string(width < 24 ? 24 - width : 1, ' ') << command.summary << '\n';
     }
     out << "\nExit status: 0 success, 1 refused or nothing found, 2 usage error.\n";
 }

@@ -20,9 +20,12 @@ std::string Describe(const RtfToken& token) {
             return "{";
         case RtfToken::Kind::GroupEnd:
             return "}";
-        case RtfToken::Kind::ControlWord:
-            return "\\" + std::string(token.word) +
-                   (token.parameter ? std::to_string(*token.parameter) : "");
+        case RtfToken::Kind::ControlWord: {
+            std::string text = "\\";
+            text += token.word;
+            if (token.parameter) text += std::to_string(*token.parameter);
+            return text;
+        }
         case RtfToken::Kind::ControlSymbol:
             return std::string("sym ") + static_cast<char>(token.byte);
         case RtfToken::Kind::Byte: {
