@@ -12,7 +12,7 @@ namespace quillex::cli {
 int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     if (args.empty()) throw UsageFailure{"missing draw (2 to 9 letters, '?' for the joker)"};
     if (args.size() > 1) throw UsageFailure{"anagram takes one draw (quote it if it has spaces)"};
-    const AnagramOutcome outcome = AnagramSearch(FromUtf8(args[0]), LoadedLists::Get().scrabble);
+    const AnagramOutcome outcome = AnagramSearch(FromUtf8(args[0]), ScrabbleList());
     if (outcome.status != AnagramStatus::Found) {
         err << ToUtf8(RefusalText(outcome.status)) << '\n';
         return Refused;

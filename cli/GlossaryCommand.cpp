@@ -10,7 +10,7 @@ namespace quillex::cli {
 int RunGlossary(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     if (args.size() > 1) throw UsageFailure{"glossary takes at most one argument, a prefix"};
     const std::u16string prefix = args.empty() ? std::u16string() : FromUtf8(args[0]);
-    const auto lines = FilterGlossary(LoadedLists::Get().glossary, prefix);
+    const auto lines = FilterGlossary(GlossaryList(), prefix);
     if (lines.empty()) {
         err << "Aucun mot du glossaire ne commence par « " << ToUtf8(prefix) << " ».\n";
         return Refused;

@@ -8,11 +8,10 @@ namespace quillex::cli {
 
 int RunLists(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
     if (!args.empty()) throw UsageFailure{"lists takes no argument"};
-    const auto& lists = LoadedLists::Get();
-    out << "LISTEDESMOTS " << lists.main.count() << '\n'
-        << "LISTESCRAB " << lists.scrabble.count() << '\n'
-        << "LISTESYNONYMES " << lists.synonyms.count() << '\n'
-        << "MOT23LETTRES " << lists.glossary.count() << '\n';
+    out << "LISTEDESMOTS " << MainList().count() << '\n'
+        << "LISTESCRAB " << ScrabbleList().count() << '\n'
+        << "LISTESYNONYMES " << SynonymList().count() << '\n'
+        << "MOT23LETTRES " << GlossaryList().count() << '\n';
     out << "\nmain list: length first last count\n";
     for (int length = MinMainLength; length <= MaxMainLength; ++length) {
         const auto r = MainLengthRange(length);
@@ -25,7 +24,7 @@ int RunLists(std::span<const std::string_view> args, std::ostream& out, std::ost
     }
     out << "\nsynonym groups: letter lines\n";
     for (char16_t letter = u'a'; letter <= u'z'; ++letter)
-        out << static_cast<char>(letter) << ' ' << lists.letters.table(letter).size() << '\n';
+        out << static_cast<char>(letter) << ' ' << SynonymTables().table(letter).size() << '\n';
     return Success;
 }
 

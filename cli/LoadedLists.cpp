@@ -15,20 +15,33 @@ WordList LoadChecked(WordListResource resource) {
 
 }  // namespace
 
-const LoadedLists& LoadedLists::Get() {
-    // The letter tables point into `synonyms`, so the lists are built in place, never moved.
-    static const LoadedLists lists(LoadChecked(MainListResource), LoadChecked(ScrabbleListResource),
-                                   LoadChecked(SynonymListResource), LoadChecked(GlossaryResource));
-    return lists;
+const WordList& MainList() {
+    static const WordList list = LoadChecked(MainListResource);
+    return list;
 }
 
-LoadedLists::LoadedLists(WordList mainList, WordList scrabbleList, WordList synonymList,
-                         WordList glossaryList)
-    : main(std::move(mainList)),
-      scrabble(std::move(scrabbleList)),
-      synonyms(std::move(synonymList)),
-      glossary(std::move(glossaryList)) {
-    letters.fill(synonyms);
+const WordList& ScrabbleList() {
+    static const WordList list = LoadChecked(ScrabbleListResource);
+    return list;
+}
+
+const WordList& SynonymList() {
+    static const WordList list = LoadChecked(SynonymListResource);
+    return list;
+}
+
+const SynonymLetterTables& SynonymTables() {
+    static const SynonymLetterTables tables = [] {
+        SynonymLetterTables filled;
+        filled.fill(SynonymList());
+        return filled;
+    }();
+    return tables;
+}
+
+const WordList& GlossaryList() {
+    static const WordList list = LoadChecked(GlossaryResource);
+    return list;
 }
 
 }  // namespace quillex::cli

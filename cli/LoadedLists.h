@@ -5,23 +5,18 @@
 
 namespace quillex::cli {
 
-/// The four built-in lists and the synonym letter tables, loaded once on first use.
-struct LoadedLists {
-    WordList main;
-    WordList scrabble;
-    WordList synonyms;
-    WordList glossary;
-    SynonymLetterTables letters;
+// Each list is loaded and checked against its tables on first use only, so that a command reads
+// just the lists it searches. A list that disagrees with its tables throws InternalFailure.
 
-    /// Loads and checks the lists; throws InternalFailure when they disagree with their tables.
-    static const LoadedLists& Get();
-
-    LoadedLists(const LoadedLists&) = delete;
-    LoadedLists& operator=(const LoadedLists&) = delete;
-
-  private:
-    LoadedLists(WordList mainList, WordList scrabbleList, WordList synonymList,
-                WordList glossaryList);
-};
+/// The main word list.
+const WordList& MainList();
+/// The Scrabble word list.
+const WordList& ScrabbleList();
+/// The synonym list.
+const WordList& SynonymList();
+/// The synonym list cut into its letter tables.
+const SynonymLetterTables& SynonymTables();
+/// The glossary of the two- and three-letter words.
+const WordList& GlossaryList();
 
 }  // namespace quillex::cli

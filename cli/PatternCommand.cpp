@@ -62,8 +62,7 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
         err << kLengthNotice << '\n';
         return Refused;
     }
-    const PatternOutcome outcome =
-        PatternSearch(length, PatternFromText(text), LoadedLists::Get().main);
+    const PatternOutcome outcome = PatternSearch(length, PatternFromText(text), MainList());
     if (outcome.jokerLimitExceeded) {
         err << ToUtf8(JokerLimitNoticeFirstLine) << '\n'
             << ToUtf8(JokerLimitNoticeSecondLine) << '\n';
