@@ -19,4 +19,8 @@ struct Dictionaries {
     Dictionaries& operator=(const Dictionaries&) = delete;
 };
 
+/// Loads the four built-in lists into `into` and cuts the synonym list into its letter tables,
+/// all at once (the window's splash does the same step by step).
+void LoadAllLists(Dictionaries& into);
+
 }  // namespace quillex

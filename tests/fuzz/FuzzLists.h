@@ -1,21 +1,18 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "wordlists/Dictionaries.h"
-#include "wordlists/LoadWordList.h"
 
 namespace quillex::fuzz {
 
 /// The built-in lists, loaded once per fuzzing process.
 inline const Dictionaries& Lists() {
-    static Dictionaries* lists = [] {
-        auto* d = new Dictionaries;
-        d->mainWordList = LoadWordList(MainListResource.typeName, MainListResource.id);
-        d->scrabbleWordList = LoadWordList(ScrabbleListResource.typeName, ScrabbleListResource.id);
-        d->synonymList = LoadWordList(SynonymListResource.typeName, SynonymListResource.id);
-        d->synonymLetterTables.fill(d->synonymList);
-        return d;
-    }();
-    return *lists;
+    static Dictionaries lists;
+    static const bool loaded = (LoadAllLists(lists), true);
+    (void)loaded;
+    return lists;
 }
 
 /// Fuzz bytes read as UTF-16 code units, so every character a user could type is reached.

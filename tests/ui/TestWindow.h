@@ -7,22 +7,15 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/FakePlatform.h"
 #include "wordlists/Dictionaries.h"
-#include "wordlists/LoadWordList.h"
 
 namespace quillex::ui::testing {
 
 /// The built-in lists, loaded once for all the tests of a program.
 inline const Dictionaries& LoadedDictionaries() {
-    static Dictionaries* dictionaries = [] {
-        auto* d = new Dictionaries;
-        d->mainWordList = LoadWordList(MainListResource.typeName, MainListResource.id);
-        d->scrabbleWordList = LoadWordList(ScrabbleListResource.typeName, ScrabbleListResource.id);
-        d->synonymList = LoadWordList(SynonymListResource.typeName, SynonymListResource.id);
-        d->shortWordGlossary = LoadWordList(GlossaryResource.typeName, GlossaryResource.id);
-        d->synonymLetterTables.fill(d->synonymList);
-        return d;
-    }();
-    return *dictionaries;
+    static Dictionaries dictionaries;
+    static const bool loaded = (LoadAllLists(dictionaries), true);
+    (void)loaded;
+    return dictionaries;
 }
 
 /// A main window over the real lists and recording fakes, started and shown.

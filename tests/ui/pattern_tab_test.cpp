@@ -15,7 +15,7 @@
 #include "TestWindow.h"
 #include "pattern/PatternSearch.h"
 #include "pattern/PatternTab.h"
-#include "pattern/ResultListFill.h"
+#include "mainwindow/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {

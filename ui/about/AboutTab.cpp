@@ -10,6 +10,7 @@
 #include "about/DownloadLinks.h"
 #include "about/RichTextView.h"
 #include "app/AppConstants.h"
+#include "app/Appearance.h"
 #include "app/ReportInternalError.h"
 #include "app/Twips.h"
 #include "errors/InternalFailure.h"
@@ -69,12 +70,9 @@ void AboutTab::buildControls() {
     auto* logo = new QLabel(AppTitle, this);
     logo->setObjectName(QStringLiteral("LblLogo"));
     logo->setGeometry(PageRect(180, 600, 5715, 435));
-    QFont logoFont(QStringLiteral("Lucida Calligraphy"));
-    logoFont.setPointSize(22);
-    logoFont.setBold(true);
-    logo->setFont(logoFont);
+    logo->setFont(NamedFont(QStringLiteral("Lucida Calligraphy"), 22, true));
     logo->setAlignment(Qt::AlignCenter);
-    logo->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
+    SetColour(logo, QPalette::WindowText, DarkRed);
 
     lblVersion_ = new QLabel(this);
     lblVersion_->setObjectName(QStringLiteral("LblVersion"));
@@ -89,9 +87,7 @@ void AboutTab::buildControls() {
     lblInfo_ = new QLabel(this);
     lblInfo_->setObjectName(QStringLiteral("LblInfo"));
     lblInfo_->setGeometry(PageRect(6000, 1080, 4155, 2295));
-    QFont infoFont(QStringLiteral("Calibri"));
-    infoFont.setPointSize(12);
-    lblInfo_->setFont(infoFont);
+    lblInfo_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
     lblInfo_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     auto* frame1 = new QGroupBox(

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "app/Appearance.h"
 #include "app/Twips.h"
 
 namespace quillex::ui {
@@ -14,17 +15,12 @@ GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
         this);
     caption->setObjectName(QStringLiteral("Lbl18"));
     caption->setGeometry(TwipsRect(240, 180, 9700, 300));
-    QFont captionFont(QStringLiteral("Calibri"));
-    captionFont.setPointSize(12);
-    captionFont.setBold(true);
-    caption->setFont(captionFont);
+    caption->setFont(NamedFont(QStringLiteral("Calibri"), 12, true));
 
     lst23_ = new QListWidget(this);
     lst23_->setObjectName(QStringLiteral("Lst23"));
     lst23_->setGeometry(TwipsRect(240, 540, 9700, 5200));
-    QFont listFont(QStringLiteral("Calibri"));
-    listFont.setPointSize(12);
-    lst23_->setFont(listFont);
+    lst23_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
     lst23_->setUniformItemSizes(true);
 }
 
@@ -32,8 +28,7 @@ void GlossaryTab::fill() {
     const WordList& glossary = context_.dictionaries.shortWordGlossary;
     QStringList lines;
     lines.reserve(glossary.count());
-    for (int i = 0; i < glossary.count(); ++i)
-        lines.append(QString::fromStdU16String(std::u16string(glossary[i])));
+    for (int i = 0; i < glossary.count(); ++i) lines.append(ToQString(glossary[i]));
     lst23_->addItems(lines);
 }
 

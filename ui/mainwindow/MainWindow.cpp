@@ -11,6 +11,7 @@
 
 #include "about/AboutTab.h"
 #include "app/AppConstants.h"
+#include "app/Appearance.h"
 #include "app/Twips.h"
 #include "glossary/GlossaryTab.h"
 #include "pattern/PatternTab.h"
@@ -36,9 +37,7 @@ MainWindow::MainWindow(const Dictionaries& dictionaries, Platform platform, QWid
     setObjectName(QStringLiteral("FrmChercher"));
     setWindowTitle(AppTitle);
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(palette);
+    SetColour(this, QPalette::Window, LightGrey);
     buildControls();
 
     timDeb_.setSingleShot(true);

@@ -9,8 +9,10 @@
 #include <string>
 
 #include "app/AppConstants.h"
+#include "app/Appearance.h"
 #include "app/ReportInternalError.h"
 #include "mainwindow/ResultCopy.h"
+#include "mainwindow/ResultListFill.h"
 #include "pattern/CheckBoxImage.h"
 #include "pattern/ClickableImage.h"
 #include "pattern/JokerLimits.h"
@@ -18,15 +20,11 @@
 #include "pattern/PatternEntry.h"
 #include "pattern/PatternSearch.h"
 #include "pattern/PatternTexts.h"
-#include "pattern/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {
 
 const QString kJoker = QStringLiteral("?");
-const QColor kGrey(128, 128, 128);
-const QColor kDarkRed(128, 0, 0);
-const QColor kLightGrey(224, 224, 224);
 constexpr int kSearchDelayMs = 100;
 
 // Every write of the change rule shortens the text or settles it, so the nesting ends after a
@@ -41,21 +39,7 @@ constexpr int kBoxTop = 112;
 constexpr int kBoxHeight = 40;
 
 QFont CalibriFont(int pointSize, bool bold) {
-    QFont font(QStringLiteral("Calibri"));
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-QString FromU16(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
+    return NamedFont(QStringLiteral("Calibri"), pointSize, bold);
 }
 
 // Counts the nesting of the change rule for as long as one run of it lasts.
@@ -205,7 +189,7 @@ void PatternTab::buildSearchControls() {
     lstCache1_->setObjectName(QStringLiteral("LstCache1"));
     lstCache1_->setGeometry(listArea);
     lstCache1_->setFocusPolicy(Qt::NoFocus);
-    SetColour(lstCache1_, QPalette::Base, kLightGrey);
+    SetColour(lstCache1_, QPalette::Base, LightGrey);
 
     lstRech1_ = new QListWidget(this);
     lstRech1_->setObjectName(QStringLiteral("LstRech1"));
@@ -255,12 +239,12 @@ void PatternTab::writeBox(int number, const QString& text) {
 }
 
 void PatternTab::setBoxTextColour(int number) {
-    SetColour(box(number), QPalette::Text, boxText(number) == kJoker ? kGrey : kDarkRed);
+    SetColour(box(number), QPalette::Text, boxText(number) == kJoker ? Grey : DarkRed);
 }
 
 void PatternTab::setBoxInLength(int number, bool inLength) {
-    SetColour(box(number), QPalette::Base, inLength ? QColor(Qt::white) : kLightGrey);
-    SetColour(lblN_[number - 1], QPalette::WindowText, inLength ? QColor(Qt::black) : kGrey);
+    SetColour(box(number), QPalette::Base, inLength ? QColor(Qt::white) : LightGrey);
+    SetColour(lblN_[number - 1], QPalette::WindowText, inLength ? QColor(Qt::black) : Grey);
 }
 
 void PatternTab::onBoxChanged(int number) {
@@ -286,7 +270,7 @@ void PatternTab::stringChange(QString text) {
     if (!invalidCharNoticeDone_) {
         if (!boxText(activeBoxIndex_).isEmpty())
             context_.platform.messages.show(
-                {AppTitle, FromU16(InvalidCharNotice), MessageIcon::None, MessageButtons::Ok});
+                {AppTitle, ToQString(InvalidCharNotice), MessageIcon::None, MessageButtons::Ok});
         invalidCharNoticeDone_ = true;
     }
     writeBox(activeBoxIndex_, boxTextAtFocus_);
@@ -397,7 +381,7 @@ void PatternTab::subTropEtoile() {
     jokerLimitFlag_ = true;
     context_.platform.messages.show(
         {AppTitle,
-         FromU16(JokerLimitNoticeFirstLine) + LineBreak + FromU16(JokerLimitNoticeSecondLine),
+         ToQString(JokerLimitNoticeFirstLine) + LineBreak + ToQString(JokerLimitNoticeSecondLine),
          MessageIcon::Critical, MessageButtons::Ok});
 }
 
@@ -416,7 +400,7 @@ void PatternTab::onTimRech1() {
         const std::vector<std::u16string_view> words = ScanPattern(
             searchLength_, patternOfBoxes().toStdU16String(), context_.dictionaries.mainWordList);
         FillResultList(*lstRech1_, words);
-        lblRech1_->setText(FromU16(ResultCountText(words.size())));
+        lblRech1_->setText(ToQString(ResultCountText(words.size())));
         lstRech1_->show();
     } catch (const std::exception& failure) {
         // The placeholder stays in view until the next search.

@@ -7,33 +7,29 @@
 #include <stdexcept>
 
 #include "anagram/AnagramSearch.h"
+#include "app/Appearance.h"
 #include "app/ReportInternalError.h"
 #include "mainwindow/ResultCopy.h"
+#include "mainwindow/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {
 
 constexpr int kMaxDrawLength = 9;
 constexpr int kSearchDelayMs = 100;
-const QColor kDarkRed(128, 0, 0);
 
 const QString kFoundSuffix = QStringLiteral("  mots  trouvés.");
 const QString kNothingFound = QStringLiteral("Aucun  mot  trouvé.");
 const QString kRefusalTitle = QStringLiteral("INFORMATION");
 
 QFont CalibriFont(int pointSize, bool bold) {
-    QFont font(QStringLiteral("Calibri"));
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    return font;
+    return NamedFont(QStringLiteral("Calibri"), pointSize, bold);
 }
 
 void SetColours(QWidget* widget, QPalette::ColorRole backgroundRole, const QColor& background,
                 QPalette::ColorRole textRole, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(backgroundRole, background);
-    palette.setColor(textRole, text);
-    widget->setPalette(palette);
+    SetColour(widget, backgroundRole, background);
+    SetColour(widget, textRole, text);
 }
 
 }  // namespace
@@ -72,7 +68,7 @@ void ScrabbleTab::buildDrawPanel() {
     txtRech2_->setGeometry(26, 26, 194, 52);
     txtRech2_->setMaxLength(kMaxDrawLength);
     txtRech2_->setFont(CalibriFont(18, true));
-    SetColours(txtRech2_, QPalette::Base, Qt::white, QPalette::Text, kDarkRed);
+    SetColours(txtRech2_, QPalette::Base, Qt::white, QPalette::Text, DarkRed);
     connect(txtRech2_, &QLineEdit::textChanged, this, &ScrabbleTab::onDrawChanged);
 
     lblLong3_ = new QLabel(this);
@@ -81,7 +77,7 @@ void ScrabbleTab::buildDrawPanel() {
     lblLong3_->setAlignment(Qt::AlignCenter);
     lblLong3_->setFont(CalibriFont(18, true));
     lblLong3_->setAutoFillBackground(true);
-    SetColours(lblLong3_, QPalette::Window, kDarkRed, QPalette::WindowText, Qt::white);
+    SetColours(lblLong3_, QPalette::Window, DarkRed, QPalette::WindowText, Qt::white);
 
     cmdRech2_ = new QPushButton(QStringLiteral("Rechercher "), this);
     cmdRech2_->setObjectName(QStringLiteral("CmdRech2"));
@@ -184,11 +180,7 @@ int ScrabbleTab::listWords(const AnagramOutcome& outcome) {
     lstRech2_->clear();
     lblRech2_->setText(QStringLiteral("0"));
     listing_ = true;
-    QStringList words;
-    words.reserve(static_cast<qsizetype>(outcome.words.size()));
-    for (std::u16string_view word : outcome.words)
-        words.append(QString::fromUtf16(word.data(), static_cast<qsizetype>(word.size())));
-    lstRech2_->addItems(words);
+    FillResultList(*lstRech2_, outcome.words);
     return lstRech2_->count();
 }
 

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/AppConstants.h"
+#include "app/Appearance.h"
 #include "app/ReportInternalError.h"
 #include "app/Twips.h"
 #include "errors/InternalErrorText.h"
@@ -13,27 +14,14 @@
 namespace quillex::ui {
 namespace {
 
-const QColor kBackground(224, 224, 224);
-const QColor kDarkRed(128, 0, 0);
-const QColor kGrey(128, 128, 128);
-
 QLabel* CentredLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour,
                      const QRect& geometry) {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetColour(label, QPalette::WindowText, colour);
     return label;
-}
-
-QFont Font(const QString& family, qreal points, bool bold = false) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 }  // namespace
@@ -62,17 +50,15 @@ WordList SplashWindow::DefaultLoader(WordListResource resource) {
 
 void SplashWindow::buildControls() {
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
+    SetColour(this, QPalette::Window, LightGrey);
 
     fraCache_ = new QFrame(this);
     fraCache_->setObjectName(QStringLiteral("FraCache"));
     fraCache_->setGeometry(TwipsRect(60, 0, 4335, 4185));
     const int width = fraCache_->width();
 
-    CentredLabel(fraCache_, AppTitle, Font(QStringLiteral("Lucida Calligraphy"), 27.75, true),
-                 kDarkRed, QRect(0, 24, width, 60));
+    CentredLabel(fraCache_, AppTitle, NamedFont(QStringLiteral("Lucida Calligraphy"), 27.75, true),
+                 DarkRed, QRect(0, 24, width, 60));
 
     auto* shape1 = new QFrame(fraCache_);
     shape1->setObjectName(QStringLiteral("Shape1"));
@@ -82,15 +68,15 @@ void SplashWindow::buildControls() {
     lblVersion_->setObjectName(QStringLiteral("LblVersion"));
 
     CentredLabel(fraCache_, QStringLiteral("Utilitaire pour les jeux de lettres"),
-                 Font(QStringLiteral("Lucida Calligraphy"), 11.25), kDarkRed,
+                 NamedFont(QStringLiteral("Lucida Calligraphy"), 11.25), DarkRed,
                  QRect(0, 142, width, 30));
     auto* loading =
         CentredLabel(fraCache_, QStringLiteral("Chargement des dictionnaires"),
-                     Font(QStringLiteral("Calibri"), 12), Qt::black, QRect(0, 200, width, 24));
+                     NamedFont(QStringLiteral("Calibri"), 12), Qt::black, QRect(0, 200, width, 24));
     loading->setObjectName(QStringLiteral("Lbl0"));
     lblProgress_ =
-        CentredLabel(fraCache_, QStringLiteral("Patientez..."), Font(QStringLiteral("Calibri"), 12),
-                     Qt::black, QRect(0, 226, width, 24));
+        CentredLabel(fraCache_, QStringLiteral("Patientez..."),
+                     NamedFont(QStringLiteral("Calibri"), 12), Qt::black, QRect(0, 226, width, 24));
     lblProgress_->setObjectName(QStringLiteral("Lbl1"));
 }
 

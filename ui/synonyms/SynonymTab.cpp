@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/AppConstants.h"
+#include "app/Appearance.h"
 #include "app/ReportInternalError.h"
 #include "app/Twips.h"
 #include "synonyms/BrowseHeadwords.h"
@@ -24,25 +25,8 @@ constexpr int kMinimumLength = 2;
 // CmdRech31 stays a working button but sits beyond the tab's right edge.
 constexpr int kHiddenButtonLeft = 11000;
 
-QFont NamedFont(const QString& family, int pointSize, bool bold = false) {
-    QFont font(family);
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 QString Lowered(const QString& text) {
     return QString::fromStdU16String(ToLower(text.toStdU16String()));
-}
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
 }
 
 }  // namespace
@@ -71,7 +55,7 @@ void SynonymTab::buildControls() {
     cbo2_->setCompleter(nullptr);
     cbo2_->setMaxVisibleItems(15);
     cbo2_->setFont(NamedFont(QStringLiteral("Calibri"), 18));
-    SetColour(cbo2_, QPalette::Text, QColor(128, 0, 0));
+    SetColour(cbo2_, QPalette::Text, DarkRed);
     cbo2_->setGeometry(TwipsRect(240, 180, 4500, 600));
 
     // The lower-cased mirror of Cbo2 whose changes drive the headword list; never shown.
@@ -126,7 +110,7 @@ void SynonymTab::buildControls() {
     lbl4_->setObjectName(QStringLiteral("Lbl4"));
     lbl4_->setAccessibleName(QStringLiteral("Résultat de la recherche"));
     lbl4_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
-    SetColour(lbl4_, QPalette::WindowText, QColor(128, 128, 128));
+    SetColour(lbl4_, QPalette::WindowText, Grey);
     lbl4_->setGeometry(TwipsRect(5100, 5100, 4800, 420));
 
     setSearchEnabled(false);

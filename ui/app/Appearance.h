@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+#include <string_view>
+
+class QWidget;
+
+namespace quillex::ui {
+
+/// Colours the windows share.
+inline const QColor DarkRed(128, 0, 0);
+inline const QColor Grey(128, 128, 128);
+inline const QColor LightGrey(224, 224, 224);
+
+/// A font by family name, size in points and weight.
+QFont NamedFont(const QString& family, qreal points, bool bold = false);
+
+/// Sets one colour role of a widget's palette.
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+
+/// A text of the core library as a QString.
+inline QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace quillex::ui
