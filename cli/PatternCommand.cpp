@@ -62,7 +62,8 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
         err << kLengthNotice << '\n';
         return Refused;
     }
-    const PatternOutcome outcome = PatternSearch(length, PatternFromText(text), MainList());
+    const WordList words = MainListThrough(length);  // the outcome's views point into it
+    const PatternOutcome outcome = PatternSearch(length, PatternFromText(text), words);
     if (outcome.jokerLimitExceeded) {
         err << ToUtf8(JokerLimitNoticeFirstLine) << '\n'
             << ToUtf8(JokerLimitNoticeSecondLine) << '\n';

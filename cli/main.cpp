@@ -32,6 +32,7 @@ void PrintHelp(std::ostream& out) {
 
 int main(int argc, char** argv) {
     using namespace quillex::cli;
+    std::ios::sync_with_stdio(false);  // results can run to thousands of lines
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << "quillex-cli: missing command (try --help)\n";

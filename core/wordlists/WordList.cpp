@@ -1,6 +1,7 @@
 #include "wordlists/WordList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 #include "text/Text.h"
@@ -8,24 +9,29 @@
 namespace quillex {
 
 WordList WordList::FromWindows1252(std::span<const unsigned char> bytes) {
-    // The separators are counted first so that the text and the line starts are each allocated
-    // once, at their final size; then one pass decodes, drops zero bytes and notes line starts.
-    const size_t separators = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    // Zero bytes are padding, never text: read the bytes without them.
+    if (std::memchr(bytes.data(), 0, bytes.size()) != nullptr) {
+        std::vector<unsigned char> kept(bytes.begin(), bytes.end());
+        std::erase(kept, 0);
+        return FromWindows1252(kept);
+    }
     WordList list;
     list.text_.resize(bytes.size() + LineBreak.size());
-    list.starts_.reserve(separators + 2);  // already holds the first line's start
-    size_t length = 0;
-    for (const unsigned char byte : bytes) {
-        if (byte == 0) continue;
-        const char16_t c = Windows1252Char(byte);
-        list.text_[length++] = c;
-        if (c == u'\n' && length >= 2 && list.text_[length - 2] == u'\r')
-            list.starts_.push_back(static_cast<uint32_t>(length));
+    for (size_t i = 0; i < bytes.size(); ++i) list.text_[i] = Windows1252Char(bytes[i]);
+    list.text_[bytes.size()] = u'\r';
+    list.text_[bytes.size() + 1] = u'\n';
+
+    // A line starts after each CR LF; the count of LF bytes sizes the table once.
+    const auto* begin = bytes.data();
+    const auto* end = begin + bytes.size();
+    list.starts_.reserve(static_cast<size_t>(std::count(begin, end, '\n')) + 2);
+    for (const auto* lf = static_cast<const unsigned char*>(std::memchr(begin, '\n', bytes.size()));
+         lf != nullptr;
+         lf = static_cast<const unsigned char*>(std::memchr(lf + 1, '\n', end - lf - 1))) {
+        if (lf > begin && lf[-1] == '\r')
+            list.starts_.push_back(static_cast<uint32_t>(lf - begin + 1));
     }
-    list.text_[length++] = u'\r';
-    list.text_[length++] = u'\n';
-    list.text_.resize(length);
-    list.starts_.push_back(static_cast<uint32_t>(length));
+    list.starts_.push_back(static_cast<uint32_t>(list.text_.size()));
     return list;
 }
 

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Side by side, in one run: quillex-cli against what a user would otherwise reach for, over a
+# fixed set of queries. Patterns: grep -E over the main list exported as text. Anagrams: a
+# brute-force letter-count search in Python over the Scrabble list. Each command is timed by
+# hyperfine (whole process, start-up included) and its output checked against the other's.
+# Writes docs/performance.md (the table) and docs/performance.png (time by word length).
+# Usage: bench/compare.sh [QUILLEX_CLI]   (default: build/release/cli/quillex-cli)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cli=${1:-$root/build/release/cli/quillex-cli}
+for tool in hyperfine gnuplot python3 iconv; do
+    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install hyperfine gnuplot-nox)"; exit 1; }
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+iconv -f cp1252 -t utf-8 "$root/data/LISTEDESMOTS" | tr -d '\r' > "$work/main.txt"
+echo >> "$work/main.txt"
+iconv -f cp1252 -t utf-8 "$root/data/LISTESCRAB" | tr -d '\r' > "$work/scrabble.txt"
+echo >> "$work/scrabble.txt"
+
+# One pattern per length: an E second and an S last (from 11 letters on, an E before the S too,
+# as the joker limit asks), jokers elsewhere: a crossword entry with its crossing letters.
+patterns=()
+for length in $(seq 3 15); do
+    ending=S; [ "$length" -ge 11 ] && ending=ES
+    p="?E"; while [ $(( ${#p} + ${#ending} )) -lt "$length" ]; do p+="?"; done; p+=$ending
+    patterns+=("$p")
+done
+draws=(ES AIS RIEN CHIEN ORANGE ARTISTE MARIONET ESARINT?E)
+
+time_of() {  # time_of NAME COMMAND -> mean seconds
+    hyperfine --runs 10 --warmup 2 -N --export-json "$work/t.json" "$2" >/dev/null 2>&1 ||
+        hyperfine --runs 10 --warmup 2 --export-json "$work/t.json" "$2" >/dev/null
+    python3 -c "import json;print(json.load(open('$work/t.json'))['results'][0]['mean'])"
+}
+
+table=$root/docs/performance.md
+{
+    echo "| query | kind | length | results | quillex-cli (ms) | other tool (ms) | ratio |"
+    echo "|---|---|---|---|---|---|---|"
+} > "$table"
+: > "$work/plot.dat"
+for p in "${patterns[@]}"; do
+    regex="^$(echo "$p" | tr '?' '.')\$"
+    "$cli" pattern "$p" > "$work/a" || true
+    grep -E "$regex" "$work/main.txt" > "$work/b" || true
+    cmp -s "$work/a" "$work/b" || { echo "pattern $p: outputs differ"; exit 1; }
+    q=$(time_of cli "$cli pattern $p")
+    g=$(time_of grep "grep -E $regex $work/main.txt")
+    n=$(wc -l < "$work/a")
+    python3 - "$p" "${#p}" "$n" "$q" "$g" >> "$table" <<'PY'
+import sys
+p, length, n, q, g = sys.argv[1], sys.argv[2], sys.argv[3], float(sys.argv[4]), float(sys.argv[5])
+print(f"| `{p}` | pattern | {length} | {n} | {q*1000:.1f} | {g*1000:.1f} (grep -E) | {g/q:.1f}x |")
+PY
+    echo "${#p} $q $g" >> "$work/plot.dat"
+done
+: > "$work/plot2.dat"
+for d in "${draws[@]}"; do
+    "$cli" anagram "$d" > "$work/a" || true
+    python3 "$root/bench/brute_force_anagrams.py" "$work/scrabble.txt" "$d" > "$work/b"
+    cmp -s "$work/a" "$work/b" || { echo "anagram $d: outputs differ"; exit 1; }
+    q=$(time_of cli "$cli anagram $d")
+    b=$(time_of py "python3 $root/bench/brute_force_anagrams.py $work/scrabble.txt $d")
+    n=$(wc -l < "$work/a")
+    python3 - "$d" "${#d}" "$n" "$q" "$b" >> "$table" <<'PY'
+import sys
+d, length, n, q, b = sys.argv[1], sys.argv[2], sys.argv[3], float(sys.argv[4]), float(sys.argv[5])
+print(f"| `{d}` | anagram | {length} | {n} | {q*1000:.1f} | {b*1000:.1f} (Python letter counts) | {b/q:.1f}x |")
+PY
+    echo "${#d} $q $b" >> "$work/plot2.dat"
+done
+
+gnuplot <<GP
+set terminal pngcairo size 900,420 font "Carlito,11"
+set output "$root/docs/performance.png"
+set multiplot layout 1,2
+set logscale y
+set xlabel "word length"
+set ylabel "time per query, ms (whole process)"
+set key top left
+set title "Pattern search"
+plot "$work/plot.dat" using 1:(\$2*1000) with linespoints title "quillex-cli pattern", \
+     "$work/plot.dat" using 1:(\$3*1000) with linespoints title "grep -E"
+set title "Anagram search"
+plot "$work/plot2.dat" using 1:(\$2*1000) with linespoints title "quillex-cli anagram", \
+     "$work/plot2.dat" using 1:(\$3*1000) with linespoints title "Python letter counts"
+unset multiplot
+GP
+cat "$table"
