@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  g++ cmake ninja-build pkgconf
+  g++ clang libclang-rt-14-dev libfuzzer-14-dev cmake ninja-build pkgconf
   qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
   # run: French translations of Qt's own texts, and the faces the windows name
   qt6-translations-l10n qt6-qpa-plugins fonts-crosextra-carlito fonts-liberation2 fonts-urw-base35

@@ -1,8 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test.
+# Installs what is missing, then: builds with warnings as errors and runs every test; builds and
+# runs the whole suite again under the address and undefined-behaviour sanitizers; builds the
+# fuzz targets and runs each briefly from its seed corpus.
+# FUZZ_SECONDS (default 20) sets the time of each fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build and test (warnings as errors)"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
-QT_QPA_PLATFORM=offscreen ctest --preset ci --parallel 2
+ctest --preset ci --parallel 2
+
+echo "== build and test under the address and undefined sanitizers"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    ctest --preset sanitize --parallel 2 --label-exclude install
+
+echo "== fuzz targets, ${FUZZ_SECONDS:-20} s each"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+tests/fuzz/run_fuzzers.sh build/fuzz "${FUZZ_SECONDS:-20}"

@@ -2,26 +2,19 @@
 // hands over to the main window.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
 
 #include "app/AppConstants.h"
+#include "app/Fonts.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/QtPlatform.h"
 #include "platform/SingleInstance.h"
 #include "splash/SplashWindow.h"
 
 namespace {
-
-// The faces the windows name, and the metric-compatible or close faces Linux has.
-void SubstituteFonts() {
-    QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("Lucida Calligraphy"), QStringLiteral("Z003"));
-}
 
 // Qt's own texts (context menus, standard dialogs) in French.
 void LoadFrenchTranslations(QApplication& app) {

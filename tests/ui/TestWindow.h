@@ -30,6 +30,7 @@ struct TestWindow {
         window->load(nullptr);
         QVERIFY(QTest::qWaitFor([this] { return window->isVisible(); }, 2000));
         window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
     template <typename T>

@@ -117,6 +117,7 @@ void AboutTab::buildControls() {
 
     cmdSite_ = new QPushButton(QStringLiteral("Site Internet du programme  "), this);
     cmdSite_->setObjectName(QStringLiteral("CmdSite"));
+    cmdSite_->setAccessibleName(QStringLiteral("Ouvrir le site Internet du programme"));
     cmdSite_->setGeometry(PageRect(4380, 5700, 3675, 495));
     connect(cmdSite_, &QPushButton::clicked, this, [this] {
         context_.focusSink->setFocus();

@@ -19,6 +19,7 @@ GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
 
     lst23_ = new QListWidget(this);
     lst23_->setObjectName(QStringLiteral("Lst23"));
+    lst23_->setAccessibleName(QStringLiteral("Mots de deux et trois lettres"));
     lst23_->setGeometry(TwipsRect(240, 540, 9700, 5200));
     lst23_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
     lst23_->setUniformItemSizes(true);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include "about/AboutTab.h"
@@ -57,6 +58,7 @@ void MainWindow::buildControls() {
 
     st1_ = new QTabWidget(this);
     st1_->setObjectName(QStringLiteral("St1"));
+    st1_->setAccessibleName(QStringLiteral("Outils"));
     st1_->setGeometry(TwipsRect(kMargin, kMargin, kTabWidth, kTabHeight));
     patternTab_ = new PatternTab(context_);
     scrabbleTab_ = new ScrabbleTab(context_);
@@ -70,10 +72,25 @@ void MainWindow::buildControls() {
     st1_->addTab(aboutTab_, QStringLiteral("A propos"));
     st1_->setCurrentIndex(0);
     connect(st1_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
+    // Window-wide, so that the keys work wherever the focus is: a drop-down list would take
+    // Ctrl+Tab as a letter to search, and on the glossary and About tabs the focus rests on the
+    // sink, outside the tab control.
+    const auto addTabKeys = [this](std::initializer_list<QKeySequence> keys, int step) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            connect(shortcut, &QShortcut::activated, this, [this, step] {
+                st1_->setCurrentIndex((st1_->currentIndex() + step + st1_->count()) %
+                                      st1_->count());
+            });
+        }
+    };
+    addTabKeys({QKeySequence::NextChild, QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    addTabKeys({QKeySequence::PreviousChild, QKeySequence(Qt::CTRL | Qt::Key_PageUp)}, -1);
 
     cmdQuitte_ = new QPushButton(QStringLiteral("Quitter "), this);
     cmdQuitte_->setObjectName(QStringLiteral("CmdQuitte"));
     cmdQuitte_->setToolTip(QStringLiteral("Quitter le programme"));
+    cmdQuitte_->setAccessibleName(QStringLiteral("Quitter le programme"));
     cmdQuitte_->setGeometry(st1_->geometry().right() - 110, st1_->geometry().bottom() + 6, 110, 26);
     connect(cmdQuitte_, &QPushButton::clicked, this, [this] {
         foc_->setFocus();

@@ -187,6 +187,7 @@ void PatternTab::buildSearchControls() {
     // The grey placeholder the user sees while the result list is hidden during a search.
     lstCache1_ = new QListWidget(this);
     lstCache1_->setObjectName(QStringLiteral("LstCache1"));
+    lstCache1_->setAccessibleName(QStringLiteral("Recherche en cours"));
     lstCache1_->setGeometry(listArea);
     lstCache1_->setFocusPolicy(Qt::NoFocus);
     SetColour(lstCache1_, QPalette::Base, LightGrey);

@@ -1,0 +1,1 @@
+quillex_add_ui_test(desktop_test desktop_test.cpp)
