@@ -87,7 +87,8 @@ void AboutTab::buildControls() {
     lblInfo_ = new QLabel(this);
     lblInfo_->setObjectName(QStringLiteral("LblInfo"));
     lblInfo_->setGeometry(PageRect(6000, 1080, 4155, 2295));
-    lblInfo_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
+    // Eight lines must fit the label's 153 pixels of height.
+    lblInfo_->setFont(NamedFont(QStringLiteral("Calibri"), 9.5));
     lblInfo_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     auto* frame1 = new QGroupBox(

@@ -82,7 +82,7 @@ void SplashWindow::buildControls() {
 
 void SplashWindow::start() {
     lblVersion_->setText(QStringLiteral("Version ") + AppVersion +
-                         QStringLiteral(" - logiciel libre, GPL 3 ou ultérieure"));
+                         QStringLiteral(" - logiciel libre (GPL)"));
     timDeb_.start(30);
 }
 
