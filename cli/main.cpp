@@ -23,7 +23,7 @@ void PrintHelp(std::ostream& out) {
             out << ' ' << command.synopsis;
             width += 1 + command.synopsis.size();
         }
-        out << std::string(width < 24 ? 24 - width : 1, ' ') << command.summary << '\n';
+        out << std::string(width < 26 ? 26 - width : 1, ' ') << command.summary << '\n';
     }
     out << "\nExit status: 0 success, 1 refused or nothing found, 2 usage error.\n";
 }
