@@ -28,9 +28,9 @@ for length in $(seq 3 15); do
 done
 draws=(ES AIS RIEN CHIEN ORANGE ARTISTE MARIONET ESARINT?E)
 
-time_of() {  # time_of NAME COMMAND -> mean seconds
-    hyperfine --runs 10 --warmup 2 -N --export-json "$work/t.json" "$2" >/dev/null 2>&1 ||
-        hyperfine --runs 10 --warmup 2 --export-json "$work/t.json" "$2" >/dev/null
+time_of() {  # time_of COMMAND -> mean seconds
+    hyperfine --runs 10 --warmup 2 -N --export-json "$work/t.json" "$1" >/dev/null 2>&1 ||
+        hyperfine --runs 10 --warmup 2 --export-json "$work/t.json" "$1" >/dev/null
     python3 -c "import json;print(json.load(open('$work/t.json'))['results'][0]['mean'])"
 }
 
@@ -39,36 +39,32 @@ table=$root/docs/performance.md
     echo "| query | kind | length | results | quillex-cli (ms) | other tool (ms) | ratio |"
     echo "|---|---|---|---|---|---|---|"
 } > "$table"
+# compare KIND QUERY OTHER-NAME PLOT-FILE OTHER-COMMAND...: both outputs must be the same words;
+# appends a table row and a plot point (length, quillex-cli seconds, other seconds).
+compare() {
+    local kind=$1 query=$2 other=$3 plot=$4
+    shift 4
+    "$cli" "$kind" "$query" > "$work/a" || true
+    "$@" > "$work/b" || true
+    cmp -s "$work/a" "$work/b" || { echo "$kind $query: outputs differ"; exit 1; }
+    local q o n
+    q=$(time_of "$cli $kind $query")
+    o=$(time_of "$*")
+    n=$(wc -l < "$work/a")
+    python3 -c "import sys; q, o = float(sys.argv[1]), float(sys.argv[2]); \
+print(f'| \`$query\` | $kind | ${#query} | $n | {q*1000:.1f} | {o*1000:.1f} ($other) | {o/q:.1f}x |')" \
+        "$q" "$o" >> "$table"
+    echo "${#query} $q $o" >> "$plot"
+}
+
 : > "$work/plot.dat"
-for p in "${patterns[@]}"; do
-    regex="^$(echo "$p" | tr '?' '.')\$"
-    "$cli" pattern "$p" > "$work/a" || true
-    grep -E "$regex" "$work/main.txt" > "$work/b" || true
-    cmp -s "$work/a" "$work/b" || { echo "pattern $p: outputs differ"; exit 1; }
-    q=$(time_of cli "$cli pattern $p")
-    g=$(time_of grep "grep -E $regex $work/main.txt")
-    n=$(wc -l < "$work/a")
-    python3 - "$p" "${#p}" "$n" "$q" "$g" >> "$table" <<'PY'
-import sys
-p, length, n, q, g = sys.argv[1], sys.argv[2], sys.argv[3], float(sys.argv[4]), float(sys.argv[5])
-print(f"| `{p}` | pattern | {length} | {n} | {q*1000:.1f} | {g*1000:.1f} (grep -E) | {g/q:.1f}x |")
-PY
-    echo "${#p} $q $g" >> "$work/plot.dat"
-done
 : > "$work/plot2.dat"
+for p in "${patterns[@]}"; do
+    compare pattern "$p" "grep -E" "$work/plot.dat" grep -E "^$(echo "$p" | tr '?' '.')\$" "$work/main.txt"
+done
 for d in "${draws[@]}"; do
-    "$cli" anagram "$d" > "$work/a" || true
-    python3 "$root/bench/brute_force_anagrams.py" "$work/scrabble.txt" "$d" > "$work/b"
-    cmp -s "$work/a" "$work/b" || { echo "anagram $d: outputs differ"; exit 1; }
-    q=$(time_of cli "$cli anagram $d")
-    b=$(time_of py "python3 $root/bench/brute_force_anagrams.py $work/scrabble.txt $d")
-    n=$(wc -l < "$work/a")
-    python3 - "$d" "${#d}" "$n" "$q" "$b" >> "$table" <<'PY'
-import sys
-d, length, n, q, b = sys.argv[1], sys.argv[2], sys.argv[3], float(sys.argv[4]), float(sys.argv[5])
-print(f"| `{d}` | anagram | {length} | {n} | {q*1000:.1f} | {b*1000:.1f} (Python letter counts) | {b/q:.1f}x |")
-PY
-    echo "${#d} $q $b" >> "$work/plot2.dat"
+    compare anagram "$d" "Python letter counts" "$work/plot2.dat" \
+        python3 "$root/bench/brute_force_anagrams.py" "$work/scrabble.txt" "$d"
 done
 
 gnuplot <<GP
