@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "text/Text.h"
 #include "wordlists/DataTables.h"
@@ -182,6 +183,18 @@ TEST(data, sample_lines_of_each_list) {
     EXPECT_TRUE(lines.contains(u"île@îlot\\atoll\\archipel"));
     EXPECT_TRUE(lines.contains(u"Afrique@continent\\terre"));
     EXPECT_TRUE(lines.contains(u"étoilé@constellé\\agrémenté\\brillant\\orné\\parsemé\\semé"));
+
+    // Glossary words keep their accents, and sort with them disregarded.
+    std::vector<std::u16string_view> words;
+    for (int i = 0; i < Glossary().count(); ++i)
+        words.push_back(Glossary()[i].substr(0, Glossary()[i].find(u':')));
+    for (std::u16string_view word : {u"ÇA", u"ÂGE", u"AÏE", u"ÉPI"})
+        EXPECT_NE(std::find(words.begin(), words.end(), word), words.end()) << ToUtf8(word);
+    const auto at = [&](std::u16string_view word) {
+        return std::find(words.begin(), words.end(), word);
+    };
+    EXPECT_LT(at(u"BU"), at(u"ÇA"));
+    EXPECT_LT(at(u"ÇA"), at(u"CE"));
 }
 
 TEST(data, glossary_holds_the_short_scrabble_words_two_letters_first) {
