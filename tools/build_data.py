@@ -184,7 +184,9 @@ def build_synonym_lines():
     entries = read_thesaurus()
     rows = []
     for headword, synonyms in entries.items():
-        if not synonyms or first_letter_group(headword) is None:
+        # A text of one character lists no headword, so one-letter headwords could never be
+        # looked up: they are left out with those no first-letter group holds.
+        if not synonyms or len(headword) < 2 or first_letter_group(headword) is None:
             continue
         rows.append((dictionary_key(headword), headword, synonyms))
     rows.sort(key=lambda row: (row[0], row[1]))
