@@ -17,6 +17,12 @@ WordList LoadChecked(WordListResource resource) {
     return list;
 }
 
+// Bytes taken by the lines of one length of the main list, separators included.
+size_t SliceBytes(int length) {
+    const LengthRange slice = MainLengthRange(length);
+    return static_cast<size_t>(slice.last - slice.first + 1) * static_cast<size_t>(length + 2);
+}
+
 }  // namespace
 
 const WordList& MainList() {
@@ -24,18 +30,17 @@ const WordList& MainList() {
     return list;
 }
 
-WordList MainListThrough(int length) {
-    // Words are stored by length, each line `length + 2` bytes with its CR LF, so the lines up to
-    // the end of a length's slice are a prefix of the resource. A resource laid out otherwise
-    // gives a list the searches refuse, since they check their slice's ends.
+WordList MainListSlice(int length) {
+    // Words are stored by length, each line `length + 2` bytes with its CR LF, so one length's
+    // lines are found from the table alone. A resource laid out otherwise gives a slice whose
+    // ends have other lengths, which the search refuses.
     const auto bytes = ReadResource(MainListResource.typeName, MainListResource.id);
     if (!bytes) return MainList();  // reports the missing resource as a full load would
-    size_t end = 0;
-    for (int l = MinMainLength; l <= length; ++l) {
-        const LengthRange slice = MainLengthRange(l);
-        end += static_cast<size_t>(slice.last - slice.first + 1) * static_cast<size_t>(l + 2);
-    }
-    return WordList::FromWindows1252(bytes->first(std::min(end - 2, bytes->size())));
+    size_t begin = 0;
+    for (int l = MinMainLength; l < length; ++l) begin += SliceBytes(l);
+    begin = std::min(begin, bytes->size());
+    const size_t end = std::clamp(begin + SliceBytes(length) - 2, begin, bytes->size());
+    return WordList::FromWindows1252(bytes->subspan(begin, end - begin));
 }
 
 const WordList& ScrabbleList() {

@@ -10,9 +10,9 @@ namespace quillex::cli {
 
 /// The main word list.
 const WordList& MainList();
-/// The lines of the main list up to the last word of `length` letters (2..15): all a search of
-/// that length reads, without decoding the longer words.
-WordList MainListThrough(int length);
+/// The main list's words of `length` letters (2..15) on their own: all a search of that length
+/// reads, without decoding the other lengths.
+WordList MainListSlice(int length);
 /// The Scrabble word list.
 const WordList& ScrabbleList();
 /// The synonym list.

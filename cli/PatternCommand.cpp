@@ -62,20 +62,21 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
         err << kLengthNotice << '\n';
         return Refused;
     }
-    const WordList words = MainListThrough(length);  // the outcome's views point into it
-    const PatternOutcome outcome = PatternSearch(length, PatternFromText(text), words);
-    if (outcome.jokerLimitExceeded) {
+    const std::u16string pattern = PatternFromText(text);
+    if (CheckJokers(length, pattern) == JokerCheck::JokerLimitExceeded) {
         err << ToUtf8(JokerLimitNoticeFirstLine) << '\n'
             << ToUtf8(JokerLimitNoticeSecondLine) << '\n';
         return Refused;
     }
+    const WordList slice = MainListSlice(length);  // the words found point into it
+    const std::vector<std::u16string_view> found = ScanSlice(length, pattern, slice);
     if (read.countOnly)
-        out << ToUtf8(ResultCountText(outcome.words.size())) << '\n';
-    else if (outcome.words.empty())
+        out << ToUtf8(ResultCountText(found.size())) << '\n';
+    else if (found.empty())
         err << ToUtf8(ResultCountText(0)) << '\n';
     else
-        for (const std::u16string_view word : outcome.words) out << ToUtf8(word) << '\n';
-    return outcome.words.empty() ? Refused : Success;
+        for (const std::u16string_view word : found) out << ToUtf8(word) << '\n';
+    return found.empty() ? Refused : Success;
 }
 
 }  // namespace quillex::cli

@@ -30,13 +30,14 @@ struct Slice {
                           FailureCode::DataMismatch);
 }
 
-Slice SliceOf(int length, const WordList& list) {
-    const LengthRange range = MainLengthRange(length);
-    if (range.last > list.count()) ThrowSliceMismatch(length);
-    const std::u16string_view first = list.atPosition(range.first);
-    const std::u16string_view last = list.atPosition(range.last);
+// The words at positions first..last (1-based, inclusive) of the list.
+Slice SliceOf(int length, const WordList& list, int firstPosition, int lastPosition) {
+    if (firstPosition < 1 || lastPosition < firstPosition || lastPosition > list.count())
+        ThrowSliceMismatch(length);
+    const std::u16string_view first = list.atPosition(firstPosition);
+    const std::u16string_view last = list.atPosition(lastPosition);
     const Slice slice{first.data(), static_cast<size_t>(length) + 2,
-                      static_cast<size_t>(range.last - range.first) + 1};
+                      static_cast<size_t>(lastPosition - firstPosition) + 1};
     if (first.size() != static_cast<size_t>(length) || last.size() != first.size() ||
         slice.word(slice.count - 1) != last.data()) {
         ThrowSliceMismatch(length);
@@ -80,11 +81,10 @@ JokerCheck CheckJokers(int length, std::u16string_view pattern) {
     return jokers > *limit ? JokerCheck::JokerLimitExceeded : JokerCheck::Allowed;
 }
 
-std::vector<std::u16string_view> ScanPattern(int length, std::u16string_view pattern,
-                                             const WordList& mainList) {
+namespace {
+
+std::vector<std::u16string_view> Scan(int length, std::u16string_view pattern, const Slice& slice) {
     std::vector<std::u16string_view> found;
-    if (length < MinPatternLength || length > MaxPatternLength) return found;
-    const Slice slice = SliceOf(length, mainList);
     const PatternProbe probe(length, ToUpper(pattern.substr(0, length)));
     const auto pairs = probe.pairs();
     found.reserve(slice.count / 8);
@@ -96,6 +96,21 @@ std::vector<std::u16string_view> ScanPattern(int length, std::u16string_view pat
         for (size_t k = 0; k < count; ++k) found.emplace_back(slice.word(hits[k]), length);
     }
     return found;
+}
+
+}  // namespace
+
+std::vector<std::u16string_view> ScanPattern(int length, std::u16string_view pattern,
+                                             const WordList& mainList) {
+    if (length < MinPatternLength || length > MaxPatternLength) return {};
+    const LengthRange range = MainLengthRange(length);
+    return Scan(length, pattern, SliceOf(length, mainList, range.first, range.last));
+}
+
+std::vector<std::u16string_view> ScanSlice(int length, std::u16string_view pattern,
+                                           const WordList& slice) {
+    if (length < MinPatternLength || length > MaxPatternLength || slice.count() == 0) return {};
+    return Scan(length, pattern, SliceOf(length, slice, 1, slice.count()));
 }
 
 PatternOutcome PatternSearch(int length, std::u16string_view pattern, const WordList& mainList) {

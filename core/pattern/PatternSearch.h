@@ -33,6 +33,12 @@ JokerCheck CheckJokers(int length, std::u16string_view pattern);
 std::vector<std::u16string_view> ScanPattern(int length, std::u16string_view pattern,
                                              const WordList& mainList);
 
+/// The same scan over a list holding only words of `length` letters, one length's slice on its
+/// own (what a one-shot search decodes). Throws InternalFailure when a word has another length
+/// at either end of the list.
+std::vector<std::u16string_view> ScanSlice(int length, std::u16string_view pattern,
+                                           const WordList& slice);
+
 /// CheckJokers, then ScanPattern when the pattern is allowed.
 PatternOutcome PatternSearch(int length, std::u16string_view pattern, const WordList& mainList);
 

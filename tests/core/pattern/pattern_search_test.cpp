@@ -49,6 +49,11 @@ Words Oracle(std::u16string_view pattern) {
     return found;
 }
 
+WordList FromText(const std::string& text) {
+    return WordList::FromWindows1252(
+        std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
+}
+
 Words Scan(std::u16string_view pattern) {
     return ScanPattern(static_cast<int>(pattern.size()), pattern, Main());
 }
@@ -162,10 +167,26 @@ TEST(pattern_search, joker_limit_refusal_scans_nothing) {
 }
 
 TEST(pattern_search, a_list_that_disagrees_with_the_length_table_is_a_reported_failure) {
-    const std::string text = "ABC\r\nDEFG\r\n";
-    const WordList small = WordList::FromWindows1252(
-        std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
-    EXPECT_THROW(ScanPattern(3, u"A??", small), InternalFailure);
+    EXPECT_THROW(ScanPattern(3, u"A??", FromText("ABC\r\nDEFG\r\n")), InternalFailure);
+}
+
+TEST(pattern_search, a_slice_on_its_own_gives_what_the_whole_list_gives) {
+    for (int length = MinPatternLength; length <= MaxPatternLength; ++length) {
+        std::string bytes;  // the words of this length as a resource of their own
+        for (std::u16string_view word : WordsByLength()[length]) bytes += ToUtf8(word) + "\r\n";
+        bytes.resize(bytes.size() - 2);
+        const WordList slice = FromText(bytes);
+        std::u16string pattern(length, u'?');
+        pattern[1] = u'E';
+        pattern[length - 1] = u'S';
+        EXPECT_EQ(ScanSlice(length, pattern, slice), Scan(pattern)) << length;
+    }
+}
+
+TEST(pattern_search, a_slice_with_words_of_another_length_is_a_reported_failure) {
+    EXPECT_THROW(ScanSlice(3, u"A??", FromText("ABC\r\nDEFG")), InternalFailure);
+    EXPECT_THROW(ScanSlice(4, u"A???", FromText("ABCD\r\nDEF")), InternalFailure);
+    EXPECT_TRUE(ScanSlice(3, u"A??", WordList()).empty());
 }
 
 }  // namespace
