@@ -80,6 +80,17 @@ class AboutTabTest : public QObject {
         QCOMPARE(t.window->focusWidget(), t.window->focusSink());
     }
 
+    void only_a_left_click_on_a_link_opens_it() {
+        TestWindow t;
+        t.window->tabControl()->setCurrentIndex(4);
+        auto* link = t.find<QLabel>(QStringLiteral("LblTelecharge0"));
+        QTest::mouseClick(link, Qt::RightButton);
+        QTest::mouseClick(link, Qt::MiddleButton);
+        QTest::mousePress(link, Qt::LeftButton);
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(link->width() + 20, 5));
+        QVERIFY(t.fakes.shell.opened.isEmpty());
+    }
+
     void each_download_link_opens_its_address_and_the_pointer_comes_back() {
         TestWindow t;
         t.window->tabControl()->setCurrentIndex(4);

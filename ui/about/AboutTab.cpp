@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "about/DownloadLinks.h"
@@ -39,7 +40,9 @@ class ClickableLabel : public QLabel {
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         QLabel::mouseReleaseEvent(event);
-        onClick_();
+        // A click is a left-button release over the link, as for any link.
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            onClick_();
     }
 
   private:

@@ -121,8 +121,9 @@ void MainWindow::load(QWidget* splash) {
 }
 
 void MainWindow::onTimDeb() {
+    // Fixed, so that the focus sink and the default button stay out of view.
     const QSize size(Twips(kTabWidth + kExtraWidth), Twips(kTabHeight + kExtraHeight));
-    resize(size);
+    setFixedSize(size);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - size.width()) / 2,
@@ -144,7 +145,9 @@ void MainWindow::onTabChanged(int index) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        cmdDefaut_->click();
+        // A focused button takes Enter for itself, as a default button would let it.
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        (focused && focused->isEnabled() ? focused : cmdDefaut_)->click();
         return;
     }
     QWidget::keyPressEvent(event);
