@@ -9,8 +9,7 @@ namespace quillex {
 namespace {
 
 const WordList& Scrabble() {
-    static const WordList list =
-        LoadWordList(ScrabbleListResource.typeName, ScrabbleListResource.id);
+    static const WordList list = LoadWordList(ScrabbleListResource);
     return list;
 }
 

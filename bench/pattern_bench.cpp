@@ -10,7 +10,7 @@ namespace quillex {
 namespace {
 
 const WordList& Main() {
-    static const WordList list = LoadWordList(MainListResource.typeName, MainListResource.id);
+    static const WordList list = LoadWordList(MainListResource);
     return list;
 }
 

@@ -14,7 +14,7 @@ namespace quillex {
 namespace {
 
 const SynonymLetterTables& Letters() {
-    static const WordList list = LoadWordList(SynonymListResource.typeName, SynonymListResource.id);
+    static const WordList list = LoadWordList(SynonymListResource);
     static const SynonymLetterTables tables = [] {
         SynonymLetterTables filled;
         filled.fill(list);

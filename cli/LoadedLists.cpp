@@ -11,7 +11,7 @@ namespace quillex::cli {
 namespace {
 
 WordList LoadChecked(WordListResource resource) {
-    WordList list = LoadWordList(resource.typeName, resource.id);
+    WordList list = LoadWordList(resource);
     if (auto problem = CheckAgainstTables(resource, list))
         throw InternalFailure(*problem, FailureCode::DataMismatch);
     return list;

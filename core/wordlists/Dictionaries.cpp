@@ -5,13 +5,10 @@
 namespace quillex {
 
 void LoadAllLists(Dictionaries& into) {
-    const auto load = [](WordListResource resource) {
-        return LoadWordList(resource.typeName, resource.id);
-    };
-    into.mainWordList = load(MainListResource);
-    into.scrabbleWordList = load(ScrabbleListResource);
-    into.synonymList = load(SynonymListResource);
-    into.shortWordGlossary = load(GlossaryResource);
+    into.mainWordList = LoadWordList(MainListResource);
+    into.scrabbleWordList = LoadWordList(ScrabbleListResource);
+    into.synonymList = LoadWordList(SynonymListResource);
+    into.shortWordGlossary = LoadWordList(GlossaryResource);
     into.synonymLetterTables.fill(into.synonymList);
 }
 

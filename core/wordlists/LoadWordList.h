@@ -21,6 +21,11 @@ inline constexpr WordListResource GlossaryResource{"MOT23LETTRES", 104};
 /// Reads a built-in resource into a new WordList; throws InternalFailure when it is missing.
 WordList LoadWordList(std::string_view typeName, int id);
 
+/// The same, for one of the four resources above.
+inline WordList LoadWordList(WordListResource resource) {
+    return LoadWordList(resource.typeName, resource.id);
+}
+
 /// Compares a loaded list with the fixed tables of its resource (counts, length slices);
 /// returns a French description of the first disagreement, or nullopt when they agree.
 std::optional<std::u16string> CheckAgainstTables(WordListResource resource, const WordList& list);

@@ -45,7 +45,7 @@ SplashWindow::SplashWindow(Dictionaries& dictionaries, Platform platform, Loader
 }
 
 WordList SplashWindow::DefaultLoader(WordListResource resource) {
-    return LoadWordList(resource.typeName, resource.id);
+    return LoadWordList(resource);
 }
 
 void SplashWindow::buildControls() {

@@ -78,7 +78,7 @@ TEST(draw_letters, a_draw_with_foreign_characters_is_nobody_s_anagram) {
 // Every word of the Scrabble list, reversed so that no letter stays in place, is an anagram
 // of itself, and still is with the joker standing for any one of its letters.
 TEST(draw_letters, every_list_word_is_an_anagram_of_itself_with_or_without_the_joker) {
-    const WordList list = LoadWordList(ScrabbleListResource.typeName, ScrabbleListResource.id);
+    const WordList list = LoadWordList(ScrabbleListResource);
     int failures = 0;
     for (int i = 0; i < list.count() && failures < 10; ++i) {
         const std::u16string word(list[i]);

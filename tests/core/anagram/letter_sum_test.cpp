@@ -45,7 +45,7 @@ TEST(letter_sum, recognises_exactly_one_added_letter) {
 // The sums are only a filter, but a good one: among the list's words, different letter
 // counts almost never share a sum, so few words reach the exact count.
 TEST(letter_sum, list_words_with_different_letters_have_different_sums) {
-    const WordList list = LoadWordList(ScrabbleListResource.typeName, ScrabbleListResource.id);
+    const WordList list = LoadWordList(ScrabbleListResource);
     std::unordered_map<uint64_t, std::u16string> sortedLetters;
     int collisions = 0;
     for (int i = 0; i < list.count(); ++i) {

@@ -68,7 +68,7 @@ TEST(glossary_filter, empty_prefix_gives_every_line_unchanged) {
 }
 
 TEST(glossary_filter, built_in_glossary_finds_accented_words_from_bare_letters) {
-    const WordList glossary = LoadWordList(GlossaryResource.typeName, GlossaryResource.id);
+    const WordList glossary = LoadWordList(GlossaryResource);
     EXPECT_EQ(FilterGlossary(glossary, u"").size(), static_cast<size_t>(glossary.count()));
     // Counted from data/MOT23LETTRES by a separate script that folds with Unicode NFD.
     const auto e = Words(FilterGlossary(glossary, u"e"));

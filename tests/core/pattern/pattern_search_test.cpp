@@ -19,7 +19,7 @@ namespace {
 using Words = std::vector<std::u16string_view>;
 
 const WordList& Main() {
-    static const WordList list = LoadWordList(MainListResource.typeName, MainListResource.id);
+    static const WordList list = LoadWordList(MainListResource);
     return list;
 }
 

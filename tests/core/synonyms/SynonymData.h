@@ -11,7 +11,7 @@
 namespace quillex::test {
 
 inline const WordList& SynonymLines() {
-    static const WordList list = LoadWordList(SynonymListResource.typeName, SynonymListResource.id);
+    static const WordList list = LoadWordList(SynonymListResource);
     return list;
 }
 
