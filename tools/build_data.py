@@ -5,7 +5,9 @@ Sources:
   - the Dicollecte French lexicon with its morphology, as shipped by python3-grammalecte
     (graphspell dictionary "fr-allvars": classic and 1990-reform spellings together);
   - LibreOffice's French thesaurus, as shipped by mythes-fr (/usr/share/mythes/thes_fr.dat);
-  - tools/glossary.txt, the hand-written definitions of the two- and three-letter words.
+  - the hand-kept lists of tools/, each word with its reason: glossary.txt (the definitions of
+    the two- and three-letter words), scrabble_exclusions.txt, scrabble_supplement.txt,
+    web_fragments.txt, synonym_excluded_terms.txt and synonym_wrong_pairs.txt.
 
 The output depends only on those inputs: same packages, same bytes.
 
@@ -15,14 +17,20 @@ Usage: tools/build_data.py [--out DIR] [--header FILE]
 
 import argparse
 import os
+import re
 import sys
 import unicodedata
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 THESAURUS = "/usr/share/mythes/thes_fr.dat"
 LEXICON = "fr-allvars.json"
-GLOSSARY = os.path.join(ROOT, "tools", "glossary.txt")
-SCRABBLE_EXCLUSIONS = os.path.join(ROOT, "tools", "scrabble_exclusions.txt")
+TOOLS = os.path.join(ROOT, "tools")
+GLOSSARY = os.path.join(TOOLS, "glossary.txt")
+SCRABBLE_EXCLUSIONS = os.path.join(TOOLS, "scrabble_exclusions.txt")
+SCRABBLE_SUPPLEMENT = os.path.join(TOOLS, "scrabble_supplement.txt")
+WEB_FRAGMENTS = os.path.join(TOOLS, "web_fragments.txt")
+SYNONYM_EXCLUDED_TERMS = os.path.join(TOOLS, "synonym_excluded_terms.txt")
+SYNONYM_WRONG_PAIRS = os.path.join(TOOLS, "synonym_wrong_pairs.txt")
 
 CRLF = b"\r\n"
 VOWELS = set("AEIOUY")
@@ -45,8 +53,29 @@ def fold_capitals(form):
     return "".join(out)
 
 
+def grid_form(form):
+    """'aujourd’hui' -> 'aujourdhui': a compound as a crossword grid writes it."""
+    return form.replace("-", "").replace("\u2019", "").replace("'", "")
+
+
 def length_then_alpha(word):
     return (len(word), word)
+
+
+def read_hand_kept_list(path):
+    """Returns [(key, reason)] from a list of tools/: one entry a line, its key (which may hold
+    single spaces) then two spaces or more and the reason; '#' starts a comment line."""
+    entries = []
+    with open(path, encoding="utf-8") as source:
+        for number, line in enumerate(source, 1):
+            line = line.rstrip("\n")
+            if not line.strip() or line.startswith("#"):
+                continue
+            parts = re.split(r"\s{2,}", line.strip(), maxsplit=1)
+            if len(parts) != 2:
+                sys.exit(f"{path}:{number}: expected an entry, two spaces or more and a reason")
+            entries.append((parts[0], parts[1]))
+    return entries
 
 
 # --- Lexicon ----------------------------------------------------------------------------------
@@ -63,13 +92,15 @@ def read_lexicon():
 
 def is_common_entry(form, morph):
     """True when this reading of the form is a common word a Scrabble player may lay."""
-    if not form[0].islower():
-        return False  # proper nouns, acronyms, Roman numerals
+    if any(ch.isupper() for ch in form):
+        return False  # proper nouns, acronyms, Roman numerals, symbols such as "kA"
     tags, _, variant = morph.partition("/")
     if variant == "X":
         return False  # entries the lexicon keeps out of its spelling dictionaries
     if ";S" in tags:
         return False  # symbols and units: km, cm, kg, Hz
+    if ":F" in tags:
+        return False  # elided forms: qu, jusqu, lorsqu
     if tags.startswith((":M", ":@", ":Z", ":H", ":É")):
         return False  # names, punctuation, prefix and suffix fragments, pieces of set phrases
     if len(form) == 1:
@@ -77,26 +108,57 @@ def is_common_entry(form, morph):
     return True
 
 
-def build_word_lists(exclusions):
+def is_main_entry(form, morph, web_fragments):
+    """True when this reading of the form belongs in the crossword list."""
+    tags = morph.partition("/")[0]
+    if ";S" in tags:
+        return False  # unit symbols: km, zBq, zcd (the unit names are other entries)
+    if tags.startswith(":Z") and form in web_fragments:
+        return False  # pieces of web addresses: http, www, com
+    if ":F" in tags and grid_form(form) != form:
+        return False  # an elided pronoun joined to the next word: "t’en", "m’en"
+    return True
+
+
+def build_word_lists(exclusions, supplement, web_fragments):
     main = set()
     scrabble = set()
     spellings = {}  # folded 2- and 3-letter Scrabble word -> {spelling: [morphologies]}
+    used = set()  # entries of the hand-kept lists that matched a form of the lexicon
     for form, morph in read_lexicon():
-        folded = fold_capitals(form)
+        if not is_main_entry(form, morph, web_fragments):
+            used.add(form)
+            continue
+        # Hyphenated and apostrophe compounds enter the main list as a grid writes them; the
+        # Scrabble list takes single words only.
+        folded = fold_capitals(grid_form(form))
         if folded is None or not 2 <= len(folded) <= 15:
             continue
         main.add(folded)
-        if len(folded) > 9 or not is_common_entry(form, morph):
+        if grid_form(form) != form or len(folded) > 9 or not is_common_entry(form, morph):
             continue
-        if form.lower() in exclusions:
+        if form in exclusions:
+            used.add(form)
             continue
         # Without a vowel a noun or a preposition is an abbreviation ("ln", "pp"); interjections
-        # such as "hm" or "pst" stay.
+        # such as "pff" or "pst" stay.
         if not VOWELS & set(folded) and not morph.startswith(":J"):
             continue
         scrabble.add(folded)
         if len(folded) <= 3:
             spellings.setdefault(folded, {}).setdefault(form, []).append(morph)
+    unused = sorted((set(exclusions) | set(web_fragments)) - used)
+    if unused:
+        sys.exit(f"entries of tools/ that match no form of the lexicon: {unused}")
+    for form in supplement:
+        folded = fold_capitals(form)
+        if folded is None or not 2 <= len(folded) <= 9:
+            sys.exit(f"{SCRABBLE_SUPPLEMENT}: {form} is not a word of 2 to 9 letters")
+        main.add(folded)
+        scrabble.add(folded)
+        if len(folded) <= 3:
+            spellings.setdefault(folded, {}).setdefault(form, []).append("supplement")
+    assert scrabble <= main, "every Scrabble word is also in the main list"  # by construction
     return sorted(main, key=length_then_alpha), sorted(scrabble, key=length_then_alpha), spellings
 
 
@@ -155,7 +217,16 @@ def first_letter_group(headword):
     return key[0] if key and "a" <= key[0] <= "z" else None
 
 
-def read_thesaurus():
+def thesaurus_term(raw, excluded_terms):
+    """The term as the list gives it, or "" when it is left out: a placeholder holding no letter
+    ("?"), or a term of tools/synonym_excluded_terms.txt. A stray "!" is dropped ("salut!")."""
+    term = to_cp1252_text(strip_annotations(raw).replace("!", ""))
+    if not any(ch.isalpha() for ch in term) or term in excluded_terms:
+        return ""
+    return term
+
+
+def read_thesaurus(excluded_terms):
     """Returns {headword: [synonyms in thesaurus order, each once]}."""
     entries = {}
     with open(THESAURUS, encoding="utf-8") as source:
@@ -168,20 +239,34 @@ def read_thesaurus():
         if not line.strip():
             continue
         head, _, count = line.rpartition("|")
-        headword = to_cp1252_text(strip_annotations(head))
+        headword = thesaurus_term(head, excluded_terms)
         synonyms = entries.setdefault(headword, []) if headword else []
         for _ in range(int(count)):
             meaning = lines[i].split("|")[1:]  # the first field is the part of speech
             i += 1
             for raw in meaning:
-                synonym = to_cp1252_text(strip_annotations(raw))
+                synonym = thesaurus_term(raw, excluded_terms)
                 if synonym and synonym != headword and synonym not in synonyms:
                     synonyms.append(synonym)
     return entries
 
 
-def build_synonym_lines():
-    entries = read_thesaurus()
+def remove_wrong_pairs(entries, wrong_pairs):
+    """Removes each pair of tools/synonym_wrong_pairs.txt in both directions."""
+    for first, second in wrong_pairs:
+        found = False
+        for headword, synonym in ((first, second), (second, first)):
+            synonyms = entries.get(headword, [])
+            if synonym in synonyms:
+                synonyms.remove(synonym)
+                found = True
+        if not found:
+            sys.exit(f"{SYNONYM_WRONG_PAIRS}: {first}@{second} is not in the thesaurus")
+
+
+def build_synonym_lines(excluded_terms, wrong_pairs):
+    entries = read_thesaurus(excluded_terms)
+    remove_wrong_pairs(entries, wrong_pairs)
     rows = []
     for headword, synonyms in entries.items():
         # A text of one character lists no headword, so one-letter headwords could never be
@@ -229,7 +314,7 @@ def build_glossary_lines(scrabble, spellings):
     for folded in short:
         word = glossary[folded].partition(":")[0]
         if word.lower() not in spellings[folded]:
-            sys.exit(f"glossary: {word} is not a spelling of {folded} in the lexicon")
+            sys.exit(f"glossary: {word} is not a spelling of {folded} in the lexicon or supplement")
     return [glossary[w] for w in short]  # short is already by length, then alphabetical
 
 
@@ -306,10 +391,13 @@ def main():
     parser.add_argument("--header", default=os.path.join(ROOT, "core", "wordlists", "DataTables.h"))
     args = parser.parse_args()
 
-    with open(SCRABBLE_EXCLUSIONS, encoding="utf-8") as source:
-        exclusions = {l.strip() for l in source if l.strip() and not l.startswith("#")}
-    main_words, scrabble_words, spellings = build_word_lists(exclusions)
-    synonym_lines, group_sizes = build_synonym_lines()
+    exclusions = {form for form, _ in read_hand_kept_list(SCRABBLE_EXCLUSIONS)}
+    supplement = [f for forms, _ in read_hand_kept_list(SCRABBLE_SUPPLEMENT) for f in forms.split()]
+    web_fragments = {form for form, _ in read_hand_kept_list(WEB_FRAGMENTS)}
+    excluded_terms = {term for term, _ in read_hand_kept_list(SYNONYM_EXCLUDED_TERMS)}
+    wrong_pairs = [tuple(pair.split("@")) for pair, _ in read_hand_kept_list(SYNONYM_WRONG_PAIRS)]
+    main_words, scrabble_words, spellings = build_word_lists(exclusions, supplement, web_fragments)
+    synonym_lines, group_sizes = build_synonym_lines(excluded_terms, wrong_pairs)
     glossary_lines = build_glossary_lines(scrabble_words, spellings)
 
     os.makedirs(args.out, exist_ok=True)

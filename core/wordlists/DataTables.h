@@ -14,43 +14,43 @@ struct LengthRange {
     int32_t last;
 };
 
-inline constexpr int32_t MainWordCount = 414029;
-inline constexpr int32_t ScrabbleWordCount = 161664;
-inline constexpr int32_t SynonymLineCount = 36161;
-inline constexpr int32_t GlossaryLineCount = 588;
-inline constexpr int32_t GlossaryTwoLetterCount = 73;
+inline constexpr int32_t MainWordCount = 419512;
+inline constexpr int32_t ScrabbleWordCount = 161692;
+inline constexpr int32_t SynonymLineCount = 36158;
+inline constexpr int32_t GlossaryLineCount = 607;
+inline constexpr int32_t GlossaryTwoLetterCount = 79;
 
 /// Word lengths 2..15 of the main list.
 inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
-    {2, 1, 333},
-    {3, 334, 1467},
-    {4, 1468, 4492},
-    {5, 4493, 12663},
-    {6, 12664, 30658},
-    {7, 30659, 62536},
-    {8, 62537, 109934},
-    {9, 109935, 169356},
-    {10, 169357, 233226},
-    {11, 233227, 293006},
-    {12, 293007, 341795},
-    {13, 341796, 377295},
-    {14, 377296, 400337},
-    {15, 400338, 414029},
+    {2, 1, 149},
+    {3, 150, 1051},
+    {4, 1052, 3987},
+    {5, 3988, 12173},
+    {6, 12174, 30223},
+    {7, 30224, 62227},
+    {8, 62228, 109920},
+    {9, 109921, 169902},
+    {10, 169903, 234556},
+    {11, 234557, 295261},
+    {12, 295262, 345004},
+    {13, 345005, 381344},
+    {14, 381345, 405169},
+    {15, 405170, 419512},
 }};
 
 /// Word lengths 2..9 of the Scrabble list.
 inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{
-    {2, 1, 73},
-    {3, 74, 588},
-    {4, 589, 2791},
-    {5, 2792, 9855},
-    {6, 9856, 26361},
-    {7, 26362, 56751},
-    {8, 56752, 103037},
-    {9, 103038, 161664},
+    {2, 1, 79},
+    {3, 80, 607},
+    {4, 608, 2819},
+    {5, 2820, 9880},
+    {6, 9881, 26383},
+    {7, 26384, 56774},
+    {8, 56775, 103064},
+    {9, 103065, 161692},
 }};
 
 /// Lines of the synonym list whose headword starts with a, b, ... z.
-inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{3333, 2015, 3842, 2041, 3192, 1578, 1345, 898, 2055, 331, 64, 1058, 1839, 598, 785, 3531, 142, 2389, 2300, 1680, 162, 853, 37, 15, 15, 63}};
+inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{3333, 2015, 3841, 2040, 3192, 1578, 1345, 898, 2055, 331, 64, 1057, 1839, 598, 785, 3531, 142, 2389, 2300, 1680, 162, 853, 37, 15, 15, 63}};
 
 }  // namespace quillex::data

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -98,11 +99,12 @@ TEST(data, first_and_last_words_of_sample_slices) {
         std::u16string_view first, last;
     };
     const Row rows[] = {
-        {Main(), MainLengthRange(2), u"AA", u"ZW"},
-        {Main(), MainLengthRange(3), u"ABA", u"ZWH"},
+        {Main(), MainLengthRange(2), u"AA", u"YS"},
+        {Main(), MainLengthRange(3), u"AAS", u"ZUT"},
         {Main(), MainLengthRange(9), u"ABAISSAIS", u"ZYMOTIQUE"},
         {Main(), MainLengthRange(15), u"ABANDONNASSIONS", u"ZOOTECHNICIENNE"},
-        {Scrabble(), ScrabbleLengthRange(2), u"AH", u"XI"},
+        {Scrabble(), ScrabbleLengthRange(2), u"AA", u"XI"},
+        {Scrabble(), ScrabbleLengthRange(3), u"AAS", u"ZUT"},
         {Scrabble(), ScrabbleLengthRange(9), u"ABAISSAIS", u"ZYMOTIQUE"},
     };
     for (const auto& row : rows) {
@@ -122,18 +124,60 @@ TEST(data, word_lists_are_distinct_capitals_sorted_by_length_then_alphabet) {
     }
 }
 
-TEST(data, every_scrabble_word_is_in_the_main_list_and_units_are_not_scrabble_words) {
-    std::unordered_set<std::u16string_view> main;
-    for (int i = 0; i < Main().count(); ++i) main.insert(Main()[i]);
-    std::unordered_set<std::u16string_view> scrabble;
-    for (int i = 0; i < Scrabble().count(); ++i) {
+std::unordered_set<std::u16string_view> WordsOf(const WordList& list) {
+    std::unordered_set<std::u16string_view> words;
+    for (int i = 0; i < list.count(); ++i) words.insert(list[i]);
+    return words;
+}
+
+TEST(data, every_scrabble_word_is_in_the_main_list) {
+    const auto main = WordsOf(Main());
+    for (int i = 0; i < Scrabble().count(); ++i)
         ASSERT_TRUE(main.contains(Scrabble()[i])) << ToUtf8(Scrabble()[i]);
-        scrabble.insert(Scrabble()[i]);
+}
+
+TEST(data, scrabble_list_takes_the_words_french_scrabble_accepts) {
+    const auto main = WordsOf(Main()), scrabble = WordsOf(Scrabble());
+    // Left out, though the main list keeps them: elided forms (tagged ":F" by the lexicon),
+    // abbreviations and fragments of phrases (tools/scrabble_exclusions.txt), words French
+    // Scrabble does not accept, and pieces of set phrases the supplement does not take.
+    for (std::u16string_view word :
+         {u"QU",    u"JUSQU", u"LORSQU", u"PRESQU", u"PUISQU", u"QUELQU", u"QUOIQU",
+          u"ED",    u"HAB",   u"QBIT",   u"CIRC",   u"COLL",   u"LITT",   u"SUPPL",
+          u"COTAN", u"BEPO",  u"ZZZZ",   u"CDNA",   u"OP",     u"DEI",    u"LOW",
+          u"NEW",   u"BAD",   u"BIG",    u"ETH",    u"HMM",    u"IDO",    u"KSS",
+          u"NEC",   u"ORC",   u"VOX",    u"TSS",    u"GNU",    u"CRWTH",  u"ETC"}) {
+        EXPECT_TRUE(main.contains(word)) << ToUtf8(word);
+        EXPECT_FALSE(scrabble.contains(word)) << ToUtf8(word);
     }
-    for (auto unit : {u"KM", u"CM", u"KG", u"ETC"}) EXPECT_FALSE(scrabble.contains(unit));
-    for (auto word : {u"CHIEN", u"ORANGE", u"ES", u"ZYTHUM", u"AIE"})
-        EXPECT_TRUE(scrabble.contains(word));
-    for (auto name : {u"PARIS", u"AFRIQUE", u"KM"}) EXPECT_TRUE(main.contains(name));
+    // Taken: the words of tools/scrabble_supplement.txt with their inflections, SEPT (the
+    // numeral, not the abbreviation), and ordinary words.
+    for (std::u16string_view word :
+         {u"AA",       u"AAS",     u"ANTAN",    u"API",    u"APIS",      u"ASE",      u"ASES",
+          u"AY",       u"AYS",     u"BA",       u"BE",     u"BERZINGUE", u"BI",       u"CAF",
+          u"CATIMINI", u"DA",      u"DZO",      u"DZOS",   u"ENVI",      u"FOB",      u"HUI",
+          u"IBN",      u"IN",      u"JAB",      u"JABS",   u"JEUN",      u"KA",       u"KAS",
+          u"KOB",      u"KOBS",    u"LOS",      u"MOA",    u"MOAS",      u"OKA",      u"OKAS",
+          u"OLA",      u"OLAS",    u"OM",       u"ONC",    u"PATATA",    u"PATATI",   u"PEC",
+          u"PECS",     u"PERPETE", u"PERPETTE", u"RAD",    u"RADS",      u"REM",      u"REMS",
+          u"RIF",      u"RIFS",    u"SAX",      u"SKA",    u"SKAS",      u"TAPINOIS", u"TEX",
+          u"TOM",      u"TOMS",    u"TRAVIOLE", u"UDS",    u"ZEF",       u"ZEFS",     u"SEPT",
+          u"CHIEN",    u"ORANGE",  u"ES",       u"ZYTHUM", u"AIE",       u"UD",       u"UNIV"}) {
+        EXPECT_TRUE(main.contains(word)) << ToUtf8(word);
+        EXPECT_TRUE(scrabble.contains(word)) << ToUtf8(word);
+    }
+}
+
+TEST(data, main_list_takes_compounds_and_names_but_no_unit_symbol_or_web_fragment) {
+    const auto main = WordsOf(Main());
+    for (std::u16string_view word : {u"KM", u"CM", u"KG", u"ZBQ", u"ZCD", u"ZCI", u"HTTP", u"HTTPS",
+                                     u"WWW", u"COM", u"ORG", u"TEN", u"MEN"})
+        EXPECT_FALSE(main.contains(word)) << ToUtf8(word);
+    // Hyphenated and apostrophe compounds as a grid writes them, and proper nouns.
+    for (std::u16string_view word :
+         {u"AUJOURDHUI", u"PEUTETRE", u"ARCENCIEL", u"GRANDMERE", u"QUELQUUN", u"PRESQUILE",
+          u"CHEFDOEUVRE", u"CESTADIRE", u"APRESMIDI", u"RENDEZVOUS", u"PARIS", u"AFRIQUE"})
+        EXPECT_TRUE(main.contains(word)) << ToUtf8(word);
 }
 
 TEST(data, no_element_is_empty_or_holds_a_zero_character) {
@@ -195,6 +239,80 @@ TEST(data, sample_lines_of_each_list) {
     };
     EXPECT_LT(at(u"BU"), at(u"ÇA"));
     EXPECT_LT(at(u"ÇA"), at(u"CE"));
+}
+
+TEST(data, synonym_list_leaves_out_placeholders_product_names_and_wrong_pairs) {
+    // headword -> its synonyms
+    std::unordered_map<std::u16string_view, std::vector<std::u16string_view>> entries;
+    for (int i = 0; i < Synonyms().count(); ++i) {
+        const auto line = Synonyms()[i];
+        ASSERT_EQ(line.find(u'!'), std::u16string_view::npos) << ToUtf8(line);
+        const auto at = line.find(u'@');
+        auto& synonyms = entries[line.substr(0, at)];
+        for (size_t start = at + 1; start <= line.size();) {
+            const size_t end = std::min(line.find(u'\\', start), line.size());
+            synonyms.push_back(line.substr(start, end - start));
+            start = end + 1;
+        }
+        for (auto term : synonyms) {
+            ASSERT_TRUE(std::any_of(term.begin(), term.end(), [](char16_t c) { return c > u'@'; }))
+                << ToUtf8(line);  // a placeholder such as "?" holds no letter
+            ASSERT_NE(term, u"LibreOffice") << ToUtf8(line);
+            ASSERT_NE(term, u"OpenOffice") << ToUtf8(line);
+        }
+    }
+    EXPECT_FALSE(entries.contains(u"LibreOffice"));
+    EXPECT_FALSE(entries.contains(u"cornemuseux"));
+    // Capitalised twins stay two headwords.
+    EXPECT_TRUE(entries.contains(u"Terre") && entries.contains(u"terre"));
+    // Pairs of tools/synonym_wrong_pairs.txt: neither word lists the other.
+    const auto lists = [&](std::u16string_view headword, std::u16string_view synonym) {
+        const auto it = entries.find(headword);
+        return it != entries.end() &&
+               std::find(it->second.begin(), it->second.end(), synonym) != it->second.end();
+    };
+    const std::u16string_view wrongPairs[][2] = {
+        {u"coutume", u"couture"},
+        {u"coutume", u"réglette"},
+        {u"coutume", u"réglemente"},
+        {u"coutume", u"ajuste"},
+        {u"rapace", u"canalisation"},
+        {u"béant", u"communicatif"},
+        {u"péremptoire", u"inadmissible"},
+        {u"assaillant", u"détériorant"},
+        {u"avoir", u"oui"},
+        {u"faire", u"affaisser"},
+        {u"jour", u"tournesol"},
+    };
+    for (const auto& pair : wrongPairs) {
+        EXPECT_FALSE(lists(pair[0], pair[1])) << ToUtf8(pair[0]) << " " << ToUtf8(pair[1]);
+        EXPECT_FALSE(lists(pair[1], pair[0])) << ToUtf8(pair[1]) << " " << ToUtf8(pair[0]);
+    }
+    EXPECT_TRUE(lists(u"coutume", u"habitude"));
+    EXPECT_TRUE(lists(u"Ave", u"salut"));
+}
+
+TEST(data, glossary_lines_give_the_right_class_and_forms) {
+    const auto line = [](std::u16string_view word) {
+        for (int i = 0; i < Glossary().count(); ++i)
+            if (Glossary()[i].starts_with(std::u16string(word) + u": ")) return Glossary()[i];
+        return std::u16string_view();
+    };
+    const std::u16string_view rows[][2] = {
+        {u"OC", u"OC: adv. Oui"}, {u"MU", u"MU: n.m. "},
+        {u"XI", u"XI: n.m. "},    {u"PI", u"PI: n.m. "},
+        {u"ÊTA", u"ÊTA: n.m. "},  {u"KHI", u"KHI: n.m. "},
+        {u"KSI", u"KSI: n.m. "},  {u"UD", u"UD: n.m. "},
+        {u"DER", u"DER: n.f. "},  {u"CIS", u"CIS: adj."},
+        {u"OUT", u"OUT: adj."},   {u"HAN", u"HAN: interj."},
+        {u"FIT", u"FÎT"},         {u"BUT", u"BÛT"},
+        {u"DUT", u"DÛT"},         {u"EUT", u"EÛT"},
+        {u"LUT", u"LÛT"},         {u"PU", u"paître"},
+        {u"ÇA", u"le ça"},        {u"WUS", u"Pluriel de WU, langue chinoise"},
+    };
+    for (const auto& row : rows)
+        EXPECT_NE(line(row[0]).find(row[1]), std::u16string_view::npos) << ToUtf8(line(row[0]));
+    EXPECT_EQ(line(u"TEL").find(u"TÉL"), std::u16string_view::npos);
 }
 
 TEST(data, glossary_holds_the_short_scrabble_words_two_letters_first) {

@@ -21,7 +21,7 @@ class GlossaryTabTest : public QObject {
         QCOMPARE(list->count(), glossary.count());
         for (int i = 0; i < glossary.count(); ++i)
             QCOMPARE(list->item(i)->text().toStdU16String(), std::u16string(glossary[i]));
-        QVERIFY(list->item(0)->text().startsWith(QStringLiteral("AH: ")));
+        QVERIFY(list->item(0)->text().startsWith(QStringLiteral("AA: ")));
         QVERIFY(list->item(list->count() - 1)->text().startsWith(QStringLiteral("ZUT: ")));
         QVERIFY(!list->item(list->count() - 1)->text().contains(QChar(u'\0')));
     }

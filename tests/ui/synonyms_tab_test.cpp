@@ -307,7 +307,7 @@ class SynonymTabTest : public QObject {
         SynonymTabDriver d;
         d.lookUp("chat");
         d.type("co");
-        QCOMPARE(d.lst12->count(), 1622);
+        QCOMPARE(d.lst12->count(), 1621);
         QTest::mouseClick(d.cmdRech3, Qt::LeftButton);
         QCOMPARE(d.lbl5->text(), QStringLiteral("co"));
         QCOMPARE(d.lst13->count(), 0);
