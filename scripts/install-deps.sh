@@ -11,8 +11,9 @@ packages=(
   qt6-translations-l10n qt6-qpa-plugins fonts-crosextra-carlito fonts-liberation2 fonts-urw-base35
   # the sources of data/, so that the tests check it is reproducible
   python3 python3-grammalecte mythes-fr
-  # window tests under a real X server; checks of the installed files and of the package
-  xvfb xauth xdotool desktop-file-utils appstream dpkg-dev
+  # window tests under a real X server and the guide's screenshots; checks of the installed
+  # files and of the package
+  xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# cmake --install into a temporary prefix: the program, the licence text, the launcher, the
-# metainfo and the icon land in the standard places and validate; the installed program starts
-# and finds its licence. Then CPack's .deb is built and inspected with dpkg-deb.
+# cmake --install into a temporary prefix: the program, the licence text, the user guide, the
+# launcher, the metainfo and the icon land in the standard places and validate; the installed
+# program starts and finds its licence; the About tab's site button finds the installed guide.
+# Then CPack's .deb is built and inspected with dpkg-deb.
+#   install_test.sh BUILD_DIR ABOUT_TAB_TEST SOURCE_DIR
 set -u
-build=$1
+build=$1 about_test=$2 source=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passes=0 failures=0
@@ -21,9 +23,27 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL install";
 id=io.github.quillex.Quillex
 for file in bin/quillex bin/quillex-cli share/quillex/Licence.rtf share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-            share/doc/Quillex/LICENSE; do
+            share/doc/quillex/LICENSE share/doc/quillex/README share/doc/quillex/guide/index.html \
+            share/doc/quillex/guide/guide.css; do
     check "installed $file" test -s "$prefix/$file"
 done
+guide=$prefix/share/doc/quillex/guide
+# Every picture the page names is installed beside it.
+guide_pictures_installed() {
+    local picture count=0
+    for picture in $(grep -o 'src="[^"]*"' "$guide/index.html" | cut -d'"' -f2); do
+        test -s "$guide/$picture" || { echo "missing $picture"; return 1; }
+        count=$((count + 1))
+    done
+    [ "$count" -ge 5 ] || { echo "only $count pictures"; return 1; }
+}
+check "guide pictures installed" guide_pictures_installed
+check "guide holds no script and no outside resource" bash -c \
+    "! grep -EHn '<script|(src|href)=\"(https?:)?//|url\\(' '$guide/index.html' '$guide/guide.css'"
+check "site button opens the installed guide" env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
+    QUILLEX_SOURCE_DIR="$source" QUILLEX_PROGRAM_DIR="$prefix/bin" \
+    QUILLEX_GUIDE_PAGE="$guide/index.html" "$about_test" \
+    site_button_takes_the_focus_away_and_opens_the_guide_found_from_the_program
 check desktop-file-validate desktop-file-validate "$prefix/share/applications/$id.desktop"
 check appstream-validate appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 check "installed cli runs" bash -c "'$prefix/bin/quillex-cli' --version | grep -q '^quillex-cli 1.00$'"
@@ -41,7 +61,9 @@ if [ -n "$deb" ]; then
         dpkg-deb -f '$deb' Depends | grep -q fonts-urw-base35"
     check "deb holds the files in /usr" bash -c "dpkg-deb -c '$deb' | grep -q './usr/bin/quillex\$' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/quillex/Licence.rtf' &&
-        dpkg-deb -c '$deb' | grep -q './usr/share/applications/$id.desktop'"
+        dpkg-deb -c '$deb' | grep -q './usr/share/applications/$id.desktop' &&
+        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/index.html\$' &&
+        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/rechercher.png\$'"
 fi
 echo "$passes passed, $failures failed"
 [ "$failures" = 0 ]

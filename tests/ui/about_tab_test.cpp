@@ -1,19 +1,32 @@
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QUrl>
 
 #include "TestWindow.h"
 #include "about/DownloadLinks.h"
-#include "app/AppConstants.h"
 
 namespace quillex::ui {
 namespace {
 
 using testing::TestWindow;
+
+// Clicks the site button with the guide looked for in these folders; returns what the shell
+// was asked to open.
+QStringList ClickSite(TestWindow& t, const QStringList& guideFolders) {
+    t.window->findChild<AboutTab*>()->setGuideFolders(guideFolders);
+    t.window->tabControl()->setCurrentIndex(4);
+    auto* site = t.find<QAbstractButton>("CmdSite");
+    site->setFocus();
+    QTest::mouseClick(site, Qt::LeftButton);
+    return t.fakes.shell.opened;
+}
 
 class AboutTabTest : public QObject {
     Q_OBJECT
@@ -70,14 +83,61 @@ class AboutTabTest : public QObject {
         QVERIFY(fakes.messages.shown.isEmpty());
     }
 
-    void site_button_takes_the_focus_away_and_opens_the_web_page() {
+    // QUILLEX_PROGRAM_DIR is the program's folder in the build tree, or in an install tree when
+    // the install test runs this; QUILLEX_GUIDE_PAGE is where the guide's page must be found.
+    void site_button_takes_the_focus_away_and_opens_the_guide_found_from_the_program() {
+        const QString page = qEnvironmentVariable("QUILLEX_GUIDE_PAGE");
+        QVERIFY2(QFileInfo(page).isFile(), qPrintable(page + " is missing"));
         TestWindow t;
-        t.window->tabControl()->setCurrentIndex(4);
-        auto* site = t.find<QAbstractButton>("CmdSite");
-        site->setFocus();
-        QTest::mouseClick(site, Qt::LeftButton);
-        QCOMPARE(t.fakes.shell.opened, QStringList{WebPageAddress});
+        const QStringList opened =
+            ClickSite(t, AboutTab::GuideFolders(qEnvironmentVariable("QUILLEX_PROGRAM_DIR")));
+        QCOMPARE(opened, QStringList{QUrl::fromLocalFile(page).toString()});
+        QVERIFY(opened.first().startsWith(QStringLiteral("file:///")));
         QCOMPARE(t.window->focusWidget(), t.window->focusSink());
+        QVERIFY(t.fakes.messages.shown.isEmpty());
+    }
+
+    void site_button_opens_the_first_guide_found_or_only_says_it_is_missing_data() {
+        QTest::addColumn<QStringList>("files");  // made under a temporary root
+        QTest::addColumn<QString>("opened");     // the page asked for; empty: none
+        const QString installed = QStringLiteral("share/doc/quillex/guide/index.html");
+        const QString beside = QStringLiteral("bin/guide/index.html");
+        QTest::newRow("install tree") << QStringList{installed} << installed;
+        QTest::newRow("build tree first") << QStringList{beside, installed} << beside;
+        QTest::newRow("no guide") << QStringList{} << QString();
+        QTest::newRow("guide folder without its page")
+            << QStringList{QStringLiteral("share/doc/quillex/guide/guide.css"),
+                           QStringLiteral("bin/guide/guide.css")}
+            << QString();
+    }
+
+    void site_button_opens_the_first_guide_found_or_only_says_it_is_missing() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, opened);
+        QTemporaryDir root;
+        for (const QString& file : files) {
+            QVERIFY(QDir(root.path()).mkpath(QFileInfo(file).path()));
+            QFile made(root.filePath(file));
+            QVERIFY(made.open(QIODevice::WriteOnly));
+        }
+        TestWindow t;
+        const QStringList asked = ClickSite(t, AboutTab::GuideFolders(root.filePath("bin")));
+        QCOMPARE(t.window->focusWidget(), t.window->focusSink());
+        if (!opened.isEmpty()) {
+            QCOMPARE(asked, QStringList{QUrl::fromLocalFile(root.filePath(opened)).toString()});
+            QVERIFY(t.fakes.messages.shown.isEmpty());
+            return;
+        }
+        QVERIFY(asked.isEmpty());
+        QCOMPARE(t.fakes.messages.shown.size(), 1);
+        const MessageRequest& message = t.fakes.messages.shown.first();
+        QCOMPARE(message.title, QStringLiteral("Quillex"));
+        QCOMPARE(message.text.split("\r\n"),
+                 (QStringList{QStringLiteral("Le guide de l'utilisateur est introuvable."),
+                              QStringLiteral("Il s'installe avec Quillex, dans le dossier :"),
+                              QDir::toNativeSeparators(
+                                  QDir::cleanPath(root.filePath("share/doc/quillex/guide")))}));
+        QCOMPARE(message.icon, MessageIcon::Warning);
     }
 
     void only_a_left_click_on_a_link_opens_it() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QUrl>
 
 #include "about/DownloadLinks.h"
 #include "about/RichTextView.h"
@@ -28,6 +29,7 @@ QRect PageRect(int left, int top, int width, int height) {
 }
 
 const QString kLicenceFile = QStringLiteral("Licence.rtf");
+const QString kGuidePage = QStringLiteral("index.html");
 
 /// A label that reports clicks: the download links.
 class ClickableLabel : public QLabel {
@@ -67,6 +69,13 @@ QStringList AboutTab::DefaultLicenceFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
     return {StartFolder(), programFolder,
             QDir::cleanPath(programFolder + QStringLiteral("/../share/quillex"))};
+}
+
+QStringList AboutTab::GuideFolders(const QString& programFolder) {
+    // The build copies the guide beside the program; installed, the program is in <prefix>/bin
+    // and the guide in <prefix>/share/doc/quillex/guide.
+    return {QDir(programFolder).filePath(QStringLiteral("guide")),
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/quillex/guide"))};
 }
 
 void AboutTab::buildControls() {
@@ -125,7 +134,7 @@ void AboutTab::buildControls() {
     cmdSite_->setGeometry(PageRect(4380, 5700, 3675, 495));
     connect(cmdSite_, &QPushButton::clicked, this, [this] {
         context_.focusSink->setFocus();
-        context_.platform.shell.open(WebPageAddress);
+        openGuide();
     });
 }
 
@@ -164,6 +173,24 @@ void AboutTab::loadLicence() {
     const InternalFailure missing(u"Fichier introuvable : " + kLicenceFile.toStdU16String(),
                                   FailureCode::FileNotFound);
     ReportInternalError(context_.platform.messages, missing, ErrorPlaceCode::LicenceText);
+}
+
+void AboutTab::openGuide() {
+    for (const QString& folder : guideFolders_) {
+        const QString page = QDir(folder).filePath(kGuidePage);
+        if (folder.isEmpty() || !QFileInfo(page).isFile()) continue;
+        context_.platform.shell.open(QUrl::fromLocalFile(page).toString());
+        return;
+    }
+    // Installed without its documentation: say where the guide belongs rather than send the
+    // user anywhere else.
+    const QString expected = guideFolders_.isEmpty() ? QString() : guideFolders_.last();
+    context_.platform.messages.show(
+        {AppTitle,
+         QStringLiteral("Le guide de l'utilisateur est introuvable.") + LineBreak +
+             QStringLiteral("Il s'installe avec Quillex, dans le dossier :") + LineBreak +
+             QDir::toNativeSeparators(expected),
+         MessageIcon::Warning, MessageButtons::Ok});
 }
 
 void AboutTab::openDownload(int index) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTimer>
 
@@ -13,7 +14,7 @@ namespace quillex::ui {
 
 class RichTextView;
 
-/// The "A propos" tab: name, version, description, licence text, web page and download links.
+/// The "A propos" tab: name, version, description, licence text, user guide and download links.
 class AboutTab : public TabPage {
     Q_OBJECT
   public:
@@ -29,13 +30,20 @@ class AboutTab : public TabPage {
     static QStringList DefaultLicenceFolders();
     void setLicenceFolders(QStringList folders) { licenceFolders_ = std::move(folders); }
 
+    /// Folders searched for the user guide from the program's folder, in order: the copy beside
+    /// the program in the build tree, then the documentation folder installed beside its own.
+    static QStringList GuideFolders(const QString& programFolder);
+    void setGuideFolders(QStringList folders) { guideFolders_ = std::move(folders); }
+
   private:
     void buildControls();
     void loadLicence();
     void openDownload(int index);
+    void openGuide();
 
     TabContext& context_;
     QStringList licenceFolders_ = DefaultLicenceFolders();
+    QStringList guideFolders_ = GuideFolders(QCoreApplication::applicationDirPath());
     QLabel* lblVersion_ = nullptr;
     QLabel* lblInfo_ = nullptr;
     RichTextView* rtb1_ = nullptr;

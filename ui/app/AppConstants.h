@@ -10,8 +10,6 @@ inline const QString LineBreak = QStringLiteral("\r\n");
 inline const QString AppTitle = QStringLiteral("Quillex");
 /// Version shown on the splash and the About tab.
 inline const QString AppVersion = QStringLiteral("1.00");
-/// The web page the About tab opens: the home of the lexicon Quillex's dictionaries come from.
-inline const QString WebPageAddress = QStringLiteral("https://grammalecte.net/");
 
 /// The current folder when the program started, ending with the folder separator.
 const QString& StartFolder();
