@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "TestWindow.h"
-#include "mainwindow/TabPage.h"
+#include "tabs/TabPage.h"
 
 namespace quillex::ui {
 namespace {

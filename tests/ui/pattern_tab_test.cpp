@@ -13,9 +13,9 @@
 #include <algorithm>
 
 #include "TestWindow.h"
-#include "mainwindow/ResultListFill.h"
 #include "pattern/PatternSearch.h"
 #include "pattern/PatternTab.h"
+#include "tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "TestWindow.h"
-#include "mainwindow/ResultCopy.h"
 #include "scrabble/ScrabbleTab.h"
+#include "tabs/ResultCopy.h"
 
 namespace quillex::ui {
 namespace {

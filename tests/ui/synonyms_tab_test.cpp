@@ -11,7 +11,7 @@
 
 #include "TestWindow.h"
 #include "app/Twips.h"
-#include "mainwindow/TabPage.h"
+#include "tabs/TabPage.h"
 
 namespace quillex::ui {
 namespace {

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "mainwindow/TabContext.h"
-#include "mainwindow/TabPage.h"
+#include "tabs/TabContext.h"
+#include "tabs/TabPage.h"
 
 class QLabel;
 class QPushButton;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwindow/TabContext.h"
-#include "mainwindow/TabPage.h"
+#include "tabs/TabContext.h"
+#include "tabs/TabPage.h"
 
 class QListWidget;
 

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "mainwindow/TabContext.h"
+#include "tabs/TabContext.h"
 
 class QLineEdit;
 class QPushButton;

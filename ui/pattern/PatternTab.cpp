@@ -11,8 +11,6 @@
 #include "app/AppConstants.h"
 #include "app/Appearance.h"
 #include "app/ReportInternalError.h"
-#include "mainwindow/ResultCopy.h"
-#include "mainwindow/ResultListFill.h"
 #include "pattern/CheckBoxImage.h"
 #include "pattern/ClickableImage.h"
 #include "pattern/JokerLimits.h"
@@ -20,6 +18,8 @@
 #include "pattern/PatternEntry.h"
 #include "pattern/PatternSearch.h"
 #include "pattern/PatternTexts.h"
+#include "tabs/ResultCopy.h"
+#include "tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {

@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <array>
 
-#include "mainwindow/TabContext.h"
-#include "mainwindow/TabPage.h"
+#include "tabs/TabContext.h"
+#include "tabs/TabPage.h"
 
 class QComboBox;
 class QLabel;

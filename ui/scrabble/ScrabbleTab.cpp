@@ -9,8 +9,8 @@
 #include "anagram/AnagramSearch.h"
 #include "app/Appearance.h"
 #include "app/ReportInternalError.h"
-#include "mainwindow/ResultCopy.h"
-#include "mainwindow/ResultListFill.h"
+#include "tabs/ResultCopy.h"
+#include "tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {

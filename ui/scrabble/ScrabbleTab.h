@@ -3,8 +3,8 @@
 #include <QTimer>
 
 #include "anagram/AnagramOutcome.h"
-#include "mainwindow/TabContext.h"
-#include "mainwindow/TabPage.h"
+#include "tabs/TabContext.h"
+#include "tabs/TabPage.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,11 +4,11 @@
 #include <exception>
 
 #include "errors/ErrorPlaceCode.h"
-#include "mainwindow/TabContext.h"
-#include "mainwindow/TabPage.h"
 #include "synonyms/ListedEntries.h"
 #include "synonyms/LookupHistory.h"
 #include "synonyms/SynonymLookupResult.h"
+#include "tabs/TabContext.h"
+#include "tabs/TabPage.h"
 
 class QComboBox;
 class QFrame;

@@ -1,4 +1,4 @@
-#include "mainwindow/ResultListFill.h"
+#include "tabs/ResultListFill.h"
 
 #include <QListWidget>
 #include <QStringList>

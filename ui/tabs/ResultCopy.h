@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "mainwindow/TabContext.h"
+#include "tabs/TabContext.h"
 
 namespace quillex::ui {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/ResultCopy.h"
+#include "tabs/ResultCopy.h"
 
 #include "app/AppConstants.h"
 
