@@ -33,9 +33,15 @@ struct TestWindow {
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
+    /// The control of that name; "scrabbleTab/searchButton" looks only inside the named tab,
+    /// for the names several tabs share.
     template <typename T>
-    T* find(const QString& name) const {
-        return window->findChild<T*>(name);
+    T* find(const QString& path) const {
+        const QStringList names = path.split(u'/');
+        QObject* scope = window.get();
+        for (qsizetype i = 0; scope && i + 1 < names.size(); ++i)
+            scope = scope->findChild<QWidget*>(names[i]);
+        return scope ? scope->findChild<T*>(names.last()) : nullptr;
     }
     void pressEnter() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
 };

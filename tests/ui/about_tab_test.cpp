@@ -22,7 +22,7 @@ using testing::TestWindow;
 QStringList ClickSite(TestWindow& t, const QStringList& guideFolders) {
     t.window->findChild<AboutTab*>()->setGuideFolders(guideFolders);
     t.window->tabControl()->setCurrentIndex(4);
-    auto* site = t.find<QAbstractButton>("CmdSite");
+    auto* site = t.find<QAbstractButton>("siteButton");
     site->setFocus();
     QTest::mouseClick(site, Qt::LeftButton);
     return t.fakes.shell.opened;
@@ -33,19 +33,19 @@ class AboutTabTest : public QObject {
   private slots:
     void texts_are_set_at_start_up() {
         TestWindow t;
-        QCOMPARE(t.find<QLabel>("LblVersion")->text(), QStringLiteral("Version 1.00"));
-        QCOMPARE(t.find<QLabel>("LblLogo")->text(), QStringLiteral("Quillex"));
-        const QStringList lines = t.find<QLabel>("LblInfo")->text().split("\r\n");
+        QCOMPARE(t.find<QLabel>("versionLabel")->text(), QStringLiteral("Version 1.00"));
+        QCOMPARE(t.find<QLabel>("programName")->text(), QStringLiteral("Quillex"));
+        const QStringList lines = t.find<QLabel>("description")->text().split("\r\n");
         QCOMPARE(lines.size(), 8);
         QCOMPARE(lines.first(), QStringLiteral("Quillex  est  un"));
         QCOMPARE(lines.last(), QStringLiteral("investigations linguistiques."));
-        QCOMPARE(t.find<QAbstractButton>("CmdSite")->text(),
+        QCOMPARE(t.find<QAbstractButton>("siteButton")->text(),
                  QStringLiteral("Site Internet du programme  "));
     }
 
     void licence_is_shown_half_a_second_after_start_up() {
         TestWindow t;
-        auto* view = t.find<QTextEdit>("Rtb1");
+        auto* view = t.find<QTextEdit>("licenceView");
         QVERIFY(QTest::qWaitFor([&] { return !view->toPlainText().isEmpty(); }, 3000));
         QVERIFY(view->toPlainText().contains(QStringLiteral("GPL")));
         QVERIFY(view->isReadOnly());
@@ -65,7 +65,7 @@ class AboutTabTest : public QObject {
         QVERIFY(report.text.startsWith(QStringLiteral("Fichier introuvable : Licence.rtf")));
         QVERIFY(report.text.endsWith(QStringLiteral("\r\nErreur interne 107 - 53")));
         QCOMPARE(report.icon, MessageIcon::Critical);
-        QVERIFY(window.findChild<QTextEdit*>("Rtb1")->toPlainText().isEmpty());
+        QVERIFY(window.findChild<QTextEdit*>("licenceView")->toPlainText().isEmpty());
         for (int i = 0; i < 5; ++i) window.tabControl()->setCurrentIndex(i);
         QVERIFY(window.isEnabled());
     }
@@ -78,7 +78,7 @@ class AboutTabTest : public QObject {
         MainWindow window(testing::LoadedDictionaries(), fakes.platform());
         window.findChild<AboutTab*>()->setLicenceFolders({start.path(), beside.path()});
         window.load(nullptr);
-        auto* view = window.findChild<QTextEdit*>("Rtb1");
+        auto* view = window.findChild<QTextEdit*>("licenceView");
         QVERIFY(QTest::qWaitFor([&] { return !view->toPlainText().isEmpty(); }, 3000));
         QVERIFY(fakes.messages.shown.isEmpty());
     }
@@ -143,7 +143,7 @@ class AboutTabTest : public QObject {
     void only_a_left_click_on_a_link_opens_it() {
         TestWindow t;
         t.window->tabControl()->setCurrentIndex(4);
-        auto* link = t.find<QLabel>(QStringLiteral("LblTelecharge0"));
+        auto* link = t.find<QLabel>(QStringLiteral("downloadLink0"));
         QTest::mouseClick(link, Qt::RightButton);
         QTest::mouseClick(link, Qt::MiddleButton);
         QTest::mousePress(link, Qt::LeftButton);
@@ -157,7 +157,7 @@ class AboutTabTest : public QObject {
         const auto& links = DownloadLinks();
         QStringList expected;
         for (int i = 0; i < 8; ++i) {
-            auto* link = t.find<QLabel>(QStringLiteral("LblTelecharge%1").arg(i));
+            auto* link = t.find<QLabel>(QStringLiteral("downloadLink%1").arg(i));
             QVERIFY(link);
             QCOMPARE(link->text(), links[i].caption);
             QTest::mouseClick(link, Qt::LeftButton);

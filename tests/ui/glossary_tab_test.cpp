@@ -16,7 +16,7 @@ class GlossaryTabTest : public QObject {
   private slots:
     void lists_every_glossary_line_in_stored_order_exactly_as_stored() {
         TestWindow t;
-        auto* list = t.find<QListWidget>("Lst23");
+        auto* list = t.find<QListWidget>("glossaryList");
         const WordList& glossary = LoadedDictionaries().shortWordGlossary;
         QCOMPARE(list->count(), glossary.count());
         for (int i = 0; i < glossary.count(); ++i)
@@ -28,7 +28,7 @@ class GlossaryTabTest : public QObject {
 
     void using_other_tabs_never_changes_the_list() {
         TestWindow t;
-        auto* list = t.find<QListWidget>("Lst23");
+        auto* list = t.find<QListWidget>("glossaryList");
         const int count = list->count();
         const QString first = list->item(0)->text();
         for (int i : {3, 0, 1, 2, 4, 3}) t.window->tabControl()->setCurrentIndex(i);
@@ -38,7 +38,7 @@ class GlossaryTabTest : public QObject {
 
     void caption_reads_as_designed() {
         TestWindow t;
-        QCOMPARE(t.find<QLabel>("Lbl18")->text(),
+        QCOMPARE(t.find<QLabel>("glossaryTab/caption")->text(),
                  QStringLiteral(
                      "La liste des petits mots de deux et trois lettres et leur définition."));
     }

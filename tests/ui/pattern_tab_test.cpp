@@ -36,7 +36,7 @@ const QString kCopyNotice =
 /// The pattern tab of a started test window, with its controls.
 struct PatternPage {
     TestWindow t;
-    QWidget* tab = t.window->page(0);
+    PatternTab* tab = static_cast<PatternTab*>(t.window->page(0));
 
     // The tab's own control: other tabs have labels of the same names.
     template <typename T>
@@ -44,22 +44,21 @@ struct PatternPage {
         return tab->findChild<T*>(name);
     }
 
-    QComboBox* lengths = find<QComboBox>("CboLMot");
-    QAbstractButton* button = find<QAbstractButton>("CmdRech1");
-    QListWidget* list = find<QListWidget>("LstRech1");
-    QListWidget* cache = find<QListWidget>("LstCache1");
-    QLabel* count = find<QLabel>("LblRech1");
-    QLabel* lastBox = find<QLabel>("LblK");
-    QWidget* tick = find<QWidget>("ImgCochA1");
-    QWidget* square = find<QWidget>("ImgCochA0");
-    QTimer* timer = find<QTimer>("TimRech1");
+    QComboBox* lengths = find<QComboBox>("lengthList");
+    QAbstractButton* button = find<QAbstractButton>("searchButton");
+    QListWidget* list = find<QListWidget>("resultList");
+    QListWidget* cache = find<QListWidget>("searchCover");
+    QLabel* count = find<QLabel>("resultCount");
+    QWidget* tick = find<QWidget>("optionTick");
+    QWidget* square = find<QWidget>("optionSquare");
+    QTimer* timer = find<QTimer>("scanTimer");
 
     PatternPage() { QVERIFY(QTest::qWaitForWindowActive(t.window.get())); }
 
     QLineEdit* box(int number) const {
-        return find<QLineEdit>(QStringLiteral("TxtS%1").arg(number));
+        return find<QLineEdit>(QStringLiteral("letterBox%1").arg(number));
     }
-    QLabel* number(int n) const { return find<QLabel>(QStringLiteral("LblN%1").arg(n)); }
+    QLabel* number(int n) const { return find<QLabel>(QStringLiteral("boxNumber%1").arg(n)); }
     QStringList boxes(int from, int to) const {
         QStringList texts;
         for (int i = from; i <= to; ++i) texts << box(i)->text();
@@ -182,7 +181,7 @@ class PatternTabTest : public QObject {
         }
         QVERIFY(!p.button->isEnabled());
         QCOMPARE(p.button->text(), QStringLiteral("Rechercher "));
-        QVERIFY(p.lastBox->text().isEmpty() && !p.lastBox->isVisible());
+        QCOMPARE(p.tab->lastBox(), 0);
         QVERIFY(p.tick->isVisible() && p.square->isVisible());
         QVERIFY(p.count->text().isEmpty());
         QVERIFY(p.lengths->hasFocus());
@@ -192,24 +191,23 @@ class PatternTabTest : public QObject {
 
     void captions_read_as_designed() {
         PatternPage p;
-        const QList<std::pair<int, QString>> captions{
-            {0, "Passer automatiquement à la case suivante."},
-            {1, "Option:"},
-            {2, "Comment ça marche:"},
-            {3,
+        const QList<std::pair<QString, QString>> captions{
+            {"optionCaption", "Passer automatiquement à la case suivante."},
+            {"optionHeading", "Option:"},
+            {"howToHeading", "Comment ça marche:"},
+            {"howToStep1",
              "1) Sélectionnez une longueur de mot en cliquant sur la zone de liste (en haut à "
              "gauche)."},
-            {4,
+            {"howToStep2",
              "2) Dans les cases saisir les lettres connues du mot à rechercher, à leur "
              "position respective."},
-            {5,
+            {"howToStep3",
              "3) Cliquez sur \"Rechercher\" pour afficher tous les mots contenant les lettres "
              "connues."},
-            {16, "(Si coché, après la saisie d'une lettre dans une des cases, le"},
-            {17, "passage dans les cases suivantes se fera automatiquement)"},
+            {"optionNote1", "(Si coché, après la saisie d'une lettre dans une des cases, le"},
+            {"optionNote2", "passage dans les cases suivantes se fera automatiquement)"},
         };
-        for (const auto& [index, text] : captions)
-            QCOMPARE(p.find<QLabel>(QStringLiteral("Lbl%1").arg(index))->text(), text);
+        for (const auto& [name, text] : captions) QCOMPARE(p.find<QLabel>(name)->text(), text);
     }
 
     void choosing_a_length_enables_its_boxes_and_focuses_the_first() {
@@ -223,7 +221,7 @@ class PatternTabTest : public QObject {
             QCOMPARE(p.number(i)->palette().color(QPalette::WindowText),
                      inLength ? QColor(Qt::black) : kGrey);
         }
-        QCOMPARE(p.lastBox->text(), QStringLiteral("1"));
+        QCOMPARE(p.tab->lastBox(), 1);
         QCOMPARE(p.box(1)->selectedText(), QStringLiteral("?"));
         QVERIFY(!p.button->isEnabled());
     }
@@ -330,7 +328,7 @@ class PatternTabTest : public QObject {
         QTest::mouseClick(first, Qt::LeftButton, {},
                           QPoint(first->width() - 4, first->height() / 2));
         QCOMPARE(p.focused(), first);
-        QCOMPARE(p.lastBox->text(), QStringLiteral("1"));
+        QCOMPARE(p.tab->lastBox(), 1);
         QCOMPARE(first->selectedText(), QStringLiteral("A"));
         p.type("c");
         QCOMPARE(p.boxes(1, 3), (QStringList{"C", "B", "?"}));
@@ -345,7 +343,7 @@ class PatternTabTest : public QObject {
         for (int i = 2; i <= 4; ++i) {
             p.key(Qt::Key_Right);
             QCOMPARE(p.focused(), p.box(i));
-            QCOMPARE(p.lastBox->text(), QString::number(i));
+            QCOMPARE(p.tab->lastBox(), i);
         }
         p.key(Qt::Key_Right);
         QCOMPARE(p.focused(), p.box(4));
@@ -428,7 +426,7 @@ class PatternTabTest : public QObject {
         PatternPage p;
         p.chooseLength(9);
         p.typePattern("??E?????S");
-        QCOMPARE(p.lastBox->text(), QStringLiteral("9"));
+        QCOMPARE(p.tab->lastBox(), 9);
         p.key(Qt::Key_Left);  // the scan gives the focus back to the last box used
         QTest::mouseClick(p.button, Qt::LeftButton);
         QVERIFY(!p.list->isVisible());
@@ -509,10 +507,10 @@ class PatternTabTest : public QObject {
 
         // The Scrabble tab's list shares the notice: already shown, its copies are silent.
         p.t.window->tabControl()->setCurrentIndex(1);
-        auto* draw = p.t.find<QLineEdit>("TxtRech2");
+        auto* draw = p.t.find<QLineEdit>("drawBox");
         QTest::keyClicks(draw, QStringLiteral("CHIEN"));
-        QTest::mouseClick(p.t.find<QAbstractButton>("CmdRech2"), Qt::LeftButton);
-        auto* anagrams = p.t.find<QListWidget>("LstRech2");
+        QTest::mouseClick(p.t.find<QAbstractButton>("scrabbleTab/searchButton"), Qt::LeftButton);
+        auto* anagrams = p.t.find<QListWidget>("scrabbleTab/resultList");
         QVERIFY(QTest::qWaitFor([&] { return anagrams->count() > 0 && p.t.window->isEnabled(); },
                                 5000));
         PatternPage::clickResult(anagrams, 0);
@@ -523,9 +521,9 @@ class PatternTabTest : public QObject {
     void a_copy_from_the_scrabble_tab_first_silences_this_list() {
         PatternPage p;
         p.t.window->tabControl()->setCurrentIndex(1);
-        QTest::keyClicks(p.t.find<QLineEdit>("TxtRech2"), QStringLiteral("CHIEN"));
-        QTest::mouseClick(p.t.find<QAbstractButton>("CmdRech2"), Qt::LeftButton);
-        auto* anagrams = p.t.find<QListWidget>("LstRech2");
+        QTest::keyClicks(p.t.find<QLineEdit>("drawBox"), QStringLiteral("CHIEN"));
+        QTest::mouseClick(p.t.find<QAbstractButton>("scrabbleTab/searchButton"), Qt::LeftButton);
+        auto* anagrams = p.t.find<QListWidget>("scrabbleTab/resultList");
         QVERIFY(QTest::qWaitFor([&] { return anagrams->count() > 0 && p.t.window->isEnabled(); },
                                 5000));
         PatternPage::clickResult(anagrams, 0);
@@ -594,22 +592,22 @@ class PatternTabTest : public QObject {
         host.show();
         host.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&host));
-        auto* lengths = tab->findChild<QComboBox*>("CboLMot");
+        auto* lengths = tab->findChild<QComboBox*>("lengthList");
         lengths->setCurrentIndex(2);
         emit lengths->activated(2);
-        QTest::keyClicks(tab->findChild<QLineEdit*>("TxtS1"), QStringLiteral("a"));
+        QTest::keyClicks(tab->findChild<QLineEdit*>("letterBox1"), QStringLiteral("a"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("b"));
-        tab->findChild<QLabel*>("LblRech1")->setText(QStringLiteral("avant"));
+        tab->findChild<QLabel*>("resultCount")->setText(QStringLiteral("avant"));
         tab->searchButton()->click();
-        auto* list = tab->findChild<QListWidget*>("LstRech1");
+        auto* list = tab->findChild<QListWidget*>("resultList");
         QVERIFY(QTest::qWaitFor([&] { return host.isEnabled(); }, 5000));
         QCOMPARE(fakes.messages.shown.size(), 1);
         QCOMPARE(fakes.messages.shown.first().icon, MessageIcon::Critical);
         QVERIFY(fakes.messages.shown.first().text.contains(QStringLiteral("Erreur interne 106")));
         QVERIFY(!list->isVisible());
-        QVERIFY(tab->findChild<QListWidget*>("LstCache1")->isVisible());
-        QCOMPARE(tab->findChild<QLabel*>("LblRech1")->text(), QStringLiteral("avant"));
-        QCOMPARE(QApplication::focusWidget(), tab->findChild<QLineEdit*>("TxtS3"));
+        QVERIFY(tab->findChild<QListWidget*>("searchCover")->isVisible());
+        QCOMPARE(tab->findChild<QLabel*>("resultCount")->text(), QStringLiteral("avant"));
+        QCOMPARE(QApplication::focusWidget(), tab->findChild<QLineEdit*>("letterBox3"));
         QCOMPARE(fakes.pointer.screen, PointerShape::Arrow);
     }
 

@@ -34,12 +34,12 @@ struct ScrabblePage {
 
     ScrabblePage() {
         t.window->tabControl()->setCurrentIndex(kScrabbleTab);
-        draw = t.find<QLineEdit>("TxtRech2");
-        length = t.find<QLabel>("LblLong3");
-        button = t.find<QAbstractButton>("CmdRech2");
-        list = t.find<QListWidget>("LstRech2");
-        count = t.find<QLabel>("LblRech2");
-        timer = t.find<QTimer>("TimerRech2");
+        draw = t.find<QLineEdit>("drawBox");
+        length = t.find<QLabel>("drawLength");
+        button = t.find<QAbstractButton>("scrabbleTab/searchButton");
+        list = t.find<QListWidget>("scrabbleTab/resultList");
+        count = t.find<QLabel>("scrabbleTab/resultCount");
+        timer = t.find<QTimer>("searchTimer");
         QVERIFY(QTest::qWaitFor([this] { return draw->hasFocus(); }, 1000));
     }
 
@@ -174,7 +174,7 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(p.t.fakes.messages.shown.first().title, QStringLiteral("Quillex"));
         QCOMPARE(p.t.fakes.messages.shown.first().icon, MessageIcon::Information);
 
-        auto* patternList = p.t.find<QListWidget>("LstRech1");
+        auto* patternList = p.t.find<QListWidget>("patternTab/resultList");
         if (!patternList) {
             // The other direction, through the shared state, is pinned by the next test.
             qInfo("the pattern tab has no result list yet");
@@ -199,11 +199,11 @@ class ScrabbleTabTest : public QObject {
         CopyResult(context, QStringLiteral("MAISON"));  // as the pattern tab copies
         QCOMPARE(fakes.messages.shown.size(), 1);
 
-        QTest::keyClicks(tab->findChild<QLineEdit*>("TxtRech2"), QStringLiteral("ES"));
+        QTest::keyClicks(tab->findChild<QLineEdit*>("drawBox"), QStringLiteral("ES"));
         QTest::mouseClick(tab->searchButton(), Qt::LeftButton);
-        auto* timer = tab->findChild<QTimer*>("TimerRech2");
+        auto* timer = tab->findChild<QTimer*>("searchTimer");
         QVERIFY(QTest::qWaitFor([&] { return !timer->isActive(); }, 5000));
-        auto* list = tab->findChild<QListWidget*>("LstRech2");
+        auto* list = tab->findChild<QListWidget*>("resultList");
         QCOMPARE(list->count(), 2);
         list->setCurrentRow(1);
         QCOMPARE(fakes.clipboard.texts, (QStringList{"MAISON", "SE"}));
@@ -235,8 +235,9 @@ class ScrabbleTabTest : public QObject {
 
     void help_texts_read_as_designed() {
         ScrabblePage p;
-        QCOMPARE(p.t.find<QLabel>("Lbl7")->text(), QStringLiteral("Comment ça marche:"));
-        QCOMPARE(p.t.find<QLabel>("Lbl6")->text(),
+        QCOMPARE(p.t.find<QLabel>("scrabbleTab/howToHeading")->text(),
+                 QStringLiteral("Comment ça marche:"));
+        QCOMPARE(p.t.find<QLabel>("howToText")->text(),
                  QStringLiteral("Utilitaire pour le jeu de scrabble. Grâce à lui, vous pouvez "
                                 "obtenir toutes les combinaisons possibles entre les différentes "
                                 "lettres d'un mot donné, de deux à neuf lettres. Si vous posséder "

@@ -48,7 +48,7 @@ class SplashWindowTest : public QObject {
         QSignalSpy progress(&splash, &SplashWindow::progressChanged);
         splash.start();
         QVERIFY(progress.wait(5000));
-        const QWidget* frame = splash.findChild<QWidget*>(QStringLiteral("FraCache"));
+        const QWidget* frame = splash.findChild<QWidget*>(QStringLiteral("splashPanel"));
         QVERIFY(frame);
         QCOMPARE(splash.width(), frame->geometry().right() + 1 + 8);  // 120 twips
         QCOMPARE(splash.height(), frame->geometry().bottom() + 1 + 8);

@@ -54,12 +54,13 @@ class ClickableLabel : public QLabel {
 }  // namespace
 
 AboutTab::AboutTab(TabContext& context, QWidget* parent) : TabPage(parent), context_(context) {
+    setObjectName(QStringLiteral("aboutTab"));
     buildControls();
-    timRtb_.setSingleShot(true);
-    connect(&timRtb_, &QTimer::timeout, this, &AboutTab::loadLicence);
-    timPointer_.setSingleShot(true);
-    connect(&timPointer_, &QTimer::timeout, this, [this] {
-        timPointer_.stop();
+    licenceTimer_.setSingleShot(true);
+    connect(&licenceTimer_, &QTimer::timeout, this, &AboutTab::loadLicence);
+    pointerTimer_.setSingleShot(true);
+    connect(&pointerTimer_, &QTimer::timeout, this, [this] {
+        pointerTimer_.stop();
         context_.platform.pointer.resetWindowPointer(context_.window);
     });
 }
@@ -80,47 +81,48 @@ QStringList AboutTab::GuideFolders(const QString& programFolder) {
 
 void AboutTab::buildControls() {
     auto* logo = new QLabel(AppTitle, this);
-    logo->setObjectName(QStringLiteral("LblLogo"));
+    logo->setObjectName(QStringLiteral("programName"));
     logo->setGeometry(PageRect(180, 600, 5715, 435));
     logo->setFont(NamedFont(QStringLiteral("Lucida Calligraphy"), 22, true));
     logo->setAlignment(Qt::AlignCenter);
     SetColour(logo, QPalette::WindowText, DarkRed);
 
-    lblVersion_ = new QLabel(this);
-    lblVersion_->setObjectName(QStringLiteral("LblVersion"));
-    lblVersion_->setGeometry(PageRect(6060, 720, 4035, 315));
-    lblVersion_->setAlignment(Qt::AlignCenter);
+    versionLabel_ = new QLabel(this);
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
+    versionLabel_->setGeometry(PageRect(6060, 720, 4035, 315));
+    versionLabel_->setAlignment(Qt::AlignCenter);
 
-    rtb1_ = new RichTextView(this);
-    rtb1_->setObjectName(QStringLiteral("Rtb1"));
-    rtb1_->setAccessibleName(QStringLiteral("Contrat de licence"));
-    rtb1_->setGeometry(PageRect(180, 1080, 5715, 2295));
+    licenceView_ = new RichTextView(this);
+    licenceView_->setObjectName(QStringLiteral("licenceView"));
+    licenceView_->setAccessibleName(QStringLiteral("Contrat de licence"));
+    licenceView_->setGeometry(PageRect(180, 1080, 5715, 2295));
 
-    lblInfo_ = new QLabel(this);
-    lblInfo_->setObjectName(QStringLiteral("LblInfo"));
-    lblInfo_->setGeometry(PageRect(6000, 1080, 4155, 2295));
+    descriptionLabel_ = new QLabel(this);
+    descriptionLabel_->setObjectName(QStringLiteral("description"));
+    descriptionLabel_->setGeometry(PageRect(6000, 1080, 4155, 2295));
     // Eight lines must fit the label's 153 pixels of height.
-    lblInfo_->setFont(NamedFont(QStringLiteral("Calibri"), 9.5));
-    lblInfo_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    descriptionLabel_->setFont(NamedFont(QStringLiteral("Calibri"), 9.5));
+    descriptionLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
-    auto* frame1 = new QGroupBox(
+    auto* downloads = new QGroupBox(
         QStringLiteral(
             "D'autres jeux et utilitaires à télécharger gratuitement en cliquant sur le lien"),
         this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(PageRect(30, 3420, 10185, 2235));
+    downloads->setObjectName(QStringLiteral("downloadLinks"));
+    downloads->setGeometry(PageRect(30, 3420, 10185, 2235));
     const auto& links = DownloadLinks();
     for (int i = 0; i < static_cast<int>(links.size()); ++i) {
         const int column = i / 4, row = i % 4;
         const int x = 10 + column * 338, y = 22 + row * 30;
-        auto* link = new ClickableLabel(links[i].caption, frame1, [this, i] { openDownload(i); });
-        link->setObjectName(QStringLiteral("LblTelecharge%1").arg(i));
+        auto* link =
+            new ClickableLabel(links[i].caption, downloads, [this, i] { openDownload(i); });
+        link->setObjectName(QStringLiteral("downloadLink%1").arg(i));
         link->setAccessibleName(QStringLiteral("Télécharger ") + links[i].caption);
         link->setToolTip(links[i].address);
         link->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
         link->setGeometry(x, y, 90, 26);
-        auto* description = new QLabel(links[i].description, frame1);
-        description->setObjectName(QStringLiteral("LblDescription%1").arg(i));
+        auto* description = new QLabel(links[i].description, downloads);
+        description->setObjectName(QStringLiteral("downloadDescription%1").arg(i));
         description->setWordWrap(true);
         description->setGeometry(x + 92, y - 2, 240, 30);
         QFont small = description->font();
@@ -128,18 +130,18 @@ void AboutTab::buildControls() {
         description->setFont(small);
     }
 
-    cmdSite_ = new QPushButton(QStringLiteral("Site Internet du programme  "), this);
-    cmdSite_->setObjectName(QStringLiteral("CmdSite"));
-    cmdSite_->setAccessibleName(QStringLiteral("Ouvrir le site Internet du programme"));
-    cmdSite_->setGeometry(PageRect(4380, 5700, 3675, 495));
-    connect(cmdSite_, &QPushButton::clicked, this, [this] {
+    siteButton_ = new QPushButton(QStringLiteral("Site Internet du programme  "), this);
+    siteButton_->setObjectName(QStringLiteral("siteButton"));
+    siteButton_->setAccessibleName(QStringLiteral("Ouvrir le site Internet du programme"));
+    siteButton_->setGeometry(PageRect(4380, 5700, 3675, 495));
+    connect(siteButton_, &QPushButton::clicked, this, [this] {
         context_.focusSink->setFocus();
         openGuide();
     });
 }
 
 void AboutTab::setTexts() {
-    lblVersion_->setText(QStringLiteral("Version ") + AppVersion);
+    versionLabel_->setText(QStringLiteral("Version ") + AppVersion);
     const QStringList lines = {
         QStringLiteral("Quillex  est  un"),
         QStringLiteral("programme d'aide pour la réalisation"),
@@ -150,20 +152,20 @@ void AboutTab::setTexts() {
         QStringLiteral("amateurs de jeux de lettres, dans leurs"),
         QStringLiteral("investigations linguistiques."),
     };
-    lblInfo_->setText(lines.join(LineBreak));
+    descriptionLabel_->setText(lines.join(LineBreak));
 }
 
 void AboutTab::armLicenceTimer() {
-    timRtb_.start(500);
+    licenceTimer_.start(500);
 }
 
 void AboutTab::loadLicence() {
-    timRtb_.stop();
+    licenceTimer_.stop();
     for (const QString& folder : licenceFolders_) {
         const QString path = QDir(folder).filePath(kLicenceFile);
         if (folder.isEmpty() || !QFileInfo(path).isFile()) continue;
         try {
-            rtb1_->show(ReadRichTextFile(path.toStdString()));
+            licenceView_->show(ReadRichTextFile(path.toStdString()));
             return;
         } catch (const std::exception& failure) {
             ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::LicenceText);
@@ -195,7 +197,7 @@ void AboutTab::openGuide() {
 
 void AboutTab::openDownload(int index) {
     context_.platform.pointer.setWindowPointer(context_.window, PointerShape::Hourglass);
-    timPointer_.start(1000);
+    pointerTimer_.start(1000);
     context_.platform.shell.open(DownloadLinks()[index].address);
 }
 

@@ -44,12 +44,12 @@ class AboutTab : public TabPage {
     TabContext& context_;
     QStringList licenceFolders_ = DefaultLicenceFolders();
     QStringList guideFolders_ = GuideFolders(QCoreApplication::applicationDirPath());
-    QLabel* lblVersion_ = nullptr;
-    QLabel* lblInfo_ = nullptr;
-    RichTextView* rtb1_ = nullptr;
-    QPushButton* cmdSite_ = nullptr;
-    QTimer timRtb_;
-    QTimer timPointer_;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* descriptionLabel_ = nullptr;
+    RichTextView* licenceView_ = nullptr;
+    QPushButton* siteButton_ = nullptr;
+    QTimer licenceTimer_;
+    QTimer pointerTimer_;
 };
 
 }  // namespace quillex::ui

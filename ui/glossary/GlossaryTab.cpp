@@ -10,19 +10,20 @@ namespace quillex::ui {
 
 GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
     : TabPage(parent), context_(context) {
+    setObjectName(QStringLiteral("glossaryTab"));
     auto* caption = new QLabel(
         QStringLiteral("La liste des petits mots de deux et trois lettres et leur définition."),
         this);
-    caption->setObjectName(QStringLiteral("Lbl18"));
+    caption->setObjectName(QStringLiteral("caption"));
     caption->setGeometry(TwipsRect(240, 180, 9700, 300));
     caption->setFont(NamedFont(QStringLiteral("Calibri"), 12, true));
 
-    lst23_ = new QListWidget(this);
-    lst23_->setObjectName(QStringLiteral("Lst23"));
-    lst23_->setAccessibleName(QStringLiteral("Mots de deux et trois lettres"));
-    lst23_->setGeometry(TwipsRect(240, 540, 9700, 5200));
-    lst23_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
-    lst23_->setUniformItemSizes(true);
+    glossaryList_ = new QListWidget(this);
+    glossaryList_->setObjectName(QStringLiteral("glossaryList"));
+    glossaryList_->setAccessibleName(QStringLiteral("Mots de deux et trois lettres"));
+    glossaryList_->setGeometry(TwipsRect(240, 540, 9700, 5200));
+    glossaryList_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
+    glossaryList_->setUniformItemSizes(true);
 }
 
 void GlossaryTab::fill() {
@@ -30,7 +31,7 @@ void GlossaryTab::fill() {
     QStringList lines;
     lines.reserve(glossary.count());
     for (int i = 0; i < glossary.count(); ++i) lines.append(ToQString(glossary[i]));
-    lst23_->addItems(lines);
+    glossaryList_->addItems(lines);
 }
 
 }  // namespace quillex::ui

@@ -18,7 +18,7 @@ class GlossaryTab : public TabPage {
 
   private:
     TabContext& context_;
-    QListWidget* lst23_ = nullptr;
+    QListWidget* glossaryList_ = nullptr;
 };
 
 }  // namespace quillex::ui

@@ -29,7 +29,7 @@ class MainWindow : public QWidget {
     /// First half of the start-up: closes the splash and arms the sizing step.
     void load(QWidget* splash);
 
-    QTabWidget* tabControl() const { return st1_; }
+    QTabWidget* tabControl() const { return tabs_; }
     QWidget* focusSink() const;
     TabPage* page(int index) const;
 
@@ -43,25 +43,24 @@ class MainWindow : public QWidget {
 
   private:
     void buildControls();
-    void onTimDeb();
+    void finishStartup();
     void onTabChanged(int index);
-    void runDefault();
+    void runSearchOfCurrentTab();
     void quitConfirmation();
 
     Platform platform_;
     SharedWindowState state_;
     QWidget* splash_ = nullptr;
-    QTabWidget* st1_ = nullptr;
-    QPushButton* cmdQuitte_ = nullptr;
-    QPushButton* cmdDefaut_ = nullptr;
-    QLineEdit* foc_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    QLineEdit* focusSink_ = nullptr;
     PatternTab* patternTab_ = nullptr;
     ScrabbleTab* scrabbleTab_ = nullptr;
     SynonymTab* synonymTab_ = nullptr;
     GlossaryTab* glossaryTab_ = nullptr;
     AboutTab* aboutTab_ = nullptr;
-    QTimer timDeb_;
-    QTimer timEnd_;
+    QTimer startupTimer_;
+    QTimer quitTimer_;
     TabContext context_;
 };
 

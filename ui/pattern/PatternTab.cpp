@@ -57,79 +57,82 @@ class DepthGuard {
 }  // namespace
 
 PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), context_(context) {
+    setObjectName(QStringLiteral("patternTab"));
     buildCaptions();
     buildLengthList();
     buildLetterBoxes();
     buildSearchControls();
     buildOption();
-    timRech1_.setObjectName(QStringLiteral("TimRech1"));
-    timRech1_.setSingleShot(true);
-    connect(&timRech1_, &QTimer::timeout, this, &PatternTab::onTimRech1);
+    scanTimer_.setObjectName(QStringLiteral("scanTimer"));
+    scanTimer_.setSingleShot(true);
+    connect(&scanTimer_, &QTimer::timeout, this, &PatternTab::runScan);
 
-    setTabOrder(cboLMot_, box(1));
+    setTabOrder(lengthList_, box(1));
     for (int i = 1; i < BoxCount; ++i) setTabOrder(box(i), box(i + 1));
-    setTabOrder(box(BoxCount), cmdRech1_);
-    setTabOrder(cmdRech1_, lstRech1_);
+    setTabOrder(box(BoxCount), searchButton_);
+    setTabOrder(searchButton_, resultList_);
 }
 
 QWidget* PatternTab::focusTarget() {
-    return cboLMot_;
+    return lengthList_;
 }
 
 QAbstractButton* PatternTab::searchButton() {
-    return cmdRech1_;
+    return searchButton_;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Controls
 
-QLabel* PatternTab::addCaption(int index, const QString& text, const QRect& geometry, bool bold) {
+QLabel* PatternTab::addCaption(const QString& name, const QString& text, const QRect& geometry,
+                               bool bold) {
     auto* label = new QLabel(text, this);
-    label->setObjectName(QStringLiteral("Lbl%1").arg(index));
+    label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(CalibriFont(bold ? 11 : 10, bold));
     return label;
 }
 
 void PatternTab::buildCaptions() {
-    addCaption(2, QStringLiteral("Comment ça marche:"), QRect(112, 8, 560, 20), true);
-    addCaption(3,
+    addCaption(QStringLiteral("howToHeading"), QStringLiteral("Comment ça marche:"),
+               QRect(112, 8, 560, 20), true);
+    addCaption(QStringLiteral("howToStep1"),
                QStringLiteral("1) Sélectionnez une longueur de mot en cliquant sur la zone de "
                               "liste (en haut à gauche)."),
                QRect(112, 30, 565, 18));
-    addCaption(4,
+    addCaption(QStringLiteral("howToStep2"),
                QStringLiteral("2) Dans les cases saisir les lettres connues du mot à rechercher, "
                               "à leur position respective."),
                QRect(112, 48, 565, 18));
-    addCaption(5,
+    addCaption(QStringLiteral("howToStep3"),
                QStringLiteral("3) Cliquez sur \"Rechercher\" pour afficher tous les mots "
                               "contenant les lettres connues."),
                QRect(112, 66, 565, 18));
-    addCaption(1, QStringLiteral("Option:"), QRect(16, 268, 200, 20), true);
-    addCaption(0, QStringLiteral("Passer automatiquement à la case suivante."),
+    addCaption(QStringLiteral("optionHeading"), QStringLiteral("Option:"), QRect(16, 268, 200, 20),
+               true);
+    addCaption(QStringLiteral("optionCaption"),
+               QStringLiteral("Passer automatiquement à la case suivante."),
                QRect(40, 292, 370, 20));
-    addCaption(16, QStringLiteral("(Si coché, après la saisie d'une lettre dans une des cases, le"),
+    addCaption(QStringLiteral("optionNote1"),
+               QStringLiteral("(Si coché, après la saisie d'une lettre dans une des cases, le"),
                QRect(16, 318, 400, 18));
-    addCaption(17, QStringLiteral("passage dans les cases suivantes se fera automatiquement)"),
+    addCaption(QStringLiteral("optionNote2"),
+               QStringLiteral("passage dans les cases suivantes se fera automatiquement)"),
                QRect(16, 336, 400, 18));
 }
 
 void PatternTab::buildLengthList() {
-    cboLMot_ = new QComboBox(this);
-    cboLMot_->setObjectName(QStringLiteral("CboLMot"));
-    cboLMot_->setAccessibleName(QStringLiteral("Longueur du mot"));
-    cboLMot_->setGeometry(16, 16, 76, 32);
-    cboLMot_->setFont(CalibriFont(13, true));
+    lengthList_ = new QComboBox(this);
+    lengthList_->setObjectName(QStringLiteral("lengthList"));
+    lengthList_->setAccessibleName(QStringLiteral("Longueur du mot"));
+    lengthList_->setGeometry(16, 16, 76, 32);
+    lengthList_->setFont(CalibriFont(13, true));
     for (int length = MinPatternLength; length <= MaxPatternLength; ++length)
-        cboLMot_->addItem(QStringLiteral("%1").arg(length, 2, 10, QLatin1Char('0')));
-    cboLMot_->setMaxVisibleItems(MaxPatternLength - MinPatternLength + 1);
-    cboLMot_->setCurrentIndex(-1);
+        lengthList_->addItem(QStringLiteral("%1").arg(length, 2, 10, QLatin1Char('0')));
+    lengthList_->setMaxVisibleItems(MaxPatternLength - MinPatternLength + 1);
+    lengthList_->setCurrentIndex(-1);
     // activated, not currentIndexChanged: choosing the length shown again still applies it.
-    connect(cboLMot_, &QComboBox::activated, this, &PatternTab::onLengthChosen);
-
-    lblK_ = new QLabel(this);
-    lblK_->setObjectName(QStringLiteral("LblK"));
-    lblK_->hide();
+    connect(lengthList_, &QComboBox::activated, this, &PatternTab::onLengthChosen);
 }
 
 void PatternTab::buildLetterBoxes() {
@@ -139,14 +142,14 @@ void PatternTab::buildLetterBoxes() {
     for (int number = 1; number <= BoxCount; ++number) {
         const int left = kBoxLeft + (number - 1) * kBoxStep;
         auto* label = new QLabel(QString::number(number), this);
-        label->setObjectName(QStringLiteral("LblN%1").arg(number));
+        label->setObjectName(QStringLiteral("boxNumber%1").arg(number));
         label->setGeometry(left, kBoxTop - 18, kBoxWidth, 16);
         label->setAlignment(Qt::AlignCenter);
         label->setFont(CalibriFont(10, false));
-        lblN_[number - 1] = label;
+        boxNumbers_[number - 1] = label;
 
         auto* letterBox = new LetterBox(number, this);
-        letterBox->setObjectName(QStringLiteral("TxtS%1").arg(number));
+        letterBox->setObjectName(QStringLiteral("letterBox%1").arg(number));
         letterBox->setAccessibleName(QStringLiteral("Lettre %1 du mot").arg(number));
         letterBox->setGeometry(left, kBoxTop, kBoxWidth, kBoxHeight);
         letterBox->setFont(boxFont);
@@ -154,7 +157,7 @@ void PatternTab::buildLetterBoxes() {
         letterBox->setAcceptDrops(false);
         letterBox->setText(kJoker);
         letterBox->setEnabled(false);
-        txtS_[number - 1] = letterBox;
+        letterBoxes_[number - 1] = letterBox;
         setBoxInLength(number, false);
         setBoxTextColour(number);
 
@@ -167,41 +170,41 @@ void PatternTab::buildLetterBoxes() {
 }
 
 void PatternTab::buildSearchControls() {
-    cmdRech1_ = new QPushButton(QStringLiteral("Rechercher "), this);
-    cmdRech1_->setObjectName(QStringLiteral("CmdRech1"));
-    cmdRech1_->setAccessibleName(QStringLiteral("Rechercher les mots du modèle"));
-    cmdRech1_->setGeometry(16, 176, 200, 36);
-    cmdRech1_->setFont(CalibriFont(12, true));
-    cmdRech1_->setEnabled(false);
-    connect(cmdRech1_, &QPushButton::clicked, this, &PatternTab::onSearchClicked);
+    searchButton_ = new QPushButton(QStringLiteral("Rechercher "), this);
+    searchButton_->setObjectName(QStringLiteral("searchButton"));
+    searchButton_->setAccessibleName(QStringLiteral("Rechercher les mots du modèle"));
+    searchButton_->setGeometry(16, 176, 200, 36);
+    searchButton_->setFont(CalibriFont(12, true));
+    searchButton_->setEnabled(false);
+    connect(searchButton_, &QPushButton::clicked, this, &PatternTab::onSearchClicked);
 
-    lblRech1_ = new QLabel(this);
-    lblRech1_->setObjectName(QStringLiteral("LblRech1"));
-    lblRech1_->setGeometry(16, 222, 300, 26);
-    lblRech1_->setFont(CalibriFont(12, true));
+    resultCount_ = new QLabel(this);
+    resultCount_->setObjectName(QStringLiteral("resultCount"));
+    resultCount_->setGeometry(16, 222, 300, 26);
+    resultCount_->setFont(CalibriFont(12, true));
 
     const QRect listArea(432, 176, 237, 204);
     QFont listFont(QStringLiteral("Courier New"));
     listFont.setPointSize(12);
 
     // The grey placeholder the user sees while the result list is hidden during a search.
-    lstCache1_ = new QListWidget(this);
-    lstCache1_->setObjectName(QStringLiteral("LstCache1"));
-    lstCache1_->setAccessibleName(QStringLiteral("Recherche en cours"));
-    lstCache1_->setGeometry(listArea);
-    lstCache1_->setFocusPolicy(Qt::NoFocus);
-    SetColour(lstCache1_, QPalette::Base, LightGrey);
+    searchCover_ = new QListWidget(this);
+    searchCover_->setObjectName(QStringLiteral("searchCover"));
+    searchCover_->setAccessibleName(QStringLiteral("Recherche en cours"));
+    searchCover_->setGeometry(listArea);
+    searchCover_->setFocusPolicy(Qt::NoFocus);
+    SetColour(searchCover_, QPalette::Base, LightGrey);
 
-    lstRech1_ = new QListWidget(this);
-    lstRech1_->setObjectName(QStringLiteral("LstRech1"));
-    lstRech1_->setAccessibleName(QStringLiteral("Mots trouvés"));
-    lstRech1_->setGeometry(listArea);
-    lstRech1_->setFont(listFont);
-    lstRech1_->setUniformItemSizes(true);
-    SetColour(lstRech1_, QPalette::Base, Qt::white);
-    SetColour(lstRech1_, QPalette::Text, Qt::black);
-    lstRech1_->raise();
-    connect(lstRech1_, &QListWidget::itemSelectionChanged, this,
+    resultList_ = new QListWidget(this);
+    resultList_->setObjectName(QStringLiteral("resultList"));
+    resultList_->setAccessibleName(QStringLiteral("Mots trouvés"));
+    resultList_->setGeometry(listArea);
+    resultList_->setFont(listFont);
+    resultList_->setUniformItemSizes(true);
+    SetColour(resultList_, QPalette::Base, Qt::white);
+    SetColour(resultList_, QPalette::Text, Qt::black);
+    resultList_->raise();
+    connect(resultList_, &QListWidget::itemSelectionChanged, this,
             &PatternTab::onResultSelectionChanged);
 }
 
@@ -209,21 +212,21 @@ void PatternTab::buildOption() {
     // Two pictures at one place: the tick lies over the empty square and the option is on
     // exactly while the tick shows.
     const QRect place(16, 294, CheckBoxImageSize, CheckBoxImageSize);
-    imgCochA0_ = new ClickableImage(this);
-    imgCochA0_->setObjectName(QStringLiteral("ImgCochA0"));
-    imgCochA0_->setAccessibleName(QStringLiteral("Passer automatiquement à la case suivante"));
-    imgCochA0_->setPixmap(CheckBoxImage(false));
-    imgCochA0_->setGeometry(place);
-    connect(imgCochA0_, &ClickableImage::clicked, this, &PatternTab::onEmptySquareClicked);
+    optionSquare_ = new ClickableImage(this);
+    optionSquare_->setObjectName(QStringLiteral("optionSquare"));
+    optionSquare_->setAccessibleName(QStringLiteral("Passer automatiquement à la case suivante"));
+    optionSquare_->setPixmap(CheckBoxImage(false));
+    optionSquare_->setGeometry(place);
+    connect(optionSquare_, &ClickableImage::clicked, this, &PatternTab::onEmptySquareClicked);
 
-    imgCochA1_ = new ClickableImage(this);
-    imgCochA1_->setObjectName(QStringLiteral("ImgCochA1"));
-    imgCochA1_->setAccessibleName(
+    optionTick_ = new ClickableImage(this);
+    optionTick_->setObjectName(QStringLiteral("optionTick"));
+    optionTick_->setAccessibleName(
         QStringLiteral("Passer automatiquement à la case suivante (coché)"));
-    imgCochA1_->setPixmap(CheckBoxImage(true));
-    imgCochA1_->setGeometry(place);
-    imgCochA1_->raise();
-    connect(imgCochA1_, &ClickableImage::clicked, this, &PatternTab::onTickClicked);
+    optionTick_->setPixmap(CheckBoxImage(true));
+    optionTick_->setGeometry(place);
+    optionTick_->raise();
+    connect(optionTick_, &ClickableImage::clicked, this, &PatternTab::onTickClicked);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -245,7 +248,7 @@ void PatternTab::setBoxTextColour(int number) {
 
 void PatternTab::setBoxInLength(int number, bool inLength) {
     SetColour(box(number), QPalette::Base, inLength ? QColor(Qt::white) : LightGrey);
-    SetColour(lblN_[number - 1], QPalette::WindowText, inLength ? QColor(Qt::black) : Grey);
+    SetColour(boxNumbers_[number - 1], QPalette::WindowText, inLength ? QColor(Qt::black) : Grey);
 }
 
 void PatternTab::onBoxChanged(int number) {
@@ -280,8 +283,8 @@ void PatternTab::stringChange(QString text) {
 void PatternTab::onBoxFocused(int number, bool windowReturn) {
     // The focus coming back to the box the user was in, after a message box or a menu, is not a
     // new visit: the text a refused key restores stays the one the box held when entered.
-    if (windowReturn && lblK_->text() == QString::number(number)) return;
-    lblK_->setText(QString::number(number));
+    if (windowReturn && lastBox_ == number) return;
+    lastBox_ = number;
     boxTextAtFocus_ = boxText(number);
     box(number)->selectAll();
 }
@@ -291,7 +294,7 @@ void PatternTab::onBoxKeyDown() {
 }
 
 void PatternTab::onLetterTyped(int number) {
-    if (imgCochA1_->isVisible()) moveFocusToBox(number + 1);
+    if (optionTick_->isVisible()) moveFocusToBox(number + 1);
 }
 
 void PatternTab::moveFocusToBox(int number) {
@@ -302,20 +305,18 @@ void PatternTab::moveFocusToBox(int number) {
 }
 
 void PatternTab::focusLastUsedBox() {
-    bool isNumber = false;
-    const int number = lblK_->text().toInt(&isNumber);
-    if (isNumber) moveFocusToBox(number);
+    moveFocusToBox(lastBox_);
 }
 
 void PatternTab::updateSearchButton() {
     bool anyKnown = false;
     for (int number = 1; number <= searchLength_ && number <= BoxCount; ++number)
         anyKnown = anyKnown || boxText(number) != kJoker;
-    cmdRech1_->setEnabled(anyKnown);
+    searchButton_->setEnabled(anyKnown);
 }
 
 void PatternTab::onLengthChosen(int index) {
-    const int length = cboLMot_->itemText(index).toInt();
+    const int length = lengthList_->itemText(index).toInt();
     for (int number = 1; number <= BoxCount; ++number) {
         const bool inLength = number <= length;
         box(number)->setEnabled(inLength);
@@ -331,11 +332,11 @@ void PatternTab::onLengthChosen(int index) {
 }
 
 void PatternTab::onEmptySquareClicked() {
-    imgCochA1_->show();
+    optionTick_->show();
 }
 
 void PatternTab::onTickClicked() {
-    imgCochA1_->hide();
+    optionTick_->hide();
     focusLastUsedBox();
 }
 
@@ -360,12 +361,12 @@ void PatternTab::onSearchClicked() {
             ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternButton);
         }
     };
-    step([this] { cmdRech1_->setEnabled(false); });
-    step([this] { searchLength_ = cboLMot_->currentText().toInt(); });
+    step([this] { searchButton_->setEnabled(false); });
+    step([this] { searchLength_ = lengthList_->currentText().toInt(); });
     step([this] {
         if (CheckJokers(searchLength_, patternOfBoxes().toStdU16String()) ==
             JokerCheck::JokerLimitExceeded)
-            subTropEtoile();
+            showJokerLimitNotice();
     });
     step([this] {
         if (jokerLimitFlag_) {
@@ -378,7 +379,7 @@ void PatternTab::onSearchClicked() {
     step([this] { context_.platform.pointer.setScreenPointer(PointerShape::Arrow); });
 }
 
-void PatternTab::subTropEtoile() {
+void PatternTab::showJokerLimitNotice() {
     jokerLimitFlag_ = true;
     context_.platform.messages.show(
         {AppTitle,
@@ -389,20 +390,20 @@ void PatternTab::subTropEtoile() {
 void PatternTab::startScan() {
     // The hidden list uncovers the grey placeholder; the delay lets the window show it, and the
     // disabled window takes no input until the scan has ended.
-    lstRech1_->hide();
+    resultList_->hide();
     if (context_.window) context_.window->setEnabled(false);
-    timRech1_.start(kSearchDelayMs);
+    scanTimer_.start(kSearchDelayMs);
 }
 
-void PatternTab::onTimRech1() {
-    timRech1_.stop();
+void PatternTab::runScan() {
+    scanTimer_.stop();
     try {
-        lstRech1_->clear();
+        resultList_->clear();
         const std::vector<std::u16string_view> words = ScanPattern(
             searchLength_, patternOfBoxes().toStdU16String(), context_.dictionaries.mainWordList);
-        FillResultList(*lstRech1_, words);
-        lblRech1_->setText(ToQString(ResultCountText(words.size())));
-        lstRech1_->show();
+        FillResultList(*resultList_, words);
+        resultCount_->setText(ToQString(ResultCountText(words.size())));
+        resultList_->show();
     } catch (const std::exception& failure) {
         // The placeholder stays in view until the next search.
         ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternScan);
@@ -417,7 +418,7 @@ void PatternTab::endScan() {
 }
 
 void PatternTab::onResultSelectionChanged() {
-    const QList<QListWidgetItem*> selected = lstRech1_->selectedItems();
+    const QList<QListWidgetItem*> selected = resultList_->selectedItems();
     if (selected.isEmpty()) return;
     CopyResult(context_, selected.first()->text());
 }

@@ -29,6 +29,8 @@ class PatternTab : public TabPage {
     QWidget* focusTarget() override;
     /// "Rechercher ", enabled while a box within the length holds something other than "?".
     QAbstractButton* searchButton() override;
+    /// The letter box entered last, 0 before any: a search and the option give it the focus back.
+    int lastBox() const { return lastBox_; }
 
   private:
     static constexpr int BoxCount = 15;
@@ -38,9 +40,10 @@ class PatternTab : public TabPage {
     void buildSearchControls();
     void buildOption();
     void buildCaptions();
-    QLabel* addCaption(int index, const QString& text, const QRect& geometry, bool bold = false);
+    QLabel* addCaption(const QString& name, const QString& text, const QRect& geometry,
+                       bool bold = false);
 
-    LetterBox* box(int number) const { return txtS_[number - 1]; }
+    LetterBox* box(int number) const { return letterBoxes_[number - 1]; }
     QString boxText(int number) const;
     void writeBox(int number, const QString& text);
     void setBoxTextColour(int number);
@@ -60,27 +63,27 @@ class PatternTab : public TabPage {
 
     QString patternOfBoxes() const;
     void onSearchClicked();
-    void subTropEtoile();
+    void showJokerLimitNotice();
     void startScan();
-    void onTimRech1();
+    void runScan();
     void endScan();
     void onResultSelectionChanged();
 
     TabContext& context_;
-    QComboBox* cboLMot_ = nullptr;
-    std::array<LetterBox*, BoxCount> txtS_{};
-    std::array<QLabel*, BoxCount> lblN_{};
-    QLabel* lblK_ = nullptr;
-    ClickableImage* imgCochA0_ = nullptr;
-    ClickableImage* imgCochA1_ = nullptr;
-    QPushButton* cmdRech1_ = nullptr;
-    QListWidget* lstCache1_ = nullptr;
-    QListWidget* lstRech1_ = nullptr;
-    QLabel* lblRech1_ = nullptr;
-    QTimer timRech1_{this};
+    QComboBox* lengthList_ = nullptr;
+    std::array<LetterBox*, BoxCount> letterBoxes_{};
+    std::array<QLabel*, BoxCount> boxNumbers_{};
+    ClickableImage* optionSquare_ = nullptr;
+    ClickableImage* optionTick_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+    QListWidget* searchCover_ = nullptr;
+    QListWidget* resultList_ = nullptr;
+    QLabel* resultCount_ = nullptr;
+    QTimer scanTimer_{this};
 
     // State of the length list, the boxes and the search.
     int searchLength_ = 0;
+    int lastBox_ = 0;
     int activeBoxIndex_ = 0;
     QString boxTextAtFocus_;
     bool invalidCharNoticeDone_ = false;

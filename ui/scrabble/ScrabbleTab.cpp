@@ -36,80 +36,82 @@ void SetColours(QWidget* widget, QPalette::ColorRole backgroundRole, const QColo
 
 ScrabbleTab::ScrabbleTab(TabContext& context, QWidget* parent)
     : TabPage(parent), context_(context) {
+    setObjectName(QStringLiteral("scrabbleTab"));
     buildDrawPanel();
     buildResultControls();
     buildHelpTexts();
-    timerRech2_.setObjectName(QStringLiteral("TimerRech2"));
-    timerRech2_.setSingleShot(true);
-    connect(&timerRech2_, &QTimer::timeout, this, &ScrabbleTab::onTimerRech2);
+    searchTimer_.setObjectName(QStringLiteral("searchTimer"));
+    searchTimer_.setSingleShot(true);
+    connect(&searchTimer_, &QTimer::timeout, this, &ScrabbleTab::runDelayedSearch);
 }
 
 QWidget* ScrabbleTab::focusTarget() {
-    return txtRech2_;
+    return drawBox_;
 }
 
 QAbstractButton* ScrabbleTab::searchButton() {
-    return cmdRech2_;
+    return searchButton_;
 }
 
 void ScrabbleTab::buildDrawPanel() {
     // A white panel behind the draw box, with a dark strip on its right where the white count
     // stays readable.
-    label5_ = new QLabel(this);
-    label5_->setObjectName(QStringLiteral("Label5"));
-    label5_->setGeometry(16, 16, 280, 72);
-    label5_->setAutoFillBackground(true);
-    label5_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    SetColours(label5_, QPalette::Window, Qt::white, QPalette::WindowText, QColor(160, 160, 160));
+    drawPanel_ = new QLabel(this);
+    drawPanel_->setObjectName(QStringLiteral("drawPanel"));
+    drawPanel_->setGeometry(16, 16, 280, 72);
+    drawPanel_->setAutoFillBackground(true);
+    drawPanel_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    SetColours(drawPanel_, QPalette::Window, Qt::white, QPalette::WindowText,
+               QColor(160, 160, 160));
 
-    txtRech2_ = new QLineEdit(this);
-    txtRech2_->setObjectName(QStringLiteral("TxtRech2"));
-    txtRech2_->setAccessibleName(QStringLiteral("Tirage, joker ?"));
-    txtRech2_->setGeometry(26, 26, 194, 52);
-    txtRech2_->setMaxLength(kMaxDrawLength);
-    txtRech2_->setFont(CalibriFont(18, true));
-    SetColours(txtRech2_, QPalette::Base, Qt::white, QPalette::Text, DarkRed);
-    connect(txtRech2_, &QLineEdit::textChanged, this, &ScrabbleTab::onDrawChanged);
+    drawBox_ = new QLineEdit(this);
+    drawBox_->setObjectName(QStringLiteral("drawBox"));
+    drawBox_->setAccessibleName(QStringLiteral("Tirage, joker ?"));
+    drawBox_->setGeometry(26, 26, 194, 52);
+    drawBox_->setMaxLength(kMaxDrawLength);
+    drawBox_->setFont(CalibriFont(18, true));
+    SetColours(drawBox_, QPalette::Base, Qt::white, QPalette::Text, DarkRed);
+    connect(drawBox_, &QLineEdit::textChanged, this, &ScrabbleTab::onDrawChanged);
 
-    lblLong3_ = new QLabel(this);
-    lblLong3_->setObjectName(QStringLiteral("LblLong3"));
-    lblLong3_->setGeometry(230, 16, 66, 72);
-    lblLong3_->setAlignment(Qt::AlignCenter);
-    lblLong3_->setFont(CalibriFont(18, true));
-    lblLong3_->setAutoFillBackground(true);
-    SetColours(lblLong3_, QPalette::Window, DarkRed, QPalette::WindowText, Qt::white);
+    drawLength_ = new QLabel(this);
+    drawLength_->setObjectName(QStringLiteral("drawLength"));
+    drawLength_->setGeometry(230, 16, 66, 72);
+    drawLength_->setAlignment(Qt::AlignCenter);
+    drawLength_->setFont(CalibriFont(18, true));
+    drawLength_->setAutoFillBackground(true);
+    SetColours(drawLength_, QPalette::Window, DarkRed, QPalette::WindowText, Qt::white);
 
-    cmdRech2_ = new QPushButton(QStringLiteral("Rechercher "), this);
-    cmdRech2_->setObjectName(QStringLiteral("CmdRech2"));
-    cmdRech2_->setAccessibleName(QStringLiteral("Rechercher les mots du tirage"));
-    cmdRech2_->setGeometry(16, 100, 280, 36);
-    cmdRech2_->setFont(CalibriFont(12, true));
-    cmdRech2_->setEnabled(false);
-    connect(cmdRech2_, &QPushButton::clicked, this, &ScrabbleTab::onSearchClicked);
+    searchButton_ = new QPushButton(QStringLiteral("Rechercher "), this);
+    searchButton_->setObjectName(QStringLiteral("searchButton"));
+    searchButton_->setAccessibleName(QStringLiteral("Rechercher les mots du tirage"));
+    searchButton_->setGeometry(16, 100, 280, 36);
+    searchButton_->setFont(CalibriFont(12, true));
+    searchButton_->setEnabled(false);
+    connect(searchButton_, &QPushButton::clicked, this, &ScrabbleTab::onSearchClicked);
 }
 
 void ScrabbleTab::buildResultControls() {
-    lblRech2_ = new QLabel(this);
-    lblRech2_->setObjectName(QStringLiteral("LblRech2"));
-    lblRech2_->setGeometry(16, 146, 280, 30);
-    lblRech2_->setFont(CalibriFont(12, true));
+    resultCount_ = new QLabel(this);
+    resultCount_->setObjectName(QStringLiteral("resultCount"));
+    resultCount_->setGeometry(16, 146, 280, 30);
+    resultCount_->setFont(CalibriFont(12, true));
 
-    lstRech2_ = new QListWidget(this);
-    lstRech2_->setObjectName(QStringLiteral("LstRech2"));
-    lstRech2_->setAccessibleName(QStringLiteral("Mots trouvés"));
-    lstRech2_->setGeometry(312, 16, 357, 362);
+    resultList_ = new QListWidget(this);
+    resultList_->setObjectName(QStringLiteral("resultList"));
+    resultList_->setAccessibleName(QStringLiteral("Mots trouvés"));
+    resultList_->setGeometry(312, 16, 357, 362);
     QFont listFont(QStringLiteral("Courier New"));
     listFont.setPointSize(18);
-    lstRech2_->setFont(listFont);
-    SetColours(lstRech2_, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
-    lstRech2_->setUniformItemSizes(true);
-    connect(lstRech2_, &QListWidget::itemSelectionChanged, this,
+    resultList_->setFont(listFont);
+    SetColours(resultList_, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
+    resultList_->setUniformItemSizes(true);
+    connect(resultList_, &QListWidget::itemSelectionChanged, this,
             &ScrabbleTab::onResultSelectionChanged);
 }
 
 void ScrabbleTab::buildHelpTexts() {
     auto* heading = new QLabel(QStringLiteral("Comment ça marche:"), this);
-    heading->setObjectName(QStringLiteral("Lbl7"));
+    heading->setObjectName(QStringLiteral("howToHeading"));
     heading->setGeometry(16, 196, 280, 24);
     heading->setFont(CalibriFont(12, true));
 
@@ -119,7 +121,7 @@ void ScrabbleTab::buildHelpTexts() {
                        "donné, de deux à neuf lettres. Si vous posséder le joker, vous pouvez "
                        "l'inclure dans la recherche en le marquant par le caractère \"?\"."),
         this);
-    help->setObjectName(QStringLiteral("Lbl6"));
+    help->setObjectName(QStringLiteral("howToText"));
     help->setGeometry(16, 222, 280, 156);
     help->setFont(CalibriFont(11, false));
     help->setWordWrap(true);
@@ -127,18 +129,18 @@ void ScrabbleTab::buildHelpTexts() {
 }
 
 void ScrabbleTab::onDrawChanged(const QString& draw) {
-    cmdRech2_->setEnabled(draw.size() >= 2);
-    lblLong3_->setText(QString::number(draw.size()));
+    searchButton_->setEnabled(draw.size() >= 2);
+    drawLength_->setText(QString::number(draw.size()));
 }
 
 void ScrabbleTab::onSearchClicked() {
     // The search blocks the thread; the timer lets the window repaint first.
     context_.focusSink->setFocus();
-    timerRech2_.start(kSearchDelayMs);
+    searchTimer_.start(kSearchDelayMs);
 }
 
-void ScrabbleTab::onTimerRech2() {
-    timerRech2_.stop();
+void ScrabbleTab::runDelayedSearch() {
+    searchTimer_.stop();
     listing_ = false;
     int count = 0;
     try {
@@ -157,10 +159,10 @@ void ScrabbleTab::onTimerRech2() {
 
 // Returns the number of words listed; 0 after a refusal.
 int ScrabbleTab::runSearch() {
-    cmdRech2_->setEnabled(false);
+    searchButton_->setEnabled(false);
     context_.platform.pointer.setScreenPointer(PointerShape::Hourglass);
     const AnagramOutcome outcome =
-        AnagramSearch(txtRech2_->text().toStdU16String(), context_.dictionaries.scrabbleWordList);
+        AnagramSearch(drawBox_->text().toStdU16String(), context_.dictionaries.scrabbleWordList);
     if (outcome.status != AnagramStatus::Found) {
         showRefusal(outcome.status);
         return 0;
@@ -173,37 +175,37 @@ void ScrabbleTab::showRefusal(AnagramStatus status) {
                                      QString::fromStdU16String(std::u16string(RefusalText(status))),
                                      MessageIcon::Information, MessageButtons::Ok});
     // A draw of the wrong length needs editing; the box is where to do it.
-    if (status != AnagramStatus::TooManyJokers) txtRech2_->setFocus();
+    if (status != AnagramStatus::TooManyJokers) drawBox_->setFocus();
 }
 
 int ScrabbleTab::listWords(const AnagramOutcome& outcome) {
-    lstRech2_->clear();
-    lblRech2_->setText(QStringLiteral("0"));
+    resultList_->clear();
+    resultCount_->setText(QStringLiteral("0"));
     listing_ = true;
-    FillResultList(*lstRech2_, outcome.words);
-    return lstRech2_->count();
+    FillResultList(*resultList_, outcome.words);
+    return resultList_->count();
 }
 
 // The words of the previous search do not count for a search that failed before listing.
 int ScrabbleTab::wordsListedSoFar() const {
-    return listing_ ? lstRech2_->count() : 0;
+    return listing_ ? resultList_->count() : 0;
 }
 
 // Every path of a search ends here, refused or failed ones too, leaving the tab ready.
 void ScrabbleTab::finishSearch(int count) {
     if (count >= 1) {
-        lblRech2_->setText(QString::number(count) + kFoundSuffix);
+        resultCount_->setText(QString::number(count) + kFoundSuffix);
     } else {
-        lblRech2_->setText(kNothingFound);
-        lstRech2_->clear();
+        resultCount_->setText(kNothingFound);
+        resultList_->clear();
     }
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
-    cmdRech2_->setEnabled(true);
-    txtRech2_->setFocus();
+    searchButton_->setEnabled(true);
+    drawBox_->setFocus();
 }
 
 void ScrabbleTab::onResultSelectionChanged() {
-    const QList<QListWidgetItem*> selected = lstRech2_->selectedItems();
+    const QList<QListWidgetItem*> selected = resultList_->selectedItems();
     if (selected.isEmpty()) return;  // a cleared list, not a choice
     CopyResult(context_, selected.first()->text());
 }

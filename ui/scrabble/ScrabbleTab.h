@@ -32,7 +32,7 @@ class ScrabbleTab : public TabPage {
 
     void onDrawChanged(const QString& draw);
     void onSearchClicked();
-    void onTimerRech2();
+    void runDelayedSearch();
     int runSearch();
     void showRefusal(AnagramStatus status);
     int listWords(const AnagramOutcome& outcome);
@@ -41,13 +41,13 @@ class ScrabbleTab : public TabPage {
     void onResultSelectionChanged();
 
     TabContext& context_;
-    QLabel* label5_ = nullptr;
-    QLineEdit* txtRech2_ = nullptr;
-    QLabel* lblLong3_ = nullptr;
-    QPushButton* cmdRech2_ = nullptr;
-    QListWidget* lstRech2_ = nullptr;
-    QLabel* lblRech2_ = nullptr;
-    QTimer timerRech2_{this};
+    QLabel* drawPanel_ = nullptr;
+    QLineEdit* drawBox_ = nullptr;
+    QLabel* drawLength_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+    QListWidget* resultList_ = nullptr;
+    QLabel* resultCount_ = nullptr;
+    QTimer searchTimer_{this};
     /// Set once the running search has cleared the list and starts listing its own words.
     bool listing_ = false;
 };

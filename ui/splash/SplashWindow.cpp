@@ -32,12 +32,15 @@ SplashWindow::SplashWindow(Dictionaries& dictionaries, Platform platform, Loader
       dictionaries_(dictionaries),
       platform_(platform),
       loader_(std::move(loader)) {
-    setObjectName(QStringLiteral("FrmBDema"));
+    setObjectName(QStringLiteral("splashWindow"));
     buildControls();
     const std::pair<QTimer*, void (SplashWindow::*)()> steps[] = {
-        {&timDeb_, &SplashWindow::onTimDeb},       {&timListMots_, &SplashWindow::onTimListMots},
-        {&timScra_, &SplashWindow::onTimScra},     {&timSyno_, &SplashWindow::onTimSyno},
-        {&timMots23_, &SplashWindow::onTimMots23}, {&timFin_, &SplashWindow::onTimFin}};
+        {&showTimer_, &SplashWindow::showAndStartLoading},
+        {&mainListTimer_, &SplashWindow::loadMainList},
+        {&scrabbleListTimer_, &SplashWindow::loadScrabbleList},
+        {&synonymListTimer_, &SplashWindow::loadSynonymList},
+        {&glossaryTimer_, &SplashWindow::loadGlossary},
+        {&finishTimer_, &SplashWindow::finishLoading}};
     for (const auto& [timer, step] : steps) {
         timer->setSingleShot(true);
         connect(timer, &QTimer::timeout, this, step);
@@ -52,64 +55,65 @@ void SplashWindow::buildControls() {
     setAutoFillBackground(true);
     SetColour(this, QPalette::Window, LightGrey);
 
-    fraCache_ = new QFrame(this);
-    fraCache_->setObjectName(QStringLiteral("FraCache"));
-    fraCache_->setGeometry(TwipsRect(60, 0, 4335, 4185));
-    const int width = fraCache_->width();
+    panel_ = new QFrame(this);
+    panel_->setObjectName(QStringLiteral("splashPanel"));
+    panel_->setGeometry(TwipsRect(60, 0, 4335, 4185));
+    const int width = panel_->width();
 
-    CentredLabel(fraCache_, AppTitle, NamedFont(QStringLiteral("Lucida Calligraphy"), 27.75, true),
+    CentredLabel(panel_, AppTitle, NamedFont(QStringLiteral("Lucida Calligraphy"), 27.75, true),
                  DarkRed, QRect(0, 24, width, 60));
 
-    auto* shape1 = new QFrame(fraCache_);
-    shape1->setObjectName(QStringLiteral("Shape1"));
-    shape1->setGeometry(16, 100, width - 32, 30);
-    shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { border: 1px solid rgb(128,128,128); }"));
-    lblVersion_ = CentredLabel(fraCache_, QString(), font(), Qt::black, shape1->geometry());
-    lblVersion_->setObjectName(QStringLiteral("LblVersion"));
+    auto* versionFrame = new QFrame(panel_);
+    versionFrame->setObjectName(QStringLiteral("versionFrame"));
+    versionFrame->setGeometry(16, 100, width - 32, 30);
+    versionFrame->setStyleSheet(
+        QStringLiteral("QFrame#versionFrame { border: 1px solid rgb(128,128,128); }"));
+    versionLabel_ = CentredLabel(panel_, QString(), font(), Qt::black, versionFrame->geometry());
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
 
-    CentredLabel(fraCache_, QStringLiteral("Utilitaire pour les jeux de lettres"),
+    CentredLabel(panel_, QStringLiteral("Utilitaire pour les jeux de lettres"),
                  NamedFont(QStringLiteral("Lucida Calligraphy"), 11.25), DarkRed,
                  QRect(0, 142, width, 30));
     auto* loading =
-        CentredLabel(fraCache_, QStringLiteral("Chargement des dictionnaires"),
+        CentredLabel(panel_, QStringLiteral("Chargement des dictionnaires"),
                      NamedFont(QStringLiteral("Calibri"), 12), Qt::black, QRect(0, 200, width, 24));
-    loading->setObjectName(QStringLiteral("Lbl0"));
-    lblProgress_ =
-        CentredLabel(fraCache_, QStringLiteral("Patientez..."),
+    loading->setObjectName(QStringLiteral("loadingCaption"));
+    progressLabel_ =
+        CentredLabel(panel_, QStringLiteral("Patientez..."),
                      NamedFont(QStringLiteral("Calibri"), 12), Qt::black, QRect(0, 226, width, 24));
-    lblProgress_->setObjectName(QStringLiteral("Lbl1"));
+    progressLabel_->setObjectName(QStringLiteral("progressLabel"));
 }
 
 void SplashWindow::start() {
-    lblVersion_->setText(QStringLiteral("Version ") + AppVersion +
-                         QStringLiteral(" - logiciel libre (GPL)"));
-    timDeb_.start(30);
+    versionLabel_->setText(QStringLiteral("Version ") + AppVersion +
+                           QStringLiteral(" - logiciel libre (GPL)"));
+    showTimer_.start(30);
 }
 
 QString SplashWindow::progressText() const {
-    return lblProgress_->text();
+    return progressLabel_->text();
 }
 
 void SplashWindow::setProgress(const QString& text) {
-    lblProgress_->setText(text);
+    progressLabel_->setText(text);
     emit progressChanged(text);
 }
 
 void SplashWindow::placeOnScreen() {
-    const int height = fraCache_->y() + fraCache_->height() + Twips(120);
-    const int width = fraCache_->x() + fraCache_->width() + Twips(120);
+    const int height = panel_->y() + panel_->height() + Twips(120);
+    const int width = panel_->x() + panel_->width() + Twips(120);
     resize(width, height);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, width, height);
     move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 4);
 }
 
-void SplashWindow::onTimDeb() {
-    timDeb_.stop();
+void SplashWindow::showAndStartLoading() {
+    showTimer_.stop();
     platform_.pointer.setScreenPointer(PointerShape::Hourglass);
     placeOnScreen();
     show();
-    timListMots_.start(30);
+    mainListTimer_.start(30);
 }
 
 bool SplashWindow::loadChecked(WordListResource resource, WordList& into) {
@@ -133,20 +137,21 @@ bool SplashWindow::loadChecked(WordListResource resource, WordList& into) {
     return false;
 }
 
-void SplashWindow::onTimListMots() {
-    timListMots_.stop();
+void SplashWindow::loadMainList() {
+    mainListTimer_.stop();
     setProgress(QStringLiteral("Patientez."));
-    if (loadChecked(MainListResource, dictionaries_.mainWordList)) timScra_.start(500);
+    if (loadChecked(MainListResource, dictionaries_.mainWordList)) scrabbleListTimer_.start(500);
 }
 
-void SplashWindow::onTimScra() {
-    timScra_.stop();
+void SplashWindow::loadScrabbleList() {
+    scrabbleListTimer_.stop();
     setProgress(QStringLiteral("Patientez.."));
-    if (loadChecked(ScrabbleListResource, dictionaries_.scrabbleWordList)) timSyno_.start(500);
+    if (loadChecked(ScrabbleListResource, dictionaries_.scrabbleWordList))
+        synonymListTimer_.start(500);
 }
 
-void SplashWindow::onTimSyno() {
-    timSyno_.stop();
+void SplashWindow::loadSynonymList() {
+    synonymListTimer_.stop();
     setProgress(QStringLiteral("Patientez..."));
     try {
         dictionaries_.synonymList = loader_(SynonymListResource);
@@ -160,17 +165,17 @@ void SplashWindow::onTimSyno() {
     } catch (const std::exception& failure) {
         ReportInternalError(platform_.messages, failure, ErrorPlaceCode::SynonymLoading);
     }
-    timMots23_.start(500);
+    glossaryTimer_.start(500);
 }
 
-void SplashWindow::onTimMots23() {
-    timMots23_.stop();
+void SplashWindow::loadGlossary() {
+    glossaryTimer_.stop();
     setProgress(QStringLiteral("Patientez...."));
-    if (loadChecked(GlossaryResource, dictionaries_.shortWordGlossary)) timFin_.start(500);
+    if (loadChecked(GlossaryResource, dictionaries_.shortWordGlossary)) finishTimer_.start(500);
 }
 
-void SplashWindow::onTimFin() {
-    timFin_.stop();
+void SplashWindow::finishLoading() {
+    finishTimer_.stop();
     platform_.pointer.setScreenPointer(PointerShape::Arrow);
     emit loaded();
 }

@@ -39,12 +39,12 @@ class SplashWindow : public QFrame {
 
   private:
     void buildControls();
-    void onTimDeb();
-    void onTimListMots();
-    void onTimScra();
-    void onTimSyno();
-    void onTimMots23();
-    void onTimFin();
+    void showAndStartLoading();
+    void loadMainList();
+    void loadScrabbleList();
+    void loadSynonymList();
+    void loadGlossary();
+    void finishLoading();
     void setProgress(const QString& text);
     /// Loads one list and checks it against its tables; on failure reports it and ends start-up.
     bool loadChecked(WordListResource resource, WordList& into);
@@ -53,10 +53,11 @@ class SplashWindow : public QFrame {
     Dictionaries& dictionaries_;
     Platform platform_;
     Loader loader_;
-    QFrame* fraCache_ = nullptr;
-    QLabel* lblVersion_ = nullptr;
-    QLabel* lblProgress_ = nullptr;
-    QTimer timDeb_, timListMots_, timScra_, timSyno_, timMots23_, timFin_;
+    QFrame* panel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* progressLabel_ = nullptr;
+    QTimer showTimer_, mainListTimer_, scrabbleListTimer_, synonymListTimer_, glossaryTimer_,
+        finishTimer_;
 };
 
 }  // namespace quillex::ui

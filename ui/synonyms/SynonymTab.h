@@ -11,9 +11,7 @@
 #include "tabs/TabPage.h"
 
 class QComboBox;
-class QFrame;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -27,21 +25,21 @@ class SynonymTab : public TabPage {
   public:
     explicit SynonymTab(TabContext& context, QWidget* parent = nullptr);
 
-    /// The word box Cbo2.
+    /// The word box.
     QWidget* focusTarget() override;
-    /// The look-up button CmdRech3.
+    /// The look-up button.
     QAbstractButton* searchButton() override;
 
   private:
     void buildControls();
     void connectHandlers();
 
-    void onComboTextChanged(const QString& text);
+    void onWordEdited(const QString& text);
     void onHistoryChosen();
     void onHeadwordChosen(QListWidgetItem* item);
     void onSynonymClicked(QListWidgetItem* item);
-    void setComboText(const QString& text);
-    void runBrowser(const QString& text);
+    void setWordText(const QString& text);
+    void browse(const QString& loweredText);
     void synonymLookup();
 
     void refillHistory(const QString& typedText);
@@ -52,16 +50,15 @@ class SynonymTab : public TabPage {
     TabContext& context_;
     ListedEntries listedEntries_;
     LookupHistory lookupHistory_;
+    /// The lower-cased text whose headwords the list shows; the look-up searches for it.
+    QString browsedText_;
 
-    QComboBox* cbo2_ = nullptr;
-    QLineEdit* txt2_ = nullptr;
-    QListWidget* lst12_ = nullptr;
-    QListWidget* lst13_ = nullptr;
-    QLabel* lbl4_ = nullptr;
-    QLabel* lbl5_ = nullptr;
-    QPushButton* cmdRech3_ = nullptr;
-    QPushButton* cmdRech31_ = nullptr;
-    QFrame* sha1_ = nullptr;
+    QComboBox* wordBox_ = nullptr;
+    QListWidget* headwordList_ = nullptr;
+    QListWidget* synonymList_ = nullptr;
+    QLabel* resultCount_ = nullptr;
+    QLabel* foundWord_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
 };
 
 }  // namespace quillex::ui
