@@ -1,5 +1,7 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -49,8 +51,7 @@ struct PatternPage {
     QListWidget* list = find<QListWidget>("resultList");
     QListWidget* cache = find<QListWidget>("searchCover");
     QLabel* count = find<QLabel>("resultCount");
-    QWidget* tick = find<QWidget>("optionTick");
-    QWidget* square = find<QWidget>("optionSquare");
+    QCheckBox* autoAdvance = find<QCheckBox>("autoAdvanceBox");
     QTimer* timer = find<QTimer>("scanTimer");
 
     PatternPage() { QVERIFY(QTest::qWaitForWindowActive(t.window.get())); }
@@ -182,7 +183,7 @@ class PatternTabTest : public QObject {
         QVERIFY(!p.button->isEnabled());
         QCOMPARE(p.button->text(), QStringLiteral("Rechercher "));
         QCOMPARE(p.tab->lastBox(), 0);
-        QVERIFY(p.tick->isVisible() && p.square->isVisible());
+        QVERIFY(p.autoAdvance->isVisible() && p.autoAdvance->isChecked());
         QVERIFY(p.count->text().isEmpty());
         QVERIFY(p.lengths->hasFocus());
         QCOMPARE(p.t.window->page(0)->focusTarget(), p.lengths);
@@ -310,7 +311,7 @@ class PatternTabTest : public QObject {
     void a_second_letter_after_the_caret_is_dropped_and_one_before_replaces() {
         PatternPage p;
         p.chooseLength(5);
-        QTest::mouseClick(p.tick, Qt::LeftButton);  // option off: the focus stays in box 1
+        QTest::mouseClick(p.autoAdvance, Qt::LeftButton);  // option off: the focus stays in box 1
         p.type("m");
         p.box(1)->setCursorPosition(1);
         p.type("n");
@@ -540,29 +541,64 @@ class PatternTabTest : public QObject {
 
     void the_option_box_turns_advance_off_and_on() {
         PatternPage p;
-        QTest::mouseClick(p.tick, Qt::LeftButton);  // no box visited yet: the focus stays
-        QVERIFY(!p.tick->isVisible());
+        QTest::mouseClick(p.autoAdvance, Qt::LeftButton);  // no box visited yet: the focus stays
+        QVERIFY(!p.autoAdvance->isChecked());
         QVERIFY(p.lengths->hasFocus());
-        QTest::mouseClick(p.square, Qt::LeftButton);
-        QVERIFY(p.tick->isVisible());
+        QTest::mouseClick(p.autoAdvance, Qt::LeftButton);
+        QVERIFY(p.autoAdvance->isChecked());
 
         p.chooseLength(6);
         p.key(Qt::Key_Right);
         p.key(Qt::Key_Right);
         p.lengths->setFocus();
-        QTest::mouseClick(p.tick, Qt::LeftButton);
-        QVERIFY(!p.tick->isVisible());
+        QTest::mouseClick(p.autoAdvance, Qt::LeftButton);
+        QVERIFY(!p.autoAdvance->isChecked());
         QCOMPARE(p.focused(), p.box(3));
         p.type("r");
         QCOMPARE(p.box(3)->text(), QStringLiteral("R"));
         QCOMPARE(p.focused(), p.box(3));  // no advance while off
 
         p.lengths->setFocus();
-        QTest::mouseClick(p.square, Qt::LeftButton);
-        QVERIFY(p.tick->isVisible());
+        QTest::mouseClick(p.autoAdvance, Qt::LeftButton);
+        QVERIFY(p.autoAdvance->isChecked());
         QVERIFY(p.lengths->hasFocus());  // turning it on moves nothing
         p.box(3)->setFocus();
         p.type("s");
+        QCOMPARE(p.focused(), p.box(4));
+    }
+
+    void the_option_box_toggles_by_space_and_by_its_accessible_action() {
+        PatternPage p;
+        p.chooseLength(4);
+        p.type("ab");
+        p.button->setFocus();
+        p.key(Qt::Key_Tab);  // the option follows the search button
+        QCOMPARE(p.focused(), p.autoAdvance);
+        p.key(Qt::Key_Space);
+        QVERIFY(!p.autoAdvance->isChecked());
+        QCOMPARE(p.focused(), p.autoAdvance);  // from the keyboard the focus stays
+        p.key(Qt::Key_Space);
+        QVERIFY(p.autoAdvance->isChecked());
+        p.t.pressEnter();  // Enter on the option runs the search and leaves the option alone
+        p.waitForScan();
+        QVERIFY(p.list->count() > 0 && p.list->item(0)->text().startsWith(QStringLiteral("AB")));
+        QVERIFY(p.autoAdvance->isChecked());
+
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(p.autoAdvance);
+        QVERIFY(accessible && accessible->actionInterface());
+        QCOMPARE(accessible->role(), QAccessible::CheckBox);
+        QCOMPARE(accessible->text(QAccessible::Name),
+                 QStringLiteral("Passer automatiquement à la case suivante"));
+        p.box(3)->setFocus();
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(!p.autoAdvance->isChecked());
+        QVERIFY(accessible->state().checkable && !accessible->state().checked);
+        p.type("b");
+        QCOMPARE(p.focused(), p.box(3));  // no advance while off
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(p.autoAdvance->isChecked());
+        p.type("c");
+        QCOMPARE(p.boxes(1, 4), (QStringList{"A", "B", "C", "?"}));
         QCOMPARE(p.focused(), p.box(4));
     }
 

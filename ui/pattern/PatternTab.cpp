@@ -11,8 +11,7 @@
 #include "app/AppConstants.h"
 #include "app/Appearance.h"
 #include "app/ReportInternalError.h"
-#include "pattern/CheckBoxImage.h"
-#include "pattern/ClickableImage.h"
+#include "pattern/ImageCheckBox.h"
 #include "pattern/JokerLimits.h"
 #include "pattern/LetterBox.h"
 #include "pattern/PatternEntry.h"
@@ -70,7 +69,8 @@ PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), 
     setTabOrder(lengthList_, box(1));
     for (int i = 1; i < BoxCount; ++i) setTabOrder(box(i), box(i + 1));
     setTabOrder(box(BoxCount), searchButton_);
-    setTabOrder(searchButton_, resultList_);
+    setTabOrder(searchButton_, autoAdvanceBox_);
+    setTabOrder(autoAdvanceBox_, resultList_);
 }
 
 QWidget* PatternTab::focusTarget() {
@@ -209,24 +209,12 @@ void PatternTab::buildSearchControls() {
 }
 
 void PatternTab::buildOption() {
-    // Two pictures at one place: the tick lies over the empty square and the option is on
-    // exactly while the tick shows.
-    const QRect place(16, 294, CheckBoxImageSize, CheckBoxImageSize);
-    optionSquare_ = new ClickableImage(this);
-    optionSquare_->setObjectName(QStringLiteral("optionSquare"));
-    optionSquare_->setAccessibleName(QStringLiteral("Passer automatiquement à la case suivante"));
-    optionSquare_->setPixmap(CheckBoxImage(false));
-    optionSquare_->setGeometry(place);
-    connect(optionSquare_, &ClickableImage::clicked, this, &PatternTab::onEmptySquareClicked);
-
-    optionTick_ = new ClickableImage(this);
-    optionTick_->setObjectName(QStringLiteral("optionTick"));
-    optionTick_->setAccessibleName(
-        QStringLiteral("Passer automatiquement à la case suivante (coché)"));
-    optionTick_->setPixmap(CheckBoxImage(true));
-    optionTick_->setGeometry(place);
-    optionTick_->raise();
-    connect(optionTick_, &ClickableImage::clicked, this, &PatternTab::onTickClicked);
+    autoAdvanceBox_ = new ImageCheckBox(this);
+    autoAdvanceBox_->setObjectName(QStringLiteral("autoAdvanceBox"));
+    autoAdvanceBox_->setAccessibleName(QStringLiteral("Passer automatiquement à la case suivante"));
+    autoAdvanceBox_->placeSquare(QPoint(16, 294));
+    autoAdvanceBox_->setChecked(true);
+    connect(autoAdvanceBox_, &QCheckBox::clicked, this, &PatternTab::onAutoAdvanceClicked);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -294,7 +282,7 @@ void PatternTab::onBoxKeyDown() {
 }
 
 void PatternTab::onLetterTyped(int number) {
-    if (optionTick_->isVisible()) moveFocusToBox(number + 1);
+    if (autoAdvanceBox_->isChecked()) moveFocusToBox(number + 1);
 }
 
 void PatternTab::moveFocusToBox(int number) {
@@ -331,13 +319,10 @@ void PatternTab::onLengthChosen(int index) {
     searchLength_ = length;
 }
 
-void PatternTab::onEmptySquareClicked() {
-    optionTick_->show();
-}
-
-void PatternTab::onTickClicked() {
-    optionTick_->hide();
-    focusLastUsedBox();
+void PatternTab::onAutoAdvanceClicked(bool checked) {
+    // Turned off with the mouse, the option sends the user back to the letters; from the
+    // keyboard, the focus stays on the option.
+    if (!checked && !autoAdvanceBox_->hasFocus()) focusLastUsedBox();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace quillex::ui {
 
-class ClickableImage;
+class ImageCheckBox;
 class LetterBox;
 
 /// The "Rechercher" tab: a word length, the known letters typed into a row of one-letter boxes
@@ -58,8 +58,7 @@ class PatternTab : public TabPage {
     void focusLastUsedBox();
     void updateSearchButton();
     void onLengthChosen(int index);
-    void onTickClicked();
-    void onEmptySquareClicked();
+    void onAutoAdvanceClicked(bool checked);
 
     QString patternOfBoxes() const;
     void onSearchClicked();
@@ -73,8 +72,7 @@ class PatternTab : public TabPage {
     QComboBox* lengthList_ = nullptr;
     std::array<LetterBox*, BoxCount> letterBoxes_{};
     std::array<QLabel*, BoxCount> boxNumbers_{};
-    ClickableImage* optionSquare_ = nullptr;
-    ClickableImage* optionTick_ = nullptr;
+    ImageCheckBox* autoAdvanceBox_ = nullptr;
     QPushButton* searchButton_ = nullptr;
     QListWidget* searchCover_ = nullptr;
     QListWidget* resultList_ = nullptr;
