@@ -43,9 +43,12 @@ struct ScrabblePage {
         QVERIFY(QTest::qWaitFor([this] { return draw->hasFocus(); }, 1000));
     }
 
+    // Each character from its own key, as on a French keyboard: "é" is one key.
     void type(const QString& text) {
         draw->clear();
-        QTest::keyClicks(draw, text);
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, draw, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::NoModifier);
     }
     bool searchDone() const { return !timer->isActive(); }
     void search(const QString& text) {
@@ -104,6 +107,39 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(p.t.fakes.pointer.screenHistory,
                  (QList<PointerShape>{PointerShape::Hourglass, PointerShape::Arrow}));
         QVERIFY(p.button->isEnabled());
+    }
+
+    void accented_letters_of_a_draw_count_as_their_plain_letters() {
+        ScrabblePage p;
+        p.search(QStringLiteral("été"));
+        QCOMPARE(p.listed(), (QStringList{"ETE", "TEE"}));
+        QCOMPARE(p.length->text(), QStringLiteral("3"));
+        const QStringList rows[] = {{"ÉTÉ", "ETE"},     {"écu", "ECU"},       {"cœur", "COEUR"},
+                                    {"Noël?", "NOEL?"}, {"façade", "FACADE"}, {"aîné", "AINE"}};
+        for (const QStringList& row : rows) {
+            p.search(row[1]);
+            const QStringList plain = p.listed();
+            QVERIFY2(!plain.isEmpty(), qPrintable(row[1]));
+            p.search(row[0]);
+            QCOMPARE(p.listed(), plain);
+            QVERIFY(p.t.fakes.messages.shown.isEmpty());
+        }
+    }
+
+    void nine_wide_letters_stay_in_view_after_a_margin() {
+        ScrabblePage p;
+        const QString wide = QStringLiteral("WWWWWWWWW");
+        p.type(wide);
+        QCOMPARE(p.draw->text(), wide);
+        // Text that does not fit is cut at one end, or scrolled: its end is then less than its
+        // width after its start.
+        QTest::keyClick(p.draw, Qt::Key_End);
+        const int end = p.draw->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        QTest::keyClick(p.draw, Qt::Key_Home);
+        const int start = p.draw->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        QVERIFY2(end <= p.draw->width() - 4, qPrintable(QString::number(end)));
+        QCOMPARE(end - start, p.draw->fontMetrics().horizontalAdvance(wide));
+        QVERIFY2(start >= 8, qPrintable(QString::number(start)));
     }
 
     void a_single_anagram_still_reads_mots_trouves() {

@@ -9,6 +9,7 @@
 #include "anagram/AnagramSearch.h"
 #include "app/Appearance.h"
 #include "app/ReportInternalError.h"
+#include "glossary/FoldAccents.h"
 #include "tabs/ResultCopy.h"
 #include "tabs/ResultListFill.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int kMaxDrawLength = 9;
 constexpr int kSearchDelayMs = 100;
+constexpr int kDrawTextMargin = 6;
 
 const QString kFoundSuffix = QStringLiteral("  mots  trouvés.");
 const QString kNothingFound = QStringLiteral("Aucun  mot  trouvé.");
@@ -67,7 +69,9 @@ void ScrabbleTab::buildDrawPanel() {
     drawBox_ = new QLineEdit(this);
     drawBox_->setObjectName(QStringLiteral("drawBox"));
     drawBox_->setAccessibleName(QStringLiteral("Tirage, joker ?"));
-    drawBox_->setGeometry(26, 26, 194, 52);
+    // Nine of the widest letter, W, fit in view after the margin.
+    drawBox_->setGeometry(22, 26, 216, 52);
+    drawBox_->setTextMargins(kDrawTextMargin, 0, 0, 0);
     drawBox_->setMaxLength(kMaxDrawLength);
     drawBox_->setFont(CalibriFont(18, true));
     SetColours(drawBox_, QPalette::Base, Qt::white, QPalette::Text, DarkRed);
@@ -75,7 +79,7 @@ void ScrabbleTab::buildDrawPanel() {
 
     drawLength_ = new QLabel(this);
     drawLength_->setObjectName(QStringLiteral("drawLength"));
-    drawLength_->setGeometry(230, 16, 66, 72);
+    drawLength_->setGeometry(242, 16, 54, 72);
     drawLength_->setAlignment(Qt::AlignCenter);
     drawLength_->setFont(CalibriFont(18, true));
     drawLength_->setAutoFillBackground(true);
@@ -161,8 +165,9 @@ void ScrabbleTab::runDelayedSearch() {
 int ScrabbleTab::runSearch() {
     searchButton_->setEnabled(false);
     context_.platform.pointer.setScreenPointer(PointerShape::Hourglass);
-    const AnagramOutcome outcome =
-        AnagramSearch(drawBox_->text().toStdU16String(), context_.dictionaries.scrabbleWordList);
+    // The list holds plain capitals: "é" is played as E, "œ" as O and E.
+    const AnagramOutcome outcome = AnagramSearch(FoldAccents(drawBox_->text().toStdU16String()),
+                                                 context_.dictionaries.scrabbleWordList);
     if (outcome.status != AnagramStatus::Found) {
         showRefusal(outcome.status);
         return 0;
