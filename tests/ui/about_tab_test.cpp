@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -138,6 +139,43 @@ class AboutTabTest : public QObject {
                               QDir::toNativeSeparators(
                                   QDir::cleanPath(root.filePath("share/doc/quillex/guide")))}));
         QCOMPARE(message.icon, MessageIcon::Warning);
+    }
+
+    void tab_reaches_the_links_then_the_site_button_and_keys_open_them() {
+        TestWindow t;
+        t.window->findChild<AboutTab*>()->setGuideFolders(
+            AboutTab::GuideFolders(qEnvironmentVariable("QUILLEX_PROGRAM_DIR")));
+        t.window->tabControl()->setCurrentIndex(4);
+        t.find<QWidget>("licenceView")->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        QStringList expected;
+        for (int i = 0; i < 8; ++i) expected << QStringLiteral("downloadLink%1").arg(i);
+        QCOMPARE(reached, expected << QStringLiteral("siteButton"));
+
+        // Enter and Space open a link and leave the focus on it, framed.
+        auto* link = t.find<QLabel>("downloadLink3");
+        link->setFocus();
+        const QImage framed = link->grab().toImage();
+        t.find<QWidget>("licenceView")->setFocus();
+        QVERIFY(link->grab().toImage() != framed);
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);
+        QTest::keyClick(link, Qt::Key_Space);
+        QCOMPARE(t.fakes.shell.opened, QStringList(2, DownloadLinks()[3].address));
+        QVERIFY(link->hasFocus());
+
+        auto* site = t.find<QAbstractButton>("siteButton");
+        site->setFocus();
+        QTest::keyClick(site, Qt::Key_Space);
+        QTest::keyClick(site, Qt::Key_Return);
+        QCOMPARE(t.fakes.shell.opened.size(), 4);
+        QVERIFY(t.fakes.shell.opened.last().endsWith(QStringLiteral("/guide/index.html")));
+        QVERIFY(site->hasFocus());
+        QVERIFY(t.fakes.messages.shown.isEmpty());
     }
 
     void only_a_left_click_on_a_link_opens_it() {

@@ -2,14 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QUrl>
 
 #include "about/DownloadLinks.h"
+#include "about/LinkLabel.h"
 #include "about/RichTextView.h"
 #include "app/AppConstants.h"
 #include "app/Appearance.h"
@@ -30,26 +31,6 @@ QRect PageRect(int left, int top, int width, int height) {
 
 const QString kLicenceFile = QStringLiteral("Licence.rtf");
 const QString kGuidePage = QStringLiteral("index.html");
-
-/// A label that reports clicks: the download links.
-class ClickableLabel : public QLabel {
-  public:
-    ClickableLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
-        : QLabel(text, parent), onClick_(std::move(onClick)) {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        QLabel::mouseReleaseEvent(event);
-        // A click is a left-button release over the link, as for any link.
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            onClick_();
-    }
-
-  private:
-    std::function<void()> onClick_;
-};
 
 }  // namespace
 
@@ -114,12 +95,10 @@ void AboutTab::buildControls() {
     for (int i = 0; i < static_cast<int>(links.size()); ++i) {
         const int column = i / 4, row = i % 4;
         const int x = 10 + column * 338, y = 22 + row * 30;
-        auto* link =
-            new ClickableLabel(links[i].caption, downloads, [this, i] { openDownload(i); });
+        auto* link = new LinkLabel(links[i].caption, downloads, [this, i] { openDownload(i); });
         link->setObjectName(QStringLiteral("downloadLink%1").arg(i));
         link->setAccessibleName(QStringLiteral("Télécharger ") + links[i].caption);
         link->setToolTip(links[i].address);
-        link->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
         link->setGeometry(x, y, 90, 26);
         auto* description = new QLabel(links[i].description, downloads);
         description->setObjectName(QStringLiteral("downloadDescription%1").arg(i));
@@ -134,10 +113,29 @@ void AboutTab::buildControls() {
     siteButton_->setObjectName(QStringLiteral("siteButton"));
     siteButton_->setAccessibleName(QStringLiteral("Ouvrir le site Internet du programme"));
     siteButton_->setGeometry(PageRect(4380, 5700, 3675, 495));
+    siteButton_->installEventFilter(this);
     connect(siteButton_, &QPushButton::clicked, this, [this] {
-        context_.focusSink->setFocus();
+        // A click hands the focus away from the button; a key press leaves it there, where the
+        // keyboard user is.
+        if (!siteKeyPress_) context_.focusSink->setFocus();
         openGuide();
     });
+
+    // Reading order: the licence, the links column by column, then the button.
+    QWidget* previous = licenceView_;
+    for (auto* link : downloads->findChildren<LinkLabel*>()) {
+        setTabOrder(previous, link);
+        previous = link;
+    }
+    setTabOrder(previous, siteButton_);
+}
+
+bool AboutTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == siteButton_) {
+        if (event->type() == QEvent::KeyPress) siteKeyPress_ = true;
+        if (event->type() == QEvent::MouseButtonPress) siteKeyPress_ = false;
+    }
+    return TabPage::eventFilter(watched, event);
 }
 
 void AboutTab::setTexts() {

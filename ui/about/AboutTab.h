@@ -35,6 +35,9 @@ class AboutTab : public TabPage {
     static QStringList GuideFolders(const QString& programFolder);
     void setGuideFolders(QStringList folders) { guideFolders_ = std::move(folders); }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void buildControls();
     void loadLicence();
@@ -48,6 +51,8 @@ class AboutTab : public TabPage {
     QLabel* descriptionLabel_ = nullptr;
     RichTextView* licenceView_ = nullptr;
     QPushButton* siteButton_ = nullptr;
+    /// Whether the site button's last press came from the keyboard rather than the mouse.
+    bool siteKeyPress_ = false;
     QTimer licenceTimer_;
     QTimer pointerTimer_;
 };
