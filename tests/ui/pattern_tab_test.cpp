@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "TestWindow.h"
@@ -394,6 +395,31 @@ class PatternTabTest : public QObject {
         p.chooseLength(5);
         QCOMPARE(p.boxes(1, 8), (QStringList{"?", "?", "?", "?", "?", "?", "?", "?"}));
         QVERIFY(!p.button->isEnabled());
+    }
+
+    void the_wheel_over_the_closed_length_list_chooses_nothing() {
+        PatternPage p;
+        const auto turnWheel = [&p](int notches) {
+            const QPointF at = QRectF(p.lengths->rect()).center();
+            QWheelEvent wheel(at, p.lengths->mapToGlobal(at), {}, QPoint(0, 120 * notches),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(p.lengths, &wheel);
+        };
+        turnWheel(-1);
+        QCOMPARE(p.lengths->currentIndex(), -1);
+        QVERIFY(!p.box(1)->isEnabled());
+
+        p.chooseLength(8);
+        p.typePattern("abcdefgh");
+        p.box(3)->setFocus();
+        for (int notches : {1, 1, -1, -3}) turnWheel(notches);
+        QCOMPARE(p.focused(), p.box(3));
+        QCOMPARE(p.lengths->currentText(), QStringLiteral("08"));
+        QCOMPARE(p.boxes(1, 8), (QStringList{"A", "B", "C", "D", "E", "F", "G", "H"}));
+        QVERIFY(p.box(8)->isEnabled());
+        // The keyboard in the opened list still chooses.
+        p.chooseLength(6);
+        QCOMPARE(p.boxes(6, 8), (QStringList{"F", "?", "?"}));
     }
 
     void too_many_jokers_are_refused_and_the_list_stays_as_it_was() {

@@ -1,6 +1,7 @@
 #include "pattern/PatternTab.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -133,6 +134,16 @@ void PatternTab::buildLengthList() {
     lengthList_->setCurrentIndex(-1);
     // activated, not currentIndexChanged: choosing the length shown again still applies it.
     connect(lengthList_, &QComboBox::activated, this, &PatternTab::onLengthChosen);
+    // Nor does the wheel take the focus from the letter box the user is in.
+    lengthList_->setFocusPolicy(Qt::StrongFocus);
+    lengthList_->installEventFilter(this);
+}
+
+bool PatternTab::eventFilter(QObject* watched, QEvent* event) {
+    // The closed list would take a wheel notch as a choice, and a new length wipes the letters
+    // beyond it: a length is chosen by a click or from the keyboard, never by passing over.
+    if (watched == lengthList_ && event->type() == QEvent::Wheel) return true;
+    return TabPage::eventFilter(watched, event);
 }
 
 void PatternTab::buildLetterBoxes() {

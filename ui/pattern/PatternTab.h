@@ -32,6 +32,9 @@ class PatternTab : public TabPage {
     /// The letter box entered last, 0 before any: a search and the option give it the focus back.
     int lastBox() const { return lastBox_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     static constexpr int BoxCount = 15;
 
