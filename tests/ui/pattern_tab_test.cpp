@@ -397,6 +397,26 @@ class PatternTabTest : public QObject {
         QVERIFY(!p.button->isEnabled());
     }
 
+    void only_the_box_with_the_focus_shows_a_selection() {
+        PatternPage p;
+        const auto selectedBoxes = [&p] {
+            QList<int> selected;
+            for (int i = 1; i <= 15; ++i)
+                if (p.box(i)->hasSelectedText()) selected << i;
+            return selected;
+        };
+        p.chooseLength(8);
+        p.typePattern("abc");
+        QCOMPARE(selectedBoxes(), QList<int>{4});
+        p.typePattern("defgh");
+        p.chooseLength(5);  // boxes 6..8 go back to "?", disabled
+        QCOMPARE(selectedBoxes(), QList<int>{1});
+        p.chooseLength(8);  // and come back enabled, unfocused
+        QCOMPARE(selectedBoxes(), QList<int>{1});
+        p.key(Qt::Key_Right);
+        QCOMPARE(selectedBoxes(), QList<int>{2});
+    }
+
     void the_wheel_over_the_closed_length_list_chooses_nothing() {
         PatternPage p;
         const auto turnWheel = [&p](int notches) {

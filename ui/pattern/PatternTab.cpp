@@ -250,13 +250,24 @@ void PatternTab::setBoxInLength(int number, bool inLength) {
     SetColour(boxNumbers_[number - 1], QPalette::WindowText, inLength ? QColor(Qt::black) : Grey);
 }
 
+void PatternTab::selectIfFocused(int number) {
+    // A selection is where the next key goes: only the box with the focus shows one. A disabled
+    // or unfocused box would paint it as a highlighted block; it gets its selection back with
+    // the focus. The window's focus widget, not hasFocus(): the box keeps its selection while a
+    // message box holds the window's activation.
+    if (window()->focusWidget() == box(number))
+        box(number)->selectAll();
+    else
+        box(number)->deselect();
+}
+
 void PatternTab::onBoxChanged(int number) {
     if (changeDepth_ >= kMaxChangeDepth) return;
     const DepthGuard depth(changeDepth_);
     if (boxText(number).isEmpty()) writeBox(number, kJoker);
     activeBoxIndex_ = number;
     stringChange(boxText(number));
-    box(number)->selectAll();
+    selectIfFocused(number);
     // One character per box: a letter typed after the one already there is dropped.
     writeBox(number, boxText(number).left(1).toUpper());
     setBoxTextColour(number);

@@ -51,6 +51,7 @@ class PatternTab : public TabPage {
     void writeBox(int number, const QString& text);
     void setBoxTextColour(int number);
     void setBoxInLength(int number, bool inLength);
+    void selectIfFocused(int number);
 
     void onBoxChanged(int number);
     void stringChange(QString text);
