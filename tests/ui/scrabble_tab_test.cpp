@@ -124,6 +124,13 @@ class ScrabbleTabTest : public QObject {
             QCOMPARE(p.listed(), plain);
             QVERIFY(p.t.fakes.messages.shown.isEmpty());
         }
+        // "œ" is two letters: nine characters can make ten, refused with its reason.
+        p.search(QStringLiteral("vœuxvœux"));
+        QCOMPARE(p.length->text(), QStringLiteral("8"));
+        QCOMPARE(p.t.fakes.messages.shown.size(), 1);
+        QVERIFY(p.t.fakes.messages.shown.first().text.startsWith(
+            QStringLiteral("Un tirage compte au plus 9 lettres")));
+        QCOMPARE(p.count->text(), kNothingFound);
     }
 
     void nine_wide_letters_stay_in_view_after_a_margin() {
