@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QListWidget>
 #include <QTest>
 #include <memory>
 
@@ -16,6 +17,12 @@ inline const Dictionaries& LoadedDictionaries() {
     static const bool loaded = (LoadAllLists(dictionaries), true);
     (void)loaded;
     return dictionaries;
+}
+
+/// The row shown at the top of the list once its pending layout has run.
+inline int TopRow(QListWidget* list) {
+    QTest::qWait(20);
+    return list->indexAt(QPoint(2, 2)).row();
 }
 
 /// A main window over the real lists and recording fakes, started and shown.

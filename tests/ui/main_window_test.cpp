@@ -43,6 +43,33 @@ class MainWindowTest : public QObject {
             t.window->focusSink()->geometry().left() >= t.window->width());
     }
 
+    void tab_and_shift_tab_stop_only_on_controls_in_view() {
+        TestWindow t;
+        for (int i = 0; i < t.window->tabControl()->count(); ++i) {
+            for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
+                t.window->tabControl()->setCurrentIndex(i);
+                QWidget* start = t.window->page(i)->focusTarget();
+                (start ? start : t.window->focusSink())->setFocus();
+                for (int step = 0; step < 30; ++step) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+                    QWidget* focused = QApplication::focusWidget();
+                    const QString where = QStringLiteral("tab %1, step %2: %3")
+                                              .arg(i)
+                                              .arg(step)
+                                              .arg(focused->objectName());
+                    QVERIFY2(focused != t.window->focusSink(), qPrintable(where));
+                    QVERIFY2(focused->isVisible(), qPrintable(where));
+                    const QRect shown(focused->mapTo(t.window.get(), QPoint(0, 0)),
+                                      focused->size());
+                    QVERIFY2(t.window->rect().intersects(shown), qPrintable(where));
+                }
+            }
+        }
+        // The program's own moves still reach the sink.
+        t.window->tabControl()->setCurrentIndex(3);
+        QVERIFY(QTest::qWaitFor([&] { return t.window->focusSink()->hasFocus(); }, 1000));
+    }
+
     void quitting_asks_and_no_leaves_everything_as_it_was() {
         TestWindow t;
         QSignalSpy end(t.window.get(), &MainWindow::endRequested);

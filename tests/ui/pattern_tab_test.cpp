@@ -537,6 +537,20 @@ class PatternTabTest : public QObject {
         QCOMPARE(p.listed(), (QStringList{"GAZEZ"}));
     }
 
+    void a_new_search_shows_its_list_from_the_top() {
+        PatternPage p;
+        p.chooseLength(3);
+        p.typePattern("?a");
+        p.search();
+        p.list->setFocus();
+        QTest::keyClick(p.list, Qt::Key_End);
+        QVERIFY(testing::TopRow(p.list) > 0);
+        p.box(2)->setText(QStringLiteral("O"));
+        p.search();
+        QCOMPARE(p.list->item(0)->text(), QStringLiteral("AOI"));
+        QCOMPARE(testing::TopRow(p.list), 0);
+    }
+
     void the_copy_notice_shows_once_across_both_result_lists() {
         PatternPage p;
         p.chooseLength(5);
@@ -544,7 +558,8 @@ class PatternTabTest : public QObject {
         p.search();
         PatternPage::clickResult(p.list, 2);
         PatternPage::clickResult(p.list, 0);
-        QCOMPARE(p.t.fakes.clipboard.texts, (QStringList{"BABIL", "BABAS"}));
+        PatternPage::clickResult(p.list, 0);  // the word already selected is copied again
+        QCOMPARE(p.t.fakes.clipboard.texts, (QStringList{"BABIL", "BABAS", "BABAS"}));
         QCOMPARE(p.shown().size(), 1);
         QCOMPARE(p.shown().first().text, kCopyNotice);
         QCOMPARE(p.shown().first().icon, MessageIcon::Information);

@@ -206,12 +206,37 @@ class ScrabbleTabTest : public QObject {
         QVERIFY(p.button->isEnabled());
     }
 
+    void a_new_search_shows_its_list_from_the_top() {
+        ScrabblePage p;
+        p.search(QStringLiteral("ESARINT?E"));
+        p.list->setFocus();
+        QTest::keyClick(p.list, Qt::Key_End);
+        QVERIFY(testing::TopRow(p.list) > 0);
+        p.search(QStringLiteral("AEINRST?"));
+        QCOMPARE(testing::TopRow(p.list), 0);
+    }
+
+    void a_search_that_ends_after_a_tab_change_leaves_the_focus_on_the_new_tab() {
+        ScrabblePage p;
+        p.type(QStringLiteral("ORANGE"));
+        p.t.pressEnter();
+        QVERIFY(p.timer->isActive());
+        p.t.window->tabControl()->setCurrentIndex(2);
+        auto* wordBox = p.t.find<QWidget>("wordBox");
+        QVERIFY(QTest::qWaitFor([&p] { return p.searchDone(); }, 5000));
+        QCOMPARE(p.list->count(), 4);
+        QVERIFY(wordBox->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("lap"));
+        QCOMPARE(p.draw->text(), QStringLiteral("ORANGE"));
+    }
+
     void the_copy_notice_shows_once_for_this_tab_and_the_pattern_tab() {
         ScrabblePage p;
         p.search(QStringLiteral("CHIEN"));
         p.clickResult(p.list, 2);
         p.clickResult(p.list, 0);
-        QCOMPARE(p.t.fakes.clipboard.texts, (QStringList{"NICHE", "CHIEN"}));
+        p.clickResult(p.list, 0);  // the word already selected is copied again
+        QCOMPARE(p.t.fakes.clipboard.texts, (QStringList{"NICHE", "CHIEN", "CHIEN"}));
         QCOMPARE(p.t.fakes.messages.shown.size(), 1);
         QCOMPARE(p.t.fakes.messages.shown.first().text, kCopyNotice);
         QCOMPARE(p.t.fakes.messages.shown.first().title, QStringLiteral("Quillex"));

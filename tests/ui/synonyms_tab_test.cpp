@@ -240,6 +240,43 @@ class SynonymTabTest : public QObject {
         QVERIFY(!d.button->isEnabled());
     }
 
+    void the_arrows_walk_the_synonyms_and_enter_looks_one_up() {
+        SynonymTabDriver d;
+        d.lookUp("chat");
+        d.synonyms->setFocus();
+        while (d.synonyms->currentRow() < kChatSynonyms.indexOf("matou"))
+            QTest::keyClick(d.synonyms, Qt::Key_Down);
+        QCOMPARE(d.wordBox->currentText(), QStringLiteral("matou"));
+        QCOMPARE(Items(d.headwords), QStringList{"matou"});
+        QVERIFY(d.button->isEnabled());
+        QTest::keyClick(d.synonyms, Qt::Key_Up);
+        QCOMPARE(d.wordBox->currentText(), QStringLiteral("félin"));
+        QTest::keyClick(d.synonyms, Qt::Key_Down);
+        QTest::keyClick(d.synonyms, Qt::Key_Return);
+        QCOMPARE(d.foundWord->text(), QStringLiteral("matou"));
+        QCOMPARE(Items(d.synonyms), (QStringList{"chat", "félin", "minet"}));
+        QCOMPARE(Items(d.wordBox), (QStringList{"chat", "matou"}));
+        QVERIFY(!d.button->isEnabled());
+    }
+
+    void double_clicking_or_entering_a_headword_looks_it_up() {
+        for (const bool byKey : {false, true}) {
+            SynonymTabDriver d;
+            d.type("afr");
+            if (byKey) {
+                d.headwords->setFocus();
+                d.headwords->setCurrentRow(0);
+                QTest::keyClick(d.headwords, Qt::Key_Return);
+            } else {
+                d.doubleClick(d.headwords, "Afrique");
+            }
+            QCOMPARE(d.foundWord->text(), QStringLiteral("afrique"));
+            QCOMPARE(Items(d.synonyms), (QStringList{"continent", "terre"}));
+            QCOMPARE(Items(d.wordBox), QStringList{"Afrique"});
+            QVERIFY(!d.button->isEnabled());
+        }
+    }
+
     void choosing_a_listed_headword_puts_it_in_the_combo_exactly_as_listed() {
         SynonymTabDriver d;
         d.type("afr");
@@ -255,6 +292,24 @@ class SynonymTabTest : public QObject {
         d.click(d.headwords, "chaton");
         QCOMPARE(d.wordBox->currentText(), QStringLiteral("chaton"));
         QCOMPARE(Items(d.headwords), QStringList{"chaton"});
+    }
+
+    void refilled_lists_show_their_first_items() {
+        SynonymTabDriver d;
+        d.lookUp("trouble");
+        QCOMPARE(testing::TopRow(d.synonyms), 0);  // laid out, so that End can scroll
+        d.synonyms->setFocus();
+        QTest::keyClick(d.synonyms, Qt::Key_End);
+        QVERIFY(testing::TopRow(d.synonyms) > 0);
+        d.lookUp("chien");
+        QCOMPARE(testing::TopRow(d.synonyms), 0);
+        d.type("co");
+        QCOMPARE(testing::TopRow(d.headwords), 0);
+        d.headwords->setFocus();
+        QTest::keyClick(d.headwords, Qt::Key_End);
+        QVERIFY(testing::TopRow(d.headwords) > 0);
+        d.type("con");
+        QCOMPARE(testing::TopRow(d.headwords), 0);
     }
 
     void a_text_that_is_no_headword_shows_the_not_found_box() {

@@ -54,6 +54,8 @@ void MainWindow::buildControls() {
     focusSink_ = new QLineEdit(this);
     focusSink_->setObjectName(QStringLiteral("focusSink"));
     focusSink_->setGeometry(Twips(kTabWidth + kExtraWidth) + 100, 0, 10, 10);
+    // Only the program moves the focus here; Tab and Shift+Tab pass it by.
+    focusSink_->setFocusPolicy(Qt::NoFocus);
     context_.focusSink = focusSink_;
 
     tabs_ = new QTabWidget(this);

@@ -215,8 +215,7 @@ void PatternTab::buildSearchControls() {
     SetColour(resultList_, QPalette::Base, Qt::white);
     SetColour(resultList_, QPalette::Text, Qt::black);
     resultList_->raise();
-    connect(resultList_, &QListWidget::itemSelectionChanged, this,
-            &PatternTab::onResultSelectionChanged);
+    CopyChosenResults(*resultList_, context_);
 }
 
 void PatternTab::buildOption() {
@@ -422,12 +421,6 @@ void PatternTab::endScan() {
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
     if (context_.window) context_.window->setEnabled(true);
     focusLastUsedBox();
-}
-
-void PatternTab::onResultSelectionChanged() {
-    const QList<QListWidgetItem*> selected = resultList_->selectedItems();
-    if (selected.isEmpty()) return;
-    CopyResult(context_, selected.first()->text());
 }
 
 }  // namespace quillex::ui

@@ -70,7 +70,6 @@ class PatternTab : public TabPage {
     void startScan();
     void runScan();
     void endScan();
-    void onResultSelectionChanged();
 
     TabContext& context_;
     QComboBox* lengthList_ = nullptr;

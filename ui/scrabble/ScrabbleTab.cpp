@@ -109,8 +109,7 @@ void ScrabbleTab::buildResultControls() {
     resultList_->setFont(listFont);
     SetColours(resultList_, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
     resultList_->setUniformItemSizes(true);
-    connect(resultList_, &QListWidget::itemSelectionChanged, this,
-            &ScrabbleTab::onResultSelectionChanged);
+    CopyChosenResults(*resultList_, context_);
 }
 
 void ScrabbleTab::buildHelpTexts() {
@@ -180,7 +179,7 @@ void ScrabbleTab::showRefusal(AnagramStatus status) {
                                      QString::fromStdU16String(std::u16string(RefusalText(status))),
                                      MessageIcon::Information, MessageButtons::Ok});
     // A draw of the wrong length needs editing; the box is where to do it.
-    if (status != AnagramStatus::TooManyJokers) drawBox_->setFocus();
+    if (status != AnagramStatus::TooManyJokers) focusDrawBoxIfShown();
 }
 
 int ScrabbleTab::listWords(const AnagramOutcome& outcome) {
@@ -206,13 +205,12 @@ void ScrabbleTab::finishSearch(int count) {
     }
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
     searchButton_->setEnabled(true);
-    drawBox_->setFocus();
+    focusDrawBoxIfShown();
 }
 
-void ScrabbleTab::onResultSelectionChanged() {
-    const QList<QListWidgetItem*> selected = resultList_->selectedItems();
-    if (selected.isEmpty()) return;  // a cleared list, not a choice
-    CopyResult(context_, selected.first()->text());
+// The user may have changed tab while the search ran: the focus then stays on the tab shown.
+void ScrabbleTab::focusDrawBoxIfShown() {
+    if (isVisible()) drawBox_->setFocus();
 }
 
 }  // namespace quillex::ui

@@ -38,7 +38,7 @@ class ScrabbleTab : public TabPage {
     int listWords(const AnagramOutcome& outcome);
     int wordsListedSoFar() const;
     void finishSearch(int count);
-    void onResultSelectionChanged();
+    void focusDrawBoxIfShown();
 
     TabContext& context_;
     QLabel* drawPanel_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "app/Twips.h"
 #include "synonyms/BrowseHeadwords.h"
 #include "synonyms/SynonymLookup.h"
+#include "tabs/ResultListFill.h"
 #include "text/Text.h"
 
 namespace quillex::ui {
@@ -106,10 +108,19 @@ void SynonymTab::connectHandlers() {
     connect(wordBox_, &QComboBox::editTextChanged, this, &SynonymTab::onWordEdited);
     connect(wordBox_, &QComboBox::activated, this, &SynonymTab::onHistoryChosen);
     connect(searchButton_, &QPushButton::clicked, this, &SynonymTab::synonymLookup);
+    // Activation is a double-click or Enter: both lists look the activated word up.
     connect(headwordList_, &QListWidget::itemClicked, this, &SynonymTab::onHeadwordChosen);
-    connect(headwordList_, &QListWidget::itemActivated, this, &SynonymTab::onHeadwordChosen);
+    connect(headwordList_, &QListWidget::itemActivated, this, &SynonymTab::lookUpItem);
+    // The click before a double-click refills the headword list, and the list then takes the
+    // second click for a new press: the tab sees the double-click itself.
+    headwordList_->viewport()->installEventFilter(this);
     connect(synonymList_, &QListWidget::itemClicked, this, &SynonymTab::onSynonymClicked);
-    connect(synonymList_, &QListWidget::itemDoubleClicked, this, &SynonymTab::synonymLookup);
+    // The arrows walk the synonyms as clicks do.
+    connect(synonymList_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = synonymList_->selectedItems();
+        if (!selected.isEmpty()) onSynonymClicked(selected.first());
+    });
+    connect(synonymList_, &QListWidget::itemActivated, this, &SynonymTab::lookUpItem);
 }
 
 void SynonymTab::onWordEdited(const QString& text) {
@@ -130,6 +141,25 @@ void SynonymTab::onHeadwordChosen(QListWidgetItem* item) {
 
 void SynonymTab::onSynonymClicked(QListWidgetItem* item) {
     if (item) setWordText(item->text());
+}
+
+bool SynonymTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == headwordList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        if (click->button() == Qt::LeftButton) {
+            if (QListWidgetItem* item = headwordList_->itemAt(click->position().toPoint()))
+                lookUpItem(item);
+            return true;
+        }
+    }
+    return TabPage::eventFilter(watched, event);
+}
+
+void SynonymTab::lookUpItem(QListWidgetItem* item) {
+    // The word goes into the box as a click puts it there: the look-up reads the box.
+    if (!item) return;
+    setWordText(item->text());
+    synonymLookup();
 }
 
 void SynonymTab::setWordText(const QString& text) {
@@ -158,7 +188,7 @@ void SynonymTab::browse(const QString& loweredText) {
         reportFailure(failure, ErrorPlaceCode::HeadwordBrowser);
     }
     try {
-        headwordList_->addItems(headwords);
+        FillList(*headwordList_, headwords);
     } catch (const std::exception& failure) {
         reportFailure(failure, ErrorPlaceCode::HeadwordBrowser);
     }
@@ -209,7 +239,7 @@ void SynonymTab::showResult(const SynonymLookupResult& result) {
     QStringList synonyms;
     for (const std::u16string& synonym : result.synonyms)
         synonyms.append(QString::fromStdU16String(synonym));
-    synonymList_->addItems(synonyms);
+    FillList(*synonymList_, synonyms);
     resultCount_->setText(QString::fromStdU16String(result.resultText));
     if (!result.message.empty())
         context_.platform.messages.show({AppTitle, QString::fromStdU16String(result.message),

@@ -30,6 +30,9 @@ class SynonymTab : public TabPage {
     /// The look-up button.
     QAbstractButton* searchButton() override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void buildControls();
     void connectHandlers();
@@ -38,6 +41,7 @@ class SynonymTab : public TabPage {
     void onHistoryChosen();
     void onHeadwordChosen(QListWidgetItem* item);
     void onSynonymClicked(QListWidgetItem* item);
+    void lookUpItem(QListWidgetItem* item);
     void setWordText(const QString& text);
     void browse(const QString& loweredText);
     void synonymLookup();

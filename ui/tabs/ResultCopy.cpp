@@ -1,8 +1,48 @@
 #include "tabs/ResultCopy.h"
 
+#include <QEvent>
+#include <QListWidget>
+
 #include "app/AppConstants.h"
 
 namespace quillex::ui {
+namespace {
+
+// A click that selects a word copies it through the change of selection; a click on the word
+// already selected changes nothing, so the click copies it. The press tells the two apart.
+class ChosenResultCopier final : public QObject {
+  public:
+    ChosenResultCopier(QListWidget& list, TabContext& context)
+        : QObject(&list), list_(list), context_(context) {
+        list.viewport()->installEventFilter(this);
+        connect(&list, &QListWidget::itemSelectionChanged, this,
+                &ChosenResultCopier::onSelectionChanged);
+        connect(&list, &QListWidget::itemClicked, this, &ChosenResultCopier::onClicked);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) copiedSincePress_ = false;
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void onSelectionChanged() {
+        const QList<QListWidgetItem*> selected = list_.selectedItems();
+        if (selected.isEmpty()) return;  // a cleared list, not a choice
+        CopyResult(context_, selected.first()->text());
+        copiedSincePress_ = true;
+    }
+    void onClicked(QListWidgetItem* item) {
+        if (item && !copiedSincePress_) CopyResult(context_, item->text());
+        copiedSincePress_ = true;
+    }
+
+    QListWidget& list_;
+    TabContext& context_;
+    bool copiedSincePress_ = false;
+};
+
+}  // namespace
 
 void CopyResult(TabContext& context, const QString& word) {
     // A clipboard held by another program is not worth a message: the copy is simply lost.
@@ -12,6 +52,10 @@ void CopyResult(TabContext& context, const QString& word) {
         {AppTitle, QStringLiteral("Le mot sélectionné a été copié dans le presse-papier.      "),
          MessageIcon::Information, MessageButtons::Ok});
     context.state.copyNoticePending = false;
+}
+
+void CopyChosenResults(QListWidget& list, TabContext& context) {
+    new ChosenResultCopier(list, context);
 }
 
 }  // namespace quillex::ui
