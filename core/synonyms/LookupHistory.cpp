@@ -2,21 +2,42 @@
 
 #include <algorithm>
 
+#include "text/Text.h"
+
 namespace quillex {
+namespace {
+
+// A character's Windows-1252 code; characters that code page lacks come after all of them.
+unsigned Windows1252Rank(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (unsigned byte = 0x80; byte <= 0x9F; ++byte)
+        if (Windows1252Char(static_cast<unsigned char>(byte)) == c) return byte;
+    return 0x100u + c;
+}
+
+bool Before(std::u16string_view a, std::u16string_view b) {
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](char16_t x, char16_t y) { return Windows1252Rank(x) < Windows1252Rank(y); });
+}
+
+}  // namespace
 
 bool LookupHistory::add(std::u16string_view text) {
     if (text.empty()) return false;
     // The texts stay sorted, so inserting at the first greater text keeps SortLookupHistory's
     // order without sorting again.
-    const auto at = std::lower_bound(texts_.begin(), texts_.end(), text);
+    const auto at = std::lower_bound(
+        texts_.begin(), texts_.end(), text,
+        [](const std::u16string& held, std::u16string_view added) { return Before(held, added); });
     if (at != texts_.end() && *at == text) return false;
     texts_.emplace(at, text);
     return true;
 }
 
 void SortLookupHistory(std::vector<std::u16string>& texts) {
-    // char16_t is unsigned, so the string order is the code-unit order asked for.
-    std::sort(texts.begin(), texts.end());
+    std::sort(texts.begin(), texts.end(),
+              [](const std::u16string& a, const std::u16string& b) { return Before(a, b); });
 }
 
 }  // namespace quillex

@@ -21,7 +21,7 @@ class LookupHistory {
     std::vector<std::u16string> texts_;
 };
 
-/// Sorts texts by UTF-16 code unit, position by position; a prefix of a text comes before it.
+/// Sorts texts by Windows-1252 code, position by position; a prefix of a text comes before it.
 void SortLookupHistory(std::vector<std::u16string>& texts);
 
 }  // namespace quillex

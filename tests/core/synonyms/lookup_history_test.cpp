@@ -13,7 +13,7 @@ namespace {
 
 using Texts = std::vector<std::u16string>;
 
-TEST(lookup_history, keeps_each_text_once_in_code_unit_order) {
+TEST(lookup_history, keeps_each_text_once_in_windows_1252_code_order) {
     struct Row {
         Texts typed, expected;
     };
@@ -24,7 +24,9 @@ TEST(lookup_history, keeps_each_text_once_in_code_unit_order) {
         {{u"chat", u"Chat"}, {u"Chat", u"chat"}},      // capitals first
         {{u"chaton", u"chat"}, {u"chat", u"chaton"}},  // a prefix first
         {{u"été", u"zèbre", u"eté"}, {u"eté", u"zèbre", u"été"}},
-        {{u"œil", u"zut"}, {u"zut", u"œil"}},  // U+0153 after z
+        {{u"œil", u"zut"}, {u"zut", u"œil"}},  // 0x9C after z
+        {{u"ôter", u"Ébène", u"Œil", u"àpre"}, {u"Œil", u"Ébène", u"àpre", u"ôter"}},  // Œ is 0x8C
+        {{u"à", u"œuf"}, {u"œuf", u"à"}},
         {{u""}, {}},
     };
     for (const Row& row : rows) {
@@ -50,9 +52,9 @@ TEST(lookup_history, is_not_capped_at_a_thousand_texts) {
 }
 
 TEST(lookup_history, sort_orders_position_by_position) {
-    Texts texts{u"b", u"ab", u"a", u"B", u"à", u"aa"};
+    Texts texts{u"b", u"ab", u"a", u"B", u"à", u"aa", u"Œ", u"€"};
     SortLookupHistory(texts);
-    EXPECT_EQ(texts, (Texts{u"B", u"a", u"aa", u"ab", u"b", u"à"}));
+    EXPECT_EQ(texts, (Texts{u"B", u"a", u"aa", u"ab", u"b", u"€", u"Œ", u"à"}));
 }
 
 }  // namespace
