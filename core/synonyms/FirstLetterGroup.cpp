@@ -10,13 +10,16 @@ namespace {
 
 // Each fold gives plain letters that no later fold touches, so applying the folds one after the
 // other equals mapping every character once; foldedStartsWith relies on that. The ligatures fold
-// to two letters so that "œil" and "æschne" are reached by typing "oeil" or "aeschne" as well.
-constexpr std::array<AccentFold, 4> kFoldsA{
-    {{u'à', u"a"}, {u'â', u"a"}, {u'á', u"a"}, {u'æ', u"ae"}}};
-constexpr std::array<AccentFold, 1> kFoldsC{{{u'ç', u"c"}}};
-constexpr std::array<AccentFold, 3> kFoldsE{{{u'ê', u"e"}, {u'é', u"e"}, {u'è', u"e"}}};
-constexpr std::array<AccentFold, 1> kFoldsI{{{u'î', u"i"}}};
-constexpr std::array<AccentFold, 2> kFoldsO{{{u'ô', u"o"}, {u'œ', u"oe"}}};
+// to two letters in every group, so that "œil", "cœur" and "æschne" are reached by typing "oeil",
+// "coeur" or "aeschne" as well.
+constexpr std::array<AccentFold, 5> kFoldsA{
+    {{u'à', u"a"}, {u'â', u"a"}, {u'á', u"a"}, {u'æ', u"ae"}, {u'œ', u"oe"}}};
+constexpr std::array<AccentFold, 3> kFoldsC{{{u'ç', u"c"}, {u'æ', u"ae"}, {u'œ', u"oe"}}};
+constexpr std::array<AccentFold, 5> kFoldsE{
+    {{u'ê', u"e"}, {u'é', u"e"}, {u'è', u"e"}, {u'æ', u"ae"}, {u'œ', u"oe"}}};
+constexpr std::array<AccentFold, 3> kFoldsI{{{u'î', u"i"}, {u'æ', u"ae"}, {u'œ', u"oe"}}};
+constexpr std::array<AccentFold, 3> kFoldsO{{{u'ô', u"o"}, {u'œ', u"oe"}, {u'æ', u"ae"}}};
+constexpr std::array<AccentFold, 2> kLigatures{{{u'æ', u"ae"}, {u'œ', u"oe"}}};
 
 std::span<const AccentFold> FoldsOf(char16_t letter) {
     switch (letter) {
@@ -31,15 +34,16 @@ std::span<const AccentFold> FoldsOf(char16_t letter) {
         case u'o':
             return kFoldsO;
         default:
-            return {};
+            return kLigatures;
     }
 }
 
-// The plain letter of a group whose fold starts with `first`, or 0.
+// The plain letter `first` folds to the start of, or 0: every group folds "œ", but only the "o"
+// group is where "œ" begins a word.
 char16_t LetterOfFoldedFirst(char16_t first) {
     for (char16_t letter : {u'a', u'c', u'e', u'i', u'o'})
         for (const AccentFold& fold : FoldsOf(letter))
-            if (fold.from == first) return letter;
+            if (fold.from == first && fold.to.front() == letter) return letter;
     return 0;
 }
 

@@ -10,7 +10,7 @@
 namespace quillex {
 
 /// The letter group a text's first character selects, with the folds that group applies to the
-/// text and to each of its lines, so that accents and ligatures of the first letter are ignored.
+/// text and to each of its lines, so that accents of the first letter and ligatures are ignored.
 class FirstLetterGroup {
   public:
     /// The group of a lower-cased first character, or nullopt when no group starts with it.

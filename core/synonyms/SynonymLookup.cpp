@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "synonyms/FirstLetterGroup.h"
 #include "synonyms/LowerCharacter.h"
 #include "text/Text.h"
 
@@ -21,7 +22,28 @@ bool HeadwordIs(std::u16string_view line, std::u16string_view text, bool lowered
     return true;
 }
 
-// An exact spelling wins so that "Terre" and "terre", two entries, are each reachable.
+// A text lower-cased, its ligatures spelt out and its first letter unaccented: "Œil", "oeil",
+// "Étoile" and "etoile" fold to "oeil" and "etoile", while "étoilé" stays "etoilé".
+std::u16string LookupFold(std::u16string_view text) {
+    std::u16string folded;
+    for (const char16_t raw : text) {
+        const char16_t c = LowerCharacter(raw);
+        if (c == u'œ') {
+            folded += u"oe";
+        } else if (c == u'æ') {
+            folded += u"ae";
+        } else if (folded.empty()) {
+            const auto group = FirstLetterGroup::ForFirstCharacter(c);
+            folded += group ? group->fold(std::u16string_view(&c, 1)) : std::u16string(1, c);
+        } else {
+            folded += c;
+        }
+    }
+    return folded;
+}
+
+// An exact spelling wins so that "Terre" and "terre", two entries, are each reachable; a text
+// typed without accent or ligature finds its headword when it names only one.
 std::optional<int> FindEntry(std::u16string_view word, std::u16string_view typedText,
                              const ListedEntries& entries) {
     std::optional<int> firstLowered;
@@ -30,7 +52,15 @@ std::optional<int> FindEntry(std::u16string_view word, std::u16string_view typed
         if (HeadwordIs(line, typedText, false)) return k;
         if (!firstLowered && HeadwordIs(line, word, true)) firstLowered = k;
     }
-    return firstLowered;
+    if (firstLowered || word.find(u'@') != std::u16string_view::npos) return firstLowered;
+    const std::u16string foldedWord = LookupFold(word);
+    std::optional<int> onlyFolded;
+    for (int k = 0; k < entries.count(); ++k) {
+        if (LookupFold(entries.headword(k)) != foldedWord) continue;
+        if (onlyFolded) return std::nullopt;
+        onlyFolded = k;
+    }
+    return onlyFolded;
 }
 
 std::vector<std::u16string> SplitSynonyms(std::u16string_view line) {

@@ -187,6 +187,23 @@ class SynonymTabTest : public QObject {
                  (QStringList{"Chat", "chat", "chatx", "chien", "zèbre", "étoilé"}));
     }
 
+    void spaces_around_the_text_are_ignored_by_the_look_up_and_the_history() {
+        SynonymTabDriver d;
+        d.lookUp(" chat ");
+        QCOMPARE(d.foundWord->text(), QStringLiteral("chat"));
+        QCOMPARE(Items(d.synonyms), kChatSynonyms);
+        QCOMPARE(Items(d.wordBox), QStringList{"chat"});
+        QCOMPARE(d.wordBox->currentText(), QStringLiteral("chat"));
+    }
+
+    void history_sorts_by_windows_1252_code() {
+        SynonymTabDriver d;
+        for (const QString& text : {QStringLiteral("ôter"), QStringLiteral("Œil"),
+                                    QStringLiteral("Ébène"), QStringLiteral("zut")})
+            d.lookUp(text);
+        QCOMPARE(Items(d.wordBox), (QStringList{"zut", "Œil", "Ébène", "ôter"}));
+    }
+
     void the_button_stays_disabled_after_a_look_up_until_the_next_edit() {
         SynonymTabDriver d;
         d.lookUp("chat");
@@ -331,7 +348,7 @@ class SynonymTabTest : public QObject {
         SynonymTabDriver d;
         d.lookUp("chat");
         d.type("co");
-        QCOMPARE(d.headwords->count(), 1621);
+        QCOMPARE(d.headwords->count(), 1627);
         QTest::mouseClick(d.button, Qt::LeftButton);
         QCOMPARE(d.foundWord->text(), QStringLiteral("co"));
         QCOMPARE(d.synonyms->count(), 0);

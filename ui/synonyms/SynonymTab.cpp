@@ -124,7 +124,8 @@ void SynonymTab::connectHandlers() {
 }
 
 void SynonymTab::onWordEdited(const QString& text) {
-    browse(Lowered(text));
+    // Spaces around a word are typing slips: the listing and the look-up ignore them.
+    browse(Lowered(text.trimmed()));
     resultCount_->clear();
     setSearchEnabled(text.size() >= kMinimumLength);
 }
@@ -132,7 +133,7 @@ void SynonymTab::onWordEdited(const QString& text) {
 void SynonymTab::onHistoryChosen() {
     setSearchEnabled(true);
     resultCount_->clear();
-    browse(Lowered(wordBox_->currentText()));
+    browse(Lowered(wordBox_->currentText().trimmed()));
 }
 
 void SynonymTab::onHeadwordChosen(QListWidgetItem* item) {
@@ -197,7 +198,7 @@ void SynonymTab::browse(const QString& loweredText) {
 void SynonymTab::synonymLookup() {
     setSearchEnabled(false);
     wordBox_->setFocus();
-    const QString typedText = wordBox_->currentText();
+    const QString typedText = wordBox_->currentText().trimmed();
     synonymList_->clear();
     // Each step reports its own failure and the look-up goes on with the next one.
     std::optional<SynonymLookupResult> result;

@@ -32,6 +32,11 @@ TEST(browse_headwords, first_letter_accents_and_ligatures_are_ignored) {
         {u"aeschne", u"æschne", u"æschne"},
         {u"evangile", u"évangile", u"Évangile"},
         {u"a cause", u"à cause", u"à cause"},
+        {u"coeur", u"cœur", u"cœur"},  // ligatures inside a word too
+        {u"soeur", u"sœur", u"sœur"},
+        {u"boeuf", u"bœuf", u"bœuf"},
+        {u"noeud", u"nœud", u"nœud"},
+        {u"manoeuvre", u"manœuvre", u"manœuvre"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(ToUtf8(row.accented));
@@ -84,8 +89,8 @@ TEST(browse_headwords, lists_as_many_headwords_as_the_dictionary_has) {
         std::u16string_view text;
         size_t count;
     };
-    const Row rows[] = {{u"ab", 190}, {u"co", 1621}, {u"et", 221},
-                        {u"il", 52},  {u"ca", 642},  {u"chat", 17}};
+    const Row rows[] = {{u"ab", 190}, {u"co", 1627}, {u"et", 221},
+                        {u"il", 52},  {u"ca", 643},  {u"chat", 17}};
     for (const Row& row : rows) {
         SCOPED_TRACE(ToUtf8(row.text));
         EXPECT_EQ(Browse(row.text).size(), row.count);
@@ -110,7 +115,7 @@ TEST(browse_headwords, listed_entries_hold_each_listed_line_by_position) {
 TEST(browse_headwords, a_short_listing_after_a_long_one_keeps_no_old_line) {
     ListedEntries entries;
     BrowseHeadwords(u"co", test::Letters(), entries);
-    ASSERT_EQ(entries.count(), 1621);
+    ASSERT_EQ(entries.count(), 1627);  // "cœur" and its kin fold to "co…"
     const auto few = BrowseHeadwords(u"chat", test::Letters(), entries);
     ASSERT_EQ(entries.count(), static_cast<int>(few.size()));
     for (int k = 0; k < entries.count(); ++k)

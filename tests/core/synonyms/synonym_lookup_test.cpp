@@ -98,6 +98,32 @@ TEST(synonym_lookup, headwords_differing_in_case_are_each_reachable) {
     EXPECT_EQ(capital.shownText, u"terre");
 }
 
+TEST(synonym_lookup, a_text_without_accent_or_ligature_finds_its_only_headword) {
+    struct Row {
+        std::u16string_view typed, headword;
+    };
+    const Row rows[] = {{u"oeil", u"œil"},          {u"OEIL", u"œil"},   {u"etoile", u"étoile"},
+                        {u"etoilé", u"étoilé"},     {u"ile", u"île"},    {u"coeur", u"cœur"},
+                        {u"soeur", u"sœur"},        {u"boeuf", u"bœuf"}, {u"noeud", u"nœud"},
+                        {u"manoeuvre", u"manœuvre"}};
+    for (const Row& row : rows) {
+        const SynonymLookupResult result = TypeAndLookUp(row.typed);
+        ASSERT_TRUE(result.found) << ToUtf8(row.typed);
+        EXPECT_EQ(result.shownText, row.headword) << ToUtf8(row.typed);
+        EXPECT_EQ(result.synonyms, SynonymsOf(test::LineOf(row.headword))) << ToUtf8(row.typed);
+    }
+}
+
+TEST(synonym_lookup, a_folded_text_naming_two_headwords_finds_neither) {
+    const ListedEntries entries{u"éte@un", u"ète@deux"};
+    LookupHistory history;
+    EXPECT_FALSE(SynonymLookup(u"ete", u"ete", entries, history).found);
+    EXPECT_EQ(SynonymLookup(u"ète", u"ète", entries, history).synonyms, (Texts{u"deux"}));
+    const ListedEntries twoFolds{u"œuf@un", u"Œuf@deux"};
+    EXPECT_FALSE(SynonymLookup(u"oeuf", u"oeuf", twoFolds, history).found);
+    EXPECT_EQ(SynonymLookup(u"œuf", u"Œuf", twoFolds, history).synonyms, (Texts{u"deux"}));
+}
+
 TEST(synonym_lookup, without_an_exact_spelling_the_first_lowered_match_wins) {
     const ListedEntries entries{u"Chat@premier", u"chat@second"};
     LookupHistory history;
