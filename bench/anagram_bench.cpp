@@ -1,5 +1,8 @@
 // Anagram searches over the Scrabble list: the worst draw (nine letters with the joker, over the
-// largest slice, the draw with the most results) and a typical five-letter draw.
+// largest slice, the draw with the most results) and a typical five-letter draw; then the extras:
+// the shorter words of nine letters with two jokers (every slice but the longest read word by
+// word) and the board letter of eight characters with two jokers (three free letters over the
+// largest slice).
 #include <benchmark/benchmark.h>
 
 #include "anagram/AnagramSearch.h"
@@ -31,6 +34,42 @@ BENCHMARK_CAPTURE(BM_AnagramSearch, nine_without_joker, std::u16string_view(u"ET
 BENCHMARK_CAPTURE(BM_AnagramSearch, nine_e, std::u16string_view(u"EEEEEEEEE"))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_AnagramSearch, typical_chien, std::u16string_view(u"CHIEN"))
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_AnagramExtras(benchmark::State& state, AnagramQuery query) {
+    const WordList& list = Scrabble();
+    size_t found = 0;
+    for (auto _ : state) {
+        auto outcome = AnagramSearch(query, list);
+        found = outcome.words.size();
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.counters["words_found"] = static_cast<double>(found);
+}
+
+BENCHMARK_CAPTURE(BM_AnagramExtras, worst_shorter_nine_two_jokers,
+                  AnagramQuery{.draw = u"ESARINT??", .shorterWords = true, .twoJokers = true})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AnagramExtras, shorter_nine_one_joker,
+                  AnagramQuery{.draw = u"ESARINT?E", .shorterWords = true})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AnagramExtras, shorter_seven_no_joker,
+                  AnagramQuery{.draw = u"ARTISTE", .shorterWords = true})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AnagramExtras, worst_plus_eight_two_jokers,
+                  AnagramQuery{.draw = u"ESARIN??", .boardLetter = true, .twoJokers = true})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AnagramExtras, plus_eight_one_joker,
+                  AnagramQuery{.draw = u"ESARINT?", .boardLetter = true})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AnagramExtras, plus_seven_no_joker,
+                  AnagramQuery{.draw = u"ARTISTE", .boardLetter = true})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AnagramExtras, all_extras_nine_two_jokers,
+                  AnagramQuery{.draw = u"ESARINT??",
+                               .shorterWords = true,
+                               .boardLetter = true,
+                               .twoJokers = true})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

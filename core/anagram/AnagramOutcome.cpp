@@ -10,6 +10,8 @@ std::u16string_view RefusalText(AnagramStatus status) {
             return TooManyJokersText;
         case AnagramStatus::DrawTooLong:
             return DrawTooLongText;
+        case AnagramStatus::MoreThanTwoJokers:
+            return MoreThanTwoJokersText;
         case AnagramStatus::Found:
             break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +12,7 @@ enum class AnagramStatus {
     DrawTooShort,
     TooManyJokers,
     DrawTooLong,
+    MoreThanTwoJokers,
 };
 
 /// The result of one anagram search: a status and, when Found, the words in list order.
@@ -18,6 +20,9 @@ struct AnagramOutcome {
     AnagramStatus status = AnagramStatus::Found;
     /// Views into the searched list; empty for a refusal or when nothing matches.
     std::vector<std::u16string_view> words;
+    /// For each word, bit k set when its letter k is one the drawn letters do not supply (a
+    /// joker's letter or the board letter), put at the last places such a letter can take.
+    std::vector<uint16_t> freeLetterPlaces;
 
     bool operator==(const AnagramOutcome&) const = default;
 };
@@ -34,6 +39,10 @@ inline constexpr std::u16string_view TooManyJokersText =
 /// The refusal of a draw of more than nine characters.
 inline constexpr std::u16string_view DrawTooLongText =
     u"Un tirage compte au plus 9 lettres, joker compris. Modifiez votre requête.";
+
+/// The refusal of a third joker when two are allowed.
+inline constexpr std::u16string_view MoreThanTwoJokersText =
+    u"Deux jokers au plus sont autorisés pour la recherche. Modifiez votre requête.";
 
 /// The message shown for a refused search; empty for Found.
 std::u16string_view RefusalText(AnagramStatus status);

@@ -4,7 +4,9 @@
 #include <array>
 
 #include "anagram/DrawLetters.h"
+#include "anagram/ExtraLetterSums.h"
 #include "anagram/LetterSum.h"
+#include "anagram/ShortWordExcess.h"
 #include "wordlists/LengthRanges.h"
 
 namespace quillex {
@@ -12,22 +14,37 @@ namespace {
 
 using Words = std::vector<std::u16string_view>;
 
-AnagramStatus Validate(std::u16string_view draw) {
+AnagramStatus Validate(const AnagramQuery& query) {
+    const auto draw = query.draw;
     if (draw.size() < 2) return AnagramStatus::DrawTooShort;
-    if (std::count(draw.begin(), draw.end(), Joker) > 1) return AnagramStatus::TooManyJokers;
+    const auto jokers = std::count(draw.begin(), draw.end(), Joker);
+    if (jokers > (query.twoJokers ? 2 : 1))
+        return query.twoJokers ? AnagramStatus::MoreThanTwoJokers : AnagramStatus::TooManyJokers;
     if (draw.size() > static_cast<size_t>(MaxScrabbleLength)) return AnagramStatus::DrawTooLong;
     return AnagramStatus::Found;
 }
 
-// Scans list indexes [first, last) for anagrams of Length letters. Comparing letter sums
-// rejects almost every word in a few instructions; the rare word whose sum fits is counted
-// letter by letter, so the result never rests on the sums alone. Candidates are gathered a
-// block at a time so that the sum loop calls nothing and keeps the list in registers.
+// What a scan of one length needs: the draw, and how many letters of a word it may leave to
+// jokers or to the board.
+struct SliceSearch {
+    const DrawLetters& letters;
+    int freeLetters;
+    // Set for a scan of words as long as the draw and its free letters together.
+    const ExtraLetterSums* extraSums;
+    // Set for a scan of shorter words when the draw allows it.
+    const ShortWordExcess* shortExcess;
+};
+
+// Scans list indexes [first, last) for words of Length letters made of the whole draw and
+// exactly its free letters. Comparing letter sums rejects almost every word in a few
+// instructions; the rare word whose sum fits is counted letter by letter, so the result never
+// rests on the sums alone. Candidates are gathered a block at a time so that the sum loop calls
+// nothing and keeps the list in registers.
 template <int Length>
-void ScanSlice(const WordList& list, int first, int last, const DrawLetters& letters,
-               Words& found) {
-    const uint64_t drawSum = letters.letterSum();
-    const bool joker = letters.hasJoker();
+void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch& search,
+                   Words& found) {
+    const uint64_t drawSum = search.letters.letterSum();
+    const ExtraLetterSums& extras = *search.extraSums;
     constexpr int BlockSize = 256;
     std::array<int, BlockSize> candidates;
     for (int blockStart = first; blockStart < last; blockStart += BlockSize) {
@@ -38,35 +55,92 @@ void ScanSlice(const WordList& list, int first, int last, const DrawLetters& let
             if (word.size() != Length) continue;
             uint64_t sum = 0;
             for (int k = 0; k < Length; ++k) sum += LetterSum::weight(word[k]);
-            const uint64_t extra = sum - drawSum;
             candidates[candidateCount] = i;
-            candidateCount += joker ? LetterSum::isOneCharacter(extra) : extra == 0;
+            candidateCount += extras.mayBe(sum - drawSum);
         }
         for (int c = 0; c < candidateCount; ++c) {
             const auto word = list[candidates[c]];
-            if (letters.isAnagram(word)) found.push_back(word);
+            if (search.letters.uncoveredCount(word) <= search.freeLetters) found.push_back(word);
         }
     }
 }
 
-using SliceScanner = void (*)(const WordList&, int, int, const DrawLetters&, Words&);
-constexpr std::array<SliceScanner, MaxScrabbleLength - MinScrabbleLength + 1> SliceScanners = {
-    ScanSlice<2>, ScanSlice<3>, ScanSlice<4>, ScanSlice<5>,
-    ScanSlice<6>, ScanSlice<7>, ScanSlice<8>, ScanSlice<9>};
+// Scans list indexes [first, last) for words of Length letters made of part of the draw, its
+// free letters standing in where the drawn letters run out. No sum tells which part, so every
+// word is counted, in registers where the draw allows it.
+template <int Length>
+void ScanPartDraw(const WordList& list, int first, int last, const SliceSearch& search,
+                  Words& found) {
+    if (Length <= ShortWordExcess::MaxLength && search.shortExcess) {
+        const ShortWordExcess& excess = *search.shortExcess;
+        for (int i = first; i < last; ++i) {
+            const auto word = list[i];
+            if (word.size() == Length && excess.uncoveredCount(word) <= search.freeLetters)
+                found.push_back(word);
+        }
+        return;
+    }
+    for (int i = first; i < last; ++i) {
+        const auto word = list[i];
+        if (word.size() == Length && search.letters.uncoveredCount(word) <= search.freeLetters)
+            found.push_back(word);
+    }
+}
+
+using SliceScanner = void (*)(const WordList&, int, int, const SliceSearch&, Words&);
+constexpr int kLengthCount = MaxScrabbleLength - MinScrabbleLength + 1;
+constexpr std::array<SliceScanner, kLengthCount> WholeDrawScanners = {
+    ScanWholeDraw<2>, ScanWholeDraw<3>, ScanWholeDraw<4>, ScanWholeDraw<5>,
+    ScanWholeDraw<6>, ScanWholeDraw<7>, ScanWholeDraw<8>, ScanWholeDraw<9>};
+constexpr std::array<SliceScanner, kLengthCount> PartDrawScanners = {
+    ScanPartDraw<2>, ScanPartDraw<3>, ScanPartDraw<4>, ScanPartDraw<5>,
+    ScanPartDraw<6>, ScanPartDraw<7>, ScanPartDraw<8>, ScanPartDraw<9>};
+
+// Appends the words of one length found by a scanner, in list order.
+void ScanLength(int length, const std::array<SliceScanner, kLengthCount>& scanners,
+                const WordList& list, const SliceSearch& search, Words& found) {
+    if (length < MinScrabbleLength || length > MaxScrabbleLength) return;
+    const auto range = ScrabbleLengthRange(length);
+    const int last = std::min(range.last, list.count());
+    scanners[length - MinScrabbleLength](list, range.first - 1, last, search, found);
+}
 
 }  // namespace
 
-AnagramOutcome AnagramSearch(std::u16string_view draw, const WordList& scrabbleList) {
-    AnagramOutcome outcome{Validate(draw), {}};
+AnagramOutcome AnagramSearch(const AnagramQuery& query, const WordList& scrabbleList) {
+    AnagramOutcome outcome{Validate(query), {}, {}};
     if (outcome.status != AnagramStatus::Found) return outcome;
-    const DrawLetters letters(draw);
+    const DrawLetters letters(query.draw);
     if (letters.hasForeignCharacter()) return outcome;
-    const int length = static_cast<int>(draw.size());
-    const auto range = ScrabbleLengthRange(length);
-    const int last = std::min(range.last, scrabbleList.count());
-    SliceScanners[length - MinScrabbleLength](scrabbleList, range.first - 1, last, letters,
-                                              outcome.words);
+    const int length = static_cast<int>(query.draw.size());
+    const int jokers = letters.jokers();
+    auto& words = outcome.words;
+    // Shorter words can run to many thousands. Room for every word of the lengths read costs only
+    // address space until it is written, and spares the copies of a growing vector.
+    if (query.shorterWords)
+        words.reserve(
+            static_cast<size_t>(std::min(ScrabbleLengthRange(length).last, scrabbleList.count())));
+    // Longest words first, each length in list order.
+    if (query.boardLetter) {
+        const ExtraLetterSums extras(jokers + 1);
+        ScanLength(length + 1, WholeDrawScanners, scrabbleList,
+                   {letters, jokers + 1, &extras, nullptr}, words);
+    }
+    const ExtraLetterSums extras(jokers);
+    ScanLength(length, WholeDrawScanners, scrabbleList, {letters, jokers, &extras, nullptr}, words);
+    if (query.shorterWords) {
+        const ShortWordExcess excess(letters);
+        const SliceSearch search{letters, jokers, nullptr, excess.usable() ? &excess : nullptr};
+        for (int shorter = length - 1; shorter >= MinScrabbleLength; --shorter)
+            ScanLength(shorter, PartDrawScanners, scrabbleList, search, words);
+    }
+    outcome.freeLetterPlaces.reserve(words.size());
+    for (const auto word : words) outcome.freeLetterPlaces.push_back(letters.uncoveredPlaces(word));
     return outcome;
+}
+
+AnagramOutcome AnagramSearch(std::u16string_view draw, const WordList& scrabbleList) {
+    return AnagramSearch(AnagramQuery{.draw = draw}, scrabbleList);
 }
 
 }  // namespace quillex

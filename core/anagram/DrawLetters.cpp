@@ -1,5 +1,7 @@
 #include "anagram/DrawLetters.h"
 
+#include <algorithm>
+
 #include "anagram/AnagramOutcome.h"
 #include "anagram/LetterSum.h"
 
@@ -19,6 +21,8 @@ DrawLetters::DrawLetters(std::u16string_view draw) : length_(static_cast<int>(dr
         ++counts_[c - u'A'];
         letterSum_ += LetterSum::weight(c);
     }
+    for (unsigned letter = 0; letter < counts_.size(); ++letter)
+        budget_[letter] = static_cast<int8_t>(std::min<int>(counts_[letter], MaxFittingLength));
 }
 
 bool DrawLetters::isAnagram(std::u16string_view word) const {

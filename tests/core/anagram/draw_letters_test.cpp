@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "anagram/ShortWordExcess.h"
 #include "text/Text.h"
 #include "wordlists/LoadWordList.h"
 
@@ -50,6 +51,51 @@ TEST(draw_letters, tells_exact_anagrams_from_other_words) {
     for (const auto& row : rows)
         EXPECT_EQ(DrawLetters(row.draw).isAnagram(row.word), row.anagram)
             << ToUtf8(row.draw) << " / " << ToUtf8(row.word);
+}
+
+// The letters left to jokers, and where: the drawn letters go to the first occurrences.
+TEST(draw_letters, counts_and_places_the_letters_a_word_leaves_to_jokers) {
+    constexpr int NoFit = DrawLetters::NoFit;
+    struct Row {
+        std::u16string draw;
+        std::u16string word;
+        int uncovered;
+        uint16_t places;
+    };
+    const std::vector<Row> rows = {
+        {u"CHIEN", u"NICHE", 0, 0b00000},
+        {u"CHIEN?", u"CHIENS", 1, 0b100000},
+        {u"CHIEN?", u"NICHEE", 1, 0b100000},
+        {u"CHIEN", u"ECHINE", 1, 0b100000},
+        {u"EE?", u"EEEE", 2, 0b1100},
+        {u"ES", u"SEES", 2, 0b1100},
+        {u"SSSSSSSS?", u"SES", 1, 0b010},
+        {u"EEEEEEEEE", u"EEEEEEEE", 0, 0},
+        {u"ABC", u"", 0, 0},
+        {u"", u"ZZ", 2, 0b11},
+        {u"chien", u"NICHE", 0, 0},
+        {u"CHIEN", u"niche", NoFit, 0b11111},
+        {u"CHIEN", u"NICHÉ", NoFit, 0b10000},
+        {u"CHIÉN", u"NICHE", 1, 0b10000},
+        {u"CHIEN", u"NI@HE", NoFit, 0b00100},
+        {u"A", std::u16string(17, u'A'), NoFit, 0xFFFE},
+        {std::u16string(300, u'E'), std::u16string(16, u'E'), 0, 0},
+    };
+    for (const auto& row : rows) {
+        const DrawLetters letters(row.draw);
+        const std::string label = ToUtf8(row.draw) + " / " + ToUtf8(row.word);
+        EXPECT_EQ(letters.uncoveredCount(std::u16string_view(row.word)), row.uncovered) << label;
+        EXPECT_EQ(letters.uncoveredPlaces(std::u16string_view(row.word)), row.places) << label;
+        // The register count agrees wherever it applies.
+        const ShortWordExcess excess(letters);
+        if (excess.usable() && row.word.size() <= ShortWordExcess::MaxLength) {
+            EXPECT_EQ(excess.uncoveredCount(std::u16string_view(row.word)), row.uncovered) << label;
+        }
+    }
+    // Four bits a letter start at 7 minus the drawn count: no room for eight of one letter.
+    EXPECT_TRUE(ShortWordExcess(DrawLetters(u"SSSSSSS??")).usable());
+    EXPECT_FALSE(ShortWordExcess(DrawLetters(u"SSSSSSSS?")).usable());
+    EXPECT_FALSE(ShortWordExcess(DrawLetters(u"EEEEEEEEE")).usable());
 }
 
 TEST(draw_letters, flags_characters_that_are_neither_letters_nor_the_joker) {
