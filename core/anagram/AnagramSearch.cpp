@@ -29,22 +29,25 @@ AnagramStatus Validate(const AnagramQuery& query) {
 struct SliceSearch {
     const DrawLetters& letters;
     int freeLetters;
-    // Set for a scan of words as long as the draw and its free letters together.
+    // Set for a scan of words as long as the draw and two free letters or more.
     const ExtraLetterSums* extraSums;
     // Set for a scan of shorter words when the draw allows it.
     const ShortWordExcess* shortExcess;
 };
+
+// How a scan of the whole draw tells a word's letter sum worth counting: the same sum as the
+// draw's, the draw's and one letter, or the draw's and one of ExtraLetterSums.
+enum class SumTest { Same, OneMore, Extra };
 
 // Scans list indexes [first, last) for words of Length letters made of the whole draw and
 // exactly its free letters. Comparing letter sums rejects almost every word in a few
 // instructions; the rare word whose sum fits is counted letter by letter, so the result never
 // rests on the sums alone. Candidates are gathered a block at a time so that the sum loop calls
 // nothing and keeps the list in registers.
-template <int Length>
+template <int Length, SumTest Test>
 void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch& search,
                    Words& found) {
     const uint64_t drawSum = search.letters.letterSum();
-    const ExtraLetterSums& extras = *search.extraSums;
     constexpr int BlockSize = 256;
     std::array<int, BlockSize> candidates;
     for (int blockStart = first; blockStart < last; blockStart += BlockSize) {
@@ -55,8 +58,12 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
             if (word.size() != Length) continue;
             uint64_t sum = 0;
             for (int k = 0; k < Length; ++k) sum += LetterSum::weight(word[k]);
+            const uint64_t extra = sum - drawSum;
             candidates[candidateCount] = i;
-            candidateCount += extras.mayBe(sum - drawSum);
+            if constexpr (Test == SumTest::Same) candidateCount += extra == 0;
+            if constexpr (Test == SumTest::OneMore)
+                candidateCount += LetterSum::isOneCharacter(extra);
+            if constexpr (Test == SumTest::Extra) candidateCount += search.extraSums->mayBe(extra);
         }
         for (int c = 0; c < candidateCount; ++c) {
             const auto word = list[candidates[c]];
@@ -89,20 +96,38 @@ void ScanPartDraw(const WordList& list, int first, int last, const SliceSearch& 
 
 using SliceScanner = void (*)(const WordList&, int, int, const SliceSearch&, Words&);
 constexpr int kLengthCount = MaxScrabbleLength - MinScrabbleLength + 1;
-constexpr std::array<SliceScanner, kLengthCount> WholeDrawScanners = {
-    ScanWholeDraw<2>, ScanWholeDraw<3>, ScanWholeDraw<4>, ScanWholeDraw<5>,
-    ScanWholeDraw<6>, ScanWholeDraw<7>, ScanWholeDraw<8>, ScanWholeDraw<9>};
-constexpr std::array<SliceScanner, kLengthCount> PartDrawScanners = {
-    ScanPartDraw<2>, ScanPartDraw<3>, ScanPartDraw<4>, ScanPartDraw<5>,
-    ScanPartDraw<6>, ScanPartDraw<7>, ScanPartDraw<8>, ScanPartDraw<9>};
+using SliceScanners = std::array<SliceScanner, kLengthCount>;
+template <SumTest Test>
+constexpr SliceScanners WholeDrawScanners = {
+    ScanWholeDraw<2, Test>, ScanWholeDraw<3, Test>, ScanWholeDraw<4, Test>, ScanWholeDraw<5, Test>,
+    ScanWholeDraw<6, Test>, ScanWholeDraw<7, Test>, ScanWholeDraw<8, Test>, ScanWholeDraw<9, Test>};
+constexpr SliceScanners PartDrawScanners = {ScanPartDraw<2>, ScanPartDraw<3>, ScanPartDraw<4>,
+                                            ScanPartDraw<5>, ScanPartDraw<6>, ScanPartDraw<7>,
+                                            ScanPartDraw<8>, ScanPartDraw<9>};
 
 // Appends the words of one length found by a scanner, in list order.
-void ScanLength(int length, const std::array<SliceScanner, kLengthCount>& scanners,
-                const WordList& list, const SliceSearch& search, Words& found) {
+void ScanLength(int length, const SliceScanners& scanners, const WordList& list,
+                const SliceSearch& search, Words& found) {
     if (length < MinScrabbleLength || length > MaxScrabbleLength) return;
     const auto range = ScrabbleLengthRange(length);
     const int last = std::min(range.last, list.count());
     scanners[length - MinScrabbleLength](list, range.first - 1, last, search, found);
+}
+
+// Appends the words of one length made of the whole draw and `freeLetters` more letters.
+void ScanWholeDraw(int length, int freeLetters, const DrawLetters& letters, const WordList& list,
+                   Words& found) {
+    if (freeLetters == 0) {
+        ScanLength(length, WholeDrawScanners<SumTest::Same>, list, {letters, 0, nullptr, nullptr},
+                   found);
+    } else if (freeLetters == 1) {
+        ScanLength(length, WholeDrawScanners<SumTest::OneMore>, list,
+                   {letters, 1, nullptr, nullptr}, found);
+    } else {
+        const ExtraLetterSums extras(freeLetters);
+        ScanLength(length, WholeDrawScanners<SumTest::Extra>, list,
+                   {letters, freeLetters, &extras, nullptr}, found);
+    }
 }
 
 }  // namespace
@@ -121,13 +146,8 @@ AnagramOutcome AnagramSearch(const AnagramQuery& query, const WordList& scrabble
         words.reserve(
             static_cast<size_t>(std::min(ScrabbleLengthRange(length).last, scrabbleList.count())));
     // Longest words first, each length in list order.
-    if (query.boardLetter) {
-        const ExtraLetterSums extras(jokers + 1);
-        ScanLength(length + 1, WholeDrawScanners, scrabbleList,
-                   {letters, jokers + 1, &extras, nullptr}, words);
-    }
-    const ExtraLetterSums extras(jokers);
-    ScanLength(length, WholeDrawScanners, scrabbleList, {letters, jokers, &extras, nullptr}, words);
+    if (query.boardLetter) ScanWholeDraw(length + 1, jokers + 1, letters, scrabbleList, words);
+    ScanWholeDraw(length, jokers, letters, scrabbleList, words);
     if (query.shorterWords) {
         const ShortWordExcess excess(letters);
         const SliceSearch search{letters, jokers, nullptr, excess.usable() ? &excess : nullptr};
