@@ -1,18 +1,62 @@
+#include <optional>
 #include <ostream>
 
 #include "Command.h"
 #include "LoadedLists.h"
 #include "anagram/AnagramSearch.h"
+#include "anagram/MarkedWord.h"
 #include "text/Text.h"
 
 namespace quillex::cli {
+namespace {
 
-// Prints the anagrams of a draw one per line, in list order. A refused draw and a draw that
-// finds nothing both end with status 1 and a French message on stderr, as the window says it.
+struct AnagramArguments {
+    std::string_view draw;
+    AnagramQuery extras;  // all but the draw, which must outlive its decoding
+    bool mark = false;
+};
+
+AnagramArguments ReadArguments(std::span<const std::string_view> args) {
+    AnagramArguments read;
+    std::optional<std::string_view> draw;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--mark") {
+            read.mark = true;
+        } else if (arg == "--shorter") {
+            read.extras.shorterWords = true;
+        } else if (arg == "--plus") {
+            read.extras.boardLetter = true;
+        } else if (arg == "--jokers" || arg.starts_with("--jokers=")) {
+            const std::string_view count =
+                arg == "--jokers" ? (i + 1 < args.size() ? args[++i] : "") : arg.substr(9);
+            if (count != "1" && count != "2") throw UsageFailure{"--jokers takes 1 or 2"};
+            read.extras.twoJokers = count == "2";
+        } else if (arg.starts_with("--")) {
+            throw UsageFailure{"anagram knows the options --mark, --shorter, --plus, --jokers 2"};
+        } else if (draw) {
+            throw UsageFailure{"anagram takes one draw (quote it if it has spaces)"};
+        } else {
+            draw = arg;
+        }
+    }
+    if (!draw) throw UsageFailure{"missing draw (2 to 9 letters, '?' for the joker)"};
+    read.draw = *draw;
+    return read;
+}
+
+}  // namespace
+
+// Prints the anagrams of a draw one per line, in list order; the options add longer and shorter
+// words, allow two jokers and mark the letters the jokers stand for, as the window does. A
+// refused draw and a draw that finds nothing both end with status 1 and a French message on
+// stderr, as the window says it.
 int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) throw UsageFailure{"missing draw (2 to 9 letters, '?' for the joker)"};
-    if (args.size() > 1) throw UsageFailure{"anagram takes one draw (quote it if it has spaces)"};
-    const AnagramOutcome outcome = AnagramSearch(FromUtf8(args[0]), ScrabbleList());
+    const AnagramArguments read = ReadArguments(args);
+    const std::u16string draw = FromUtf8(read.draw);
+    AnagramQuery query = read.extras;
+    query.draw = draw;
+    const AnagramOutcome outcome = AnagramSearch(query, ScrabbleList());
     if (outcome.status != AnagramStatus::Found) {
         err << ToUtf8(RefusalText(outcome.status)) << '\n';
         return Refused;
@@ -21,7 +65,11 @@ int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::o
         err << "Aucun  mot  trouvé.\n";
         return Refused;
     }
-    for (const auto word : outcome.words) out << ToUtf8(word) << '\n';
+    for (size_t i = 0; i < outcome.words.size(); ++i) {
+        const std::u16string_view word = outcome.words[i];
+        out << (read.mark ? ToUtf8(MarkedWord(word, outcome.freeLetterPlaces[i])) : ToUtf8(word))
+            << '\n';
+    }
     return Success;
 }
 

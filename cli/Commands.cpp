@@ -15,7 +15,10 @@ std::span<const Command> Commands() {
     static const std::array kCommands = {
         Command{"lists", "", "print each list's element count and the length tables", RunLists},
         Command{"pattern", "PATTERN [--count]", "list the words fitting PATTERN", RunPattern},
-        Command{"anagram", "DRAW", "list the Scrabble words made of DRAW's letters", RunAnagram},
+        Command{"anagram", "DRAW [OPTIONS]",
+                "list the Scrabble words made of DRAW's letters; options --mark, --shorter, "
+                "--plus, --jokers 2",
+                RunAnagram},
         Command{"headwords", "TEXT", "list the headwords beginning with TEXT", RunHeadwords},
         Command{"synonyms", "WORD", "list the synonyms of WORD", RunSynonyms},
         Command{"glossary", "[PREFIX]", "list the glossary lines of words beginning with PREFIX",

@@ -15,6 +15,18 @@ expect anagram_too_short 1 '^$' '^Vous devez saisir, dans la zone de texte, un m
 expect anagram_empty 1 '^$' 'un mot compris entre 3 et 9 lettres' -- anagram ''
 expect anagram_two_jokers 1 '^$' '^Un seul joker est autorisé pour la recherche\. Modifiez votre requête\.$' -- anagram '??A'
 expect anagram_too_long 1 '^$' '^Un tirage compte au plus 9 lettres, joker compris\. Modifiez votre requête\.$' -- anagram ABCDEFGHIJ
+expect anagram_mark_joker_letter 0 '^CHIENs$' '^$' -- anagram 'CHIEN?' --mark
+expect anagram_mark_last_place 0 '^NICHEe$' '^$' -- anagram --mark 'CHIEN?'
+expect anagram_mark_without_joker 0 '^NICHE$' '^$' -- anagram CHIEN --mark
+expect anagram_plain_without_mark 0 '^NICHEE$' '^$' -- anagram 'CHIEN?' --shorter
+expect anagram_two_jokers 0 '^KaWa$' '^$' -- anagram '?KW?' --jokers 2 --mark
+expect anagram_two_jokers_equals 0 '^KIWI$' '^$' -- anagram '?KW?' --jokers=2
+expect anagram_one_joker_asked 1 '^$' '^Un seul joker est autorisé' -- anagram '?KW?' --jokers 1
+expect anagram_three_jokers 1 '^$' '^Deux jokers au plus sont autorisés pour la recherche\. Modifiez votre requête\.$' -- anagram '???A' --jokers 2
+expect anagram_plus_nine 1 '^$' '^Aucun  mot  trouvé\.$' -- anagram ZZZZZZZZZ --plus
+expect anagram_jokers_three 2 '^$' '--jokers takes 1 or 2' -- anagram '???A' --jokers 3
+expect anagram_jokers_no_count 2 '^$' '--jokers takes 1 or 2' -- anagram '??A' --jokers
+expect anagram_unknown_option 2 '^$' 'anagram knows the options' -- anagram CHIEN --count
 expect anagram_missing 2 '^$' 'missing draw' -- anagram
 expect anagram_two_draws 2 '^$' 'anagram takes one draw' -- anagram AB CD
 
@@ -26,3 +38,24 @@ else
     echo "FAIL anagram_whole_output: ${anagram_out:0:400}"
     failures=$((failures + 1))
 fi
+
+# The options' whole outputs: board letter first, the draw's length, then shorter words, longest
+# first; the letters the jokers and the board give in lower case.
+expect_output() {  # expect_output NAME EXPECTED ARGS...
+    local name=$1 expected=$2 got
+    shift 2
+    got=$("$cli" "$@" 2>/dev/null | tr '\n' ' ')
+    if [ "$got" = "$expected" ]; then
+        passes=$((passes + 1))
+    else
+        echo "FAIL $name: ${got:0:400}"
+        failures=$((failures + 1))
+    fi
+}
+expect_output anagram_shorter_whole 'CHIEN CHINE NICHE CHIE CINE HEIN CHI HIC HIE NEC NIE CE CI EH EN HE HI NE NI ' \
+    anagram --shorter chien
+expect_output anagram_plus_whole 'AiS AnS ArS bAS cAS jAS lAS mAS oSA pAS rAS SAc SAi SAr SAs SpA SuA tAS uSA vAS AS SA ' \
+    anagram AS --plus --mark
+expect_output anagram_plus_plain 'AIS ANS ARS BAS CAS JAS LAS MAS OSA PAS RAS SAC SAI SAR SAS SPA SUA TAS USA VAS AS SA ' \
+    anagram AS --plus
+expect_output anagram_all_options 'loW neW Wax Web Wok Won Wus Wu ' anagram 'W?' --shorter --plus --mark --jokers 2
