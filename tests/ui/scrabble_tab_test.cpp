@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,6 +44,14 @@ struct ScrabblePage {
         QVERIFY(QTest::qWaitFor([this] { return draw->hasFocus(); }, 1000));
     }
 
+    /// Ticks or unticks an option box with a click, as a user does.
+    void setOption(const char* name, bool on) {
+        auto* box = t.find<QCheckBox>(name);
+        QVERIFY(box);
+        if (box->isChecked() != on)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QCOMPARE(box->isChecked(), on);
+    }
     // Each character from its own key, as on a French keyboard: "é" is one key.
     void type(const QString& text) {
         draw->clear();
@@ -299,6 +308,97 @@ class ScrabbleTabTest : public QObject {
         p.t.pressEnter();
         QVERIFY(QTest::qWaitFor([&] { return p.count->text() == "4  mots  trouvés."; }, 5000));
         QCOMPARE(p.listed(), (QStringList{"ONAGRE", "ORANGE", "ORGANE", "RONGEA"}));
+    }
+
+    void the_option_boxes_are_off_at_start_and_leave_the_plain_search_as_it_is() {
+        ScrabblePage p;
+        const struct {
+            const char* name;
+            QString caption;
+        } boxes[] = {{"jokerLetterBox", QStringLiteral("Montrer la lettre du joker")},
+                     {"shorterWordsBox", QStringLiteral("Mots plus courts")},
+                     {"boardLetterBox", QStringLiteral("Avec une lettre du plateau")}};
+        for (const auto& box : boxes) {
+            auto* found = p.t.find<QCheckBox>(box.name);
+            QVERIFY2(found, box.name);
+            QCOMPARE(found->text(), box.caption);
+            QVERIFY(!found->isChecked());
+            QVERIFY(found->isVisible());
+        }
+        p.search(QStringLiteral("CHIEN?"));
+        QCOMPARE(p.list->count(), 19);
+        QCOMPARE(p.list->item(4)->text(), QStringLiteral("CHIENS"));
+        QCOMPARE(p.count->text(), QStringLiteral("19  mots  trouvés."));
+        // Without the shorter words, a second joker is refused as ever, board letter or not.
+        p.setOption("boardLetterBox", true);
+        p.search(QStringLiteral("?KW?"));
+        QCOMPARE(p.t.fakes.messages.shown.size(), 1);
+        QCOMPARE(p.t.fakes.messages.shown.first().text,
+                 QStringLiteral("Un seul joker est autorisé pour la recherche. "
+                                "Modifiez votre requête."));
+        QCOMPARE(p.count->text(), kNothingFound);
+        QCOMPARE(p.list->count(), 0);
+    }
+
+    void the_joker_letter_box_writes_it_in_lower_case_and_a_copy_stays_in_capitals() {
+        ScrabblePage p;
+        p.setOption("jokerLetterBox", true);
+        QVERIFY(p.draw->hasFocus());  // the click leaves the focus in the draw box
+        p.search(QStringLiteral("chien?"));
+        QCOMPARE(p.list->count(), 19);
+        QCOMPARE(p.listed().mid(3, 3), (QStringList{"CHENIn", "CHIENs", "CHIENt"}));
+        QCOMPARE(p.listed().at(14), QStringLiteral("NICHEe"));  // the last E is the joker's
+        QCOMPARE(p.count->text(), QStringLiteral("19  mots  trouvés."));
+        p.clickResult(p.list, 4);
+        QCOMPARE(p.t.fakes.clipboard.texts, QStringList{"CHIENS"});
+        // The box rewrites the words already listed, both ways.
+        p.setOption("jokerLetterBox", false);
+        QCOMPARE(p.listed().mid(3, 3), (QStringList{"CHENIN", "CHIENS", "CHIENT"}));
+        p.setOption("jokerLetterBox", true);
+        QCOMPARE(p.listed().at(14), QStringLiteral("NICHEe"));
+        p.clickResult(p.list, 14);
+        QCOMPARE(p.t.fakes.clipboard.texts.last(), QStringLiteral("NICHEE"));
+        // A draw without a joker has nothing to mark.
+        p.search(QStringLiteral("CHIEN"));
+        QCOMPARE(p.listed(), (QStringList{"CHIEN", "CHINE", "NICHE"}));
+    }
+
+    void shorter_words_follow_longest_first_and_allow_two_jokers() {
+        ScrabblePage p;
+        p.setOption("shorterWordsBox", true);
+        p.search(QStringLiteral("chien"));
+        QCOMPARE(p.listed(),
+                 (QStringList{"CHIEN", "CHINE", "NICHE", "CHIE", "CINE", "HEIN", "CHI", "HIC",
+                              "HIE", "NIE", "CE", "CI", "EH", "EN", "HE", "HI", "IN", "NE", "NI"}));
+        QCOMPARE(p.count->text(), QStringLiteral("19  mots  trouvés."));
+        p.search(QStringLiteral("?KW?"));
+        QVERIFY(p.t.fakes.messages.shown.isEmpty());
+        QCOMPARE(p.listed().mid(0, 5), (QStringList{"KAWA", "KIWI", "KWAS", "WIKI", "WOKS"}));
+        QCOMPARE(p.count->text(), QString::number(p.list->count()) + "  mots  trouvés.");
+        QVERIFY(p.list->count() > 80);  // every two-letter word, for one
+        p.search(QStringLiteral("???A"));
+        QCOMPARE(p.t.fakes.messages.shown.size(), 1);
+        QCOMPARE(p.t.fakes.messages.shown.first().title, QStringLiteral("INFORMATION"));
+        QCOMPARE(p.t.fakes.messages.shown.first().text,
+                 QStringLiteral("Deux jokers au plus sont autorisés pour la recherche. "
+                                "Modifiez votre requête."));
+        QCOMPARE(p.count->text(), kNothingFound);
+        QCOMPARE(p.list->count(), 0);
+        QVERIFY(p.draw->hasFocus());
+    }
+
+    void the_board_letter_box_lists_the_longer_words_first() {
+        ScrabblePage p;
+        p.setOption("boardLetterBox", true);
+        p.setOption("jokerLetterBox", true);
+        p.search(QStringLiteral("AS"));
+        const QStringList words = p.listed();
+        QCOMPARE(words.size(), 28);
+        QCOMPARE(words.mid(0, 3), (QStringList{"AaS", "AiS", "AnS"}));
+        QCOMPARE(words.mid(26), (QStringList{"AS", "SA"}));
+        QCOMPARE(p.count->text(), QStringLiteral("28  mots  trouvés."));
+        p.clickResult(p.list, 0);
+        QCOMPARE(p.t.fakes.clipboard.texts, QStringList{"AAS"});
     }
 
     void help_texts_read_as_designed() {

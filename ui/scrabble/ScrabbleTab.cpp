@@ -7,9 +7,11 @@
 #include <stdexcept>
 
 #include "anagram/AnagramSearch.h"
+#include "anagram/MarkedWord.h"
 #include "app/Appearance.h"
 #include "app/ReportInternalError.h"
 #include "glossary/FoldAccents.h"
+#include "scrabble/ScrabbleOptions.h"
 #include "tabs/ResultCopy.h"
 #include "tabs/ResultListFill.h"
 
@@ -42,6 +44,9 @@ ScrabbleTab::ScrabbleTab(TabContext& context, QWidget* parent)
     buildDrawPanel();
     buildResultControls();
     buildHelpTexts();
+    options_ = new ScrabbleOptions(this);
+    options_->setGeometry(312, 306, 357, 72);
+    connect(options_, &ScrabbleOptions::jokerLettersToggled, this, &ScrabbleTab::writeListedWords);
     searchTimer_.setObjectName(QStringLiteral("searchTimer"));
     searchTimer_.setSingleShot(true);
     connect(&searchTimer_, &QTimer::timeout, this, &ScrabbleTab::runDelayedSearch);
@@ -103,13 +108,15 @@ void ScrabbleTab::buildResultControls() {
     resultList_ = new QListWidget(this);
     resultList_->setObjectName(QStringLiteral("resultList"));
     resultList_->setAccessibleName(QStringLiteral("Mots trouvés"));
-    resultList_->setGeometry(312, 16, 357, 362);
+    resultList_->setGeometry(312, 16, 357, 284);
     QFont listFont(QStringLiteral("Courier New"));
     listFont.setPointSize(18);
     resultList_->setFont(listFont);
     SetColours(resultList_, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
     resultList_->setUniformItemSizes(true);
-    CopyChosenResults(*resultList_, context_);
+    // A word shown with its joker letters is copied as the plain word.
+    CopyChosenResults(*resultList_, context_,
+                      [](const QListWidgetItem& item) { return item.text().toUpper(); });
 }
 
 void ScrabbleTab::buildHelpTexts() {
@@ -165,8 +172,9 @@ int ScrabbleTab::runSearch() {
     searchButton_->setEnabled(false);
     context_.platform.pointer.setScreenPointer(PointerShape::Hourglass);
     // The list holds plain capitals: "é" is played as E, "œ" as O and E.
-    const AnagramOutcome outcome = AnagramSearch(FoldAccents(drawBox_->text().toStdU16String()),
-                                                 context_.dictionaries.scrabbleWordList);
+    const std::u16string draw = FoldAccents(drawBox_->text().toStdU16String());
+    const AnagramOutcome outcome =
+        AnagramSearch(options_->query(draw), context_.dictionaries.scrabbleWordList);
     if (outcome.status != AnagramStatus::Found) {
         showRefusal(outcome.status);
         return 0;
@@ -186,8 +194,30 @@ int ScrabbleTab::listWords(const AnagramOutcome& outcome) {
     resultList_->clear();
     resultCount_->setText(QStringLiteral("0"));
     listing_ = true;
-    FillResultList(*resultList_, outcome.words);
+    freeLetterPlaces_ = outcome.freeLetterPlaces;
+    if (!options_->showsJokerLetters()) {
+        FillResultList(*resultList_, outcome.words);
+        return resultList_->count();
+    }
+    QStringList marked;
+    marked.reserve(static_cast<qsizetype>(outcome.words.size()));
+    for (size_t i = 0; i < outcome.words.size(); ++i)
+        marked.append(ToQString(MarkedWord(outcome.words[i], outcome.freeLetterPlaces[i])));
+    FillList(*resultList_, marked);
     return resultList_->count();
+}
+
+// Writes every listed word again, its joker letters in lower case or not as the box says. The
+// places are kept from the search, so the box can change after it.
+void ScrabbleTab::writeListedWords() {
+    const bool marked = options_->showsJokerLetters();
+    for (int row = 0;
+         row < resultList_->count() && row < static_cast<int>(freeLetterPlaces_.size()); ++row) {
+        QListWidgetItem* item = resultList_->item(row);
+        const std::u16string plain = item->text().toUpper().toStdU16String();
+        item->setText(ToQString(
+            marked ? MarkedWord(std::u16string_view(plain), freeLetterPlaces_[row]) : plain));
+    }
 }
 
 // The words of the previous search do not count for a search that failed before listing.
@@ -202,6 +232,7 @@ void ScrabbleTab::finishSearch(int count) {
     } else {
         resultCount_->setText(kNothingFound);
         resultList_->clear();
+        freeLetterPlaces_.clear();
     }
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
     searchButton_->setEnabled(true);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QTimer>
+#include <cstdint>
+#include <vector>
 
 #include "anagram/AnagramOutcome.h"
 #include "tabs/TabContext.h"
@@ -12,6 +14,8 @@ class QListWidget;
 class QPushButton;
 
 namespace quillex::ui {
+
+class ScrabbleOptions;
 
 /// The "Scrabble" tab: a draw of up to nine characters, its anagrams in the Scrabble list, and
 /// the copy of a chosen word.
@@ -39,6 +43,7 @@ class ScrabbleTab : public TabPage {
     int wordsListedSoFar() const;
     void finishSearch(int count);
     void focusDrawBoxIfShown();
+    void writeListedWords();
 
     TabContext& context_;
     QLabel* drawPanel_ = nullptr;
@@ -47,6 +52,9 @@ class ScrabbleTab : public TabPage {
     QPushButton* searchButton_ = nullptr;
     QListWidget* resultList_ = nullptr;
     QLabel* resultCount_ = nullptr;
+    ScrabbleOptions* options_ = nullptr;
+    /// For each listed word, the places of the letters jokers or the board stand for.
+    std::vector<uint16_t> freeLetterPlaces_;
     QTimer searchTimer_{this};
     /// Set once the running search has cleared the list and starts listing its own words.
     bool listing_ = false;

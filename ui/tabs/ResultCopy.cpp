@@ -12,8 +12,8 @@ namespace {
 // already selected changes nothing, so the click copies it. The press tells the two apart.
 class ChosenResultCopier final : public QObject {
   public:
-    ChosenResultCopier(QListWidget& list, TabContext& context)
-        : QObject(&list), list_(list), context_(context) {
+    ChosenResultCopier(QListWidget& list, TabContext& context, CopiedWord copiedWord)
+        : QObject(&list), list_(list), context_(context), copiedWord_(copiedWord) {
         list.viewport()->installEventFilter(this);
         connect(&list, &QListWidget::itemSelectionChanged, this,
                 &ChosenResultCopier::onSelectionChanged);
@@ -29,16 +29,21 @@ class ChosenResultCopier final : public QObject {
     void onSelectionChanged() {
         const QList<QListWidgetItem*> selected = list_.selectedItems();
         if (selected.isEmpty()) return;  // a cleared list, not a choice
-        CopyResult(context_, selected.first()->text());
+        CopyResult(context_, wordOf(*selected.first()));
         copiedSincePress_ = true;
     }
     void onClicked(QListWidgetItem* item) {
-        if (item && !copiedSincePress_) CopyResult(context_, item->text());
+        if (item && !copiedSincePress_) CopyResult(context_, wordOf(*item));
         copiedSincePress_ = true;
+    }
+
+    QString wordOf(const QListWidgetItem& item) const {
+        return copiedWord_ ? copiedWord_(item) : item.text();
     }
 
     QListWidget& list_;
     TabContext& context_;
+    CopiedWord copiedWord_;
     bool copiedSincePress_ = false;
 };
 
@@ -54,8 +59,8 @@ void CopyResult(TabContext& context, const QString& word) {
     context.state.copyNoticePending = false;
 }
 
-void CopyChosenResults(QListWidget& list, TabContext& context) {
-    new ChosenResultCopier(list, context);
+void CopyChosenResults(QListWidget& list, TabContext& context, CopiedWord copiedWord) {
+    new ChosenResultCopier(list, context, copiedWord);
 }
 
 }  // namespace quillex::ui
