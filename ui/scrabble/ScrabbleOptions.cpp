@@ -33,6 +33,7 @@ ScrabbleOptions::ScrabbleOptions(QWidget* parent) : QWidget(parent) {
 QCheckBox* ScrabbleOptions::addBox(const QString& objectName, const QString& caption, int row) {
     auto* box = new QCheckBox(caption, this);
     box->setObjectName(objectName);
+    box->setAccessibleName(caption);
     box->setGeometry(0, row * kRowHeight, 357, kRowHeight);
     box->setFont(NamedFont(QStringLiteral("Calibri"), 11));
     // Reached by Tab; a click leaves the focus in the draw box, where Enter searches again.
