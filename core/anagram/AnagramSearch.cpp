@@ -48,6 +48,8 @@ template <int Length, SumTest Test>
 void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch& search,
                    Words& found) {
     const uint64_t drawSum = search.letters.letterSum();
+    ExtraLetterSums::Probe extras{};
+    if constexpr (Test == SumTest::Extra) extras = search.extraSums->probe();
     constexpr int BlockSize = 256;
     std::array<int, BlockSize> candidates;
     for (int blockStart = first; blockStart < last; blockStart += BlockSize) {
@@ -63,7 +65,7 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
             if constexpr (Test == SumTest::Same) candidateCount += extra == 0;
             if constexpr (Test == SumTest::OneMore)
                 candidateCount += LetterSum::isOneCharacter(extra);
-            if constexpr (Test == SumTest::Extra) candidateCount += search.extraSums->mayBe(extra);
+            if constexpr (Test == SumTest::Extra) candidateCount += extras.mayBe(extra);
         }
         for (int c = 0; c < candidateCount; ++c) {
             const auto word = list[candidates[c]];

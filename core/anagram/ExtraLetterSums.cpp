@@ -32,7 +32,7 @@ ExtraLetterSums::ExtraLetterSums(int letters) : letters_(std::clamp(letters, 0, 
     bits_.assign(size_t{1} << (bitCount - 6), 0);
     shift_ = 64 - bitCount;
     EachChoice(letters_, 0, 0, [this](uint64_t sum) {
-        const uint64_t bit = Bit(sum);
+        const uint64_t bit = BitOf(sum, shift_);
         bits_[bit / 64] |= uint64_t{1} << (bit % 64);
     });
 }

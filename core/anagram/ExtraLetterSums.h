@@ -17,17 +17,28 @@ class ExtraLetterSums {
     /// The sums of `letters` letters, 0 to MaxLetters.
     explicit ExtraLetterSums(int letters);
 
+    /// The table as plain values, for a scan to keep in registers: its own stores cannot be
+    /// taken for writes to the table.
+    struct Probe {
+        const uint64_t* bits;
+        int shift;
+
+        /// Whether a difference of sums may be that many letters (at least one).
+        bool mayBe(uint64_t extra) const {
+            const uint64_t bit = BitOf(extra, shift);
+            return (bits[bit / 64] >> (bit % 64)) & 1u;
+        }
+    };
+    /// The probe of a table of one letter or more.
+    Probe probe() const { return {bits_.data(), shift_}; }
+
     /// Whether a difference of sums may be that many letters.
-    bool mayBe(uint64_t extra) const {
-        if (letters_ == 0) return extra == 0;
-        const uint64_t bit = Bit(extra);
-        return (bits_[bit / 64] >> (bit % 64)) & 1u;
-    }
+    bool mayBe(uint64_t extra) const { return letters_ == 0 ? extra == 0 : probe().mayBe(extra); }
 
   private:
     // One bit per hashed sum, in a table sixteen times larger than the set: a few kilobytes
     // that stay in the nearest cache, letting about one other difference in twenty through.
-    uint64_t Bit(uint64_t sum) const { return (sum * 0x9E3779B97F4A7C15u) >> shift_; }
+    static uint64_t BitOf(uint64_t sum, int shift) { return (sum * 0x9E3779B97F4A7C15u) >> shift; }
 
     int letters_;
     int shift_ = 63;
