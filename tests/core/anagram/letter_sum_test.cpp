@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "anagram/ExtraLetterSums.h"
+
 #include <algorithm>
 #include <string>
 #include <unordered_map>
@@ -39,6 +41,32 @@ TEST(letter_sum, recognises_exactly_one_added_letter) {
         }
         EXPECT_FALSE(LetterSum::isOneCharacter(0));
         EXPECT_FALSE(LetterSum::isOneCharacter(LetterSum::of(base) - baseSum));
+    }
+}
+
+// A scan trusts the set never to turn away a word: every choice of letters is in it, in any
+// order. It may let other differences through, but few.
+TEST(letter_sum, extra_letter_sums_hold_every_choice_of_letters_and_little_else) {
+    const auto weight = [](int letter) { return LetterSum::weight(char16_t(u'A' + letter)); };
+    for (int count = 0; count <= ExtraLetterSums::MaxLetters; ++count) {
+        const ExtraLetterSums sums(count);
+        int others = 0;
+        int othersLetIn = 0;
+        for (int a = 0; a < 26; ++a)
+            for (int b = 0; b < 26; ++b)
+                for (int c = 0; c < 26; ++c) {
+                    const uint64_t letters[] = {weight(a), weight(b), weight(c)};
+                    uint64_t sum = 0;
+                    for (int k = 0; k < count; ++k) sum += letters[k];
+                    EXPECT_TRUE(sums.mayBe(sum)) << count << " letters " << a << b << c;
+                    // One letter more, or one letter less, is another difference.
+                    for (const uint64_t other :
+                         {sum + weight((a + b + c) % 26), sum - letters[0]}) {
+                        ++others;
+                        othersLetIn += sums.mayBe(other);
+                    }
+                }
+        EXPECT_LT(othersLetIn, others / 10) << count << " letters";
     }
 }
 
