@@ -18,8 +18,8 @@ enum class AnagramStatus {
 /// The result of one anagram search: a status and, when Found, the words in list order.
 struct AnagramOutcome {
     AnagramStatus status = AnagramStatus::Found;
-    /// Views into the searched list; empty for a refusal or when nothing matches.
-    std::vector<std::u16string_view> words;
+    /// Views of the searched list's bytes; empty for a refusal or when nothing matches.
+    std::vector<std::string_view> words;
     /// For each word, bit k set when its letter k is one the drawn letters do not supply (a
     /// joker's letter or the board letter), put at the last places such a letter can take.
     std::vector<uint16_t> freeLetterPlaces;

@@ -12,7 +12,7 @@
 namespace quillex {
 namespace {
 
-using Words = std::vector<std::u16string_view>;
+using Words = std::vector<std::string_view>;
 
 AnagramStatus Validate(const AnagramQuery& query) {
     const auto draw = query.draw;
@@ -59,7 +59,8 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
             const auto word = list[i];
             if (word.size() != Length) continue;
             uint64_t sum = 0;
-            for (int k = 0; k < Length; ++k) sum += LetterSum::weight(word[k]);
+            for (int k = 0; k < Length; ++k)
+                sum += LetterSum::weight(static_cast<unsigned char>(word[k]));
             const uint64_t extra = sum - drawSum;
             candidates[candidateCount] = i;
             if constexpr (Test == SumTest::Same) candidateCount += extra == 0;

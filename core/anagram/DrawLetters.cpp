@@ -25,12 +25,12 @@ DrawLetters::DrawLetters(std::u16string_view draw) : length_(static_cast<int>(dr
         budget_[letter] = static_cast<int8_t>(std::min<int>(counts_[letter], MaxFittingLength));
 }
 
-bool DrawLetters::isAnagram(std::u16string_view word) const {
+bool DrawLetters::isAnagram(std::string_view word) const {
     if (static_cast<int>(word.size()) != length_ || foreign_) return false;
     auto left = counts_;
     int jokersLeft = jokers_;
-    for (char16_t c : word) {
-        const unsigned letter = static_cast<unsigned>(c) - u'A';
+    for (const char c : word) {
+        const unsigned letter = static_cast<unsigned>(static_cast<unsigned char>(c)) - 'A';
         if (letter >= left.size()) return false;
         if (left[letter] > 0) {
             --left[letter];

@@ -25,7 +25,7 @@ class DrawLetters {
     /// How many times the draw holds a letter, by its CapitalIndex 0..25.
     int count(unsigned letter) const { return counts_[letter]; }
     /// Whether a word uses every letter of the draw once, each joker standing for one letter.
-    bool isAnagram(std::u16string_view word) const;
+    bool isAnagram(std::string_view word) const;
 
     /// What uncoveredCount gives a word that no number of jokers can make.
     static constexpr int NoFit = 1000;

@@ -14,10 +14,10 @@ constexpr std::array<int, 26> LetterShare{97, 15, 35, 23, 147, 13, 16, 13, 94, 2
                                           72, 61, 23, 5,  85,  99, 69, 36, 9,  1, 3, 4,  10};
 
 // How likely a word's character is to equal the symbol, per mille; a joker always fits.
-long FitChance(char16_t symbol) {
+long FitChance(char symbol) {
     if (symbol == PatternJoker) return 1000;
-    if (symbol < u'A' || symbol > u'Z') return 0;
-    return LetterShare[symbol - u'A'];
+    if (symbol < 'A' || symbol > 'Z') return 0;
+    return LetterShare[symbol - 'A'];
 }
 
 struct RankedPair {
@@ -26,18 +26,18 @@ struct RankedPair {
 };
 
 // The pair at `offset` testing the positions from `owned` on; earlier ones count as jokers.
-RankedPair MakePair(int offset, int owned, std::u16string_view pattern) {
-    std::array<char16_t, 2> mask{0, 0}, value{0, 0};
+RankedPair MakePair(int offset, int owned, std::string_view pattern) {
+    std::array<unsigned char, 2> mask{0, 0}, value{0, 0};
     long chance = 1;
     for (int half = 0; half < 2; ++half) {
         const int position = offset + half;
-        const char16_t symbol = position >= owned && static_cast<size_t>(position) < pattern.size()
-                                    ? pattern[position]
-                                    : PatternJoker;
+        const char symbol = position >= owned && static_cast<size_t>(position) < pattern.size()
+                                ? pattern[position]
+                                : PatternJoker;
         chance *= FitChance(symbol);
         if (symbol == PatternJoker) continue;
-        mask[half] = 0xFFFF;
-        value[half] = symbol;
+        mask[half] = 0xFF;
+        value[half] = static_cast<unsigned char>(symbol);
     }
     LetterPair pair{offset, 0, 0};
     std::memcpy(&pair.mask, mask.data(), sizeof pair.mask);
@@ -47,7 +47,7 @@ RankedPair MakePair(int offset, int owned, std::u16string_view pattern) {
 
 }  // namespace
 
-PatternProbe::PatternProbe(int length, std::u16string_view pattern) {
+PatternProbe::PatternProbe(int length, std::string_view pattern) {
     length = std::clamp(length, 2, MaxLength);
     pattern = pattern.substr(0, std::min<size_t>(pattern.size(), length));
     std::array<RankedPair, MaxLength / 2> ranked{};

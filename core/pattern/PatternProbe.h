@@ -17,8 +17,9 @@ class PatternProbe {
     static constexpr int MaxLength = 16;
 
     /// Builds the pairs for words of `length` (2..MaxLength) letters from an upper-case
-    /// pattern; positions past the pattern's end are jokers.
-    PatternProbe(int length, std::u16string_view pattern);
+    /// pattern in Windows-1252 bytes, "?" for a joker; positions past the pattern's end are
+    /// jokers.
+    PatternProbe(int length, std::string_view pattern);
 
     /// The pairs, most selective first.
     std::span<const LetterPair> pairs() const { return std::span(pairs_).first(count_); }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "errors/InternalFailure.h"
 #include "pattern/JokerLimits.h"
@@ -13,15 +15,15 @@
 namespace quillex {
 namespace {
 
-// The words of one length, read in place. A WordList keeps its elements one after another in a
-// single text, each followed by CR LF, so word i of a slice of `length` letters starts
-// i * (length + 2) characters after the first one. SliceOf checks this from the slice's ends.
+// The words of one length, read in place. A WordList views its elements one after another in
+// one text, each followed by CR LF, so word i of a slice of `length` letters starts
+// i * (length + 2) bytes after the first one. SliceOf checks this from the slice's ends.
 struct Slice {
-    const char16_t* first;
+    const char* first;
     size_t stride;
     size_t count;
 
-    const char16_t* word(size_t i) const { return first + i * stride; }
+    const char* word(size_t i) const { return first + i * stride; }
 };
 
 [[noreturn]] void ThrowSliceMismatch(int length) {
@@ -34,8 +36,8 @@ struct Slice {
 Slice SliceOf(int length, const WordList& list, int firstPosition, int lastPosition) {
     if (firstPosition < 1 || lastPosition < firstPosition || lastPosition > list.count())
         ThrowSliceMismatch(length);
-    const std::u16string_view first = list.atPosition(firstPosition);
-    const std::u16string_view last = list.atPosition(lastPosition);
+    const std::string_view first = list.atPosition(firstPosition);
+    const std::string_view last = list.atPosition(lastPosition);
     const Slice slice{first.data(), static_cast<size_t>(length) + 2,
                       static_cast<size_t>(lastPosition - firstPosition) + 1};
     if (first.size() != static_cast<size_t>(length) || last.size() != first.size() ||
@@ -52,7 +54,7 @@ using Hits = std::array<uint32_t, BlockSize>;
 // count only moves on a fit, so a pattern fitting one word in five costs no mispredictions.
 size_t FirstFits(const LetterPair& pair, const Slice& slice, size_t begin, size_t end, Hits& hits) {
     size_t kept = 0;
-    const char16_t* word = slice.word(begin);
+    const char* word = slice.word(begin);
     for (size_t i = begin; i < end; ++i, word += slice.stride) {
         hits[kept] = static_cast<uint32_t>(i);
         kept += pair.fits(word);
@@ -83,9 +85,23 @@ JokerCheck CheckJokers(int length, std::u16string_view pattern) {
 
 namespace {
 
-std::vector<std::u16string_view> Scan(int length, std::u16string_view pattern, const Slice& slice) {
-    std::vector<std::u16string_view> found;
-    const PatternProbe probe(length, ToUpper(pattern.substr(0, length)));
+// The pattern's symbols as the bytes of the words they stand for; nullopt when one of them is a
+// character Windows-1252 cannot hold, which no word holds either.
+std::optional<std::string> PatternBytes(std::u16string_view pattern) {
+    std::string bytes;
+    for (const char16_t symbol : ToUpper(pattern)) {
+        const int byte = Windows1252Byte(symbol);
+        if (byte < 0) return std::nullopt;
+        bytes += static_cast<char>(byte);
+    }
+    return bytes;
+}
+
+std::vector<std::string_view> Scan(int length, std::u16string_view pattern, const Slice& slice) {
+    std::vector<std::string_view> found;
+    const std::optional<std::string> symbols = PatternBytes(pattern.substr(0, length));
+    if (!symbols) return found;
+    const PatternProbe probe(length, *symbols);
     const auto pairs = probe.pairs();
     found.reserve(slice.count / 8);
     Hits hits;
@@ -100,15 +116,15 @@ std::vector<std::u16string_view> Scan(int length, std::u16string_view pattern, c
 
 }  // namespace
 
-std::vector<std::u16string_view> ScanPattern(int length, std::u16string_view pattern,
-                                             const WordList& mainList) {
+std::vector<std::string_view> ScanPattern(int length, std::u16string_view pattern,
+                                          const WordList& mainList) {
     if (length < MinPatternLength || length > MaxPatternLength) return {};
     const LengthRange range = MainLengthRange(length);
     return Scan(length, pattern, SliceOf(length, mainList, range.first, range.last));
 }
 
-std::vector<std::u16string_view> ScanSlice(int length, std::u16string_view pattern,
-                                           const WordList& slice) {
+std::vector<std::string_view> ScanSlice(int length, std::u16string_view pattern,
+                                        const WordList& slice) {
     if (length < MinPatternLength || length > MaxPatternLength || slice.count() == 0) return {};
     return Scan(length, pattern, SliceOf(length, slice, 1, slice.count()));
 }

@@ -16,8 +16,8 @@ enum class JokerCheck { Allowed, JokerLimitExceeded };
 /// What a pattern search gives: a refusal for too many jokers, or the matching words.
 struct PatternOutcome {
     bool jokerLimitExceeded = false;
-    /// The matching words in list order, as views into the main list.
-    std::vector<std::u16string_view> words;
+    /// The matching words in list order, as views of the main list's bytes.
+    std::vector<std::string_view> words;
 };
 
 // A pattern is read as `length` symbols: pattern[i] for position i + 1, `PatternJoker` for any
@@ -30,14 +30,13 @@ JokerCheck CheckJokers(int length, std::u16string_view pattern);
 /// The words of `length` letters in the main list that fit the pattern, in list order; nothing
 /// for a length outside 3..15. Throws InternalFailure when the list disagrees with its length
 /// table. The views point into `mainList`.
-std::vector<std::u16string_view> ScanPattern(int length, std::u16string_view pattern,
-                                             const WordList& mainList);
+std::vector<std::string_view> ScanPattern(int length, std::u16string_view pattern,
+                                          const WordList& mainList);
 
 /// The same scan over a list holding only words of `length` letters, one length's slice on its
-/// own (what a one-shot search decodes). Throws InternalFailure when a word has another length
-/// at either end of the list.
-std::vector<std::u16string_view> ScanSlice(int length, std::u16string_view pattern,
-                                           const WordList& slice);
+/// own. Throws InternalFailure when a word has another length at either end of the list.
+std::vector<std::string_view> ScanSlice(int length, std::u16string_view pattern,
+                                        const WordList& slice);
 
 /// CheckJokers, then ScanPattern when the pattern is allowed.
 PatternOutcome PatternSearch(int length, std::u16string_view pattern, const WordList& mainList);

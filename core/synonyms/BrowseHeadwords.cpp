@@ -5,11 +5,11 @@
 
 namespace quillex {
 
-std::vector<std::u16string_view> BrowseHeadwords(std::u16string_view text,
-                                                 const SynonymLetterTables& letterTables,
-                                                 ListedEntries& listedEntries) {
+std::vector<std::string_view> BrowseHeadwords(std::u16string_view text,
+                                              const SynonymLetterTables& letterTables,
+                                              ListedEntries& listedEntries) {
     listedEntries.clear();
-    std::vector<std::u16string_view> headwords;
+    std::vector<std::string_view> headwords;
     if (text.size() < 2) return headwords;
     const std::u16string lowered = ToLower(text);
     const auto group = FirstLetterGroup::ForFirstCharacter(lowered.front());
@@ -17,10 +17,10 @@ std::vector<std::u16string_view> BrowseHeadwords(std::u16string_view text,
     const std::u16string folded = group->fold(lowered);
     const SynonymLetterTables::Table& table = letterTables.table(group->letter());
     for (int j = 1; j <= table.size(); ++j) {
-        const std::u16string_view line = table.entry(j);
+        const std::string_view line = table.entry(j);
         if (!group->foldedStartsWith(line, folded)) continue;
-        const size_t at = line.find(u'@');
-        if (at == std::u16string_view::npos) continue;  // not a dictionary entry
+        const size_t at = line.find('@');
+        if (at == std::string_view::npos) continue;  // not a dictionary entry
         headwords.push_back(line.substr(0, at));
         listedEntries.append(line);
     }

@@ -4,6 +4,7 @@
 
 #include "synonyms/LowerCharacter.h"
 #include "synonyms/StringReplace.h"
+#include "text/Text.h"
 
 namespace quillex {
 namespace {
@@ -70,13 +71,13 @@ std::u16string_view FirstLetterGroup::foldedCharacter(const char16_t& c) const {
     return std::u16string_view(&c, 1);
 }
 
-bool FirstLetterGroup::foldedStartsWith(std::u16string_view line,
+bool FirstLetterGroup::foldedStartsWith(std::string_view line,
                                         std::u16string_view foldedText) const {
     const size_t wanted = foldedText.size();
     size_t matched = 0;
-    for (const char16_t raw : line) {
+    for (const char byte : line) {
         // Lower-cased before folding, so that a stored capital such as "É" folds too.
-        const char16_t c = LowerCharacter(raw);
+        const char16_t c = LowerCharacter(Windows1252Char(byte));
         for (const char16_t folded : foldedCharacter(c)) {
             if (matched == wanted) return true;
             if (folded != foldedText[matched]) return false;

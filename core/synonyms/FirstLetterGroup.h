@@ -25,9 +25,9 @@ class FirstLetterGroup {
     /// The text with each fold applied in turn to every occurrence (StringReplace).
     std::u16string fold(std::u16string_view text) const;
 
-    /// Whether `line`, lower-cased and folded, begins with `foldedText`. Folds as it compares and
-    /// stops at the first difference, so it allocates nothing.
-    bool foldedStartsWith(std::u16string_view line, std::u16string_view foldedText) const;
+    /// Whether `line` (Windows-1252 bytes), lower-cased and folded, begins with `foldedText`.
+    /// Folds as it compares and stops at the first difference, so it allocates nothing.
+    bool foldedStartsWith(std::string_view line, std::u16string_view foldedText) const;
 
   private:
     FirstLetterGroup(char16_t letter, std::span<const AccentFold> folds)

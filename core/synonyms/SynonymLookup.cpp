@@ -13,12 +13,14 @@ namespace {
 
 // Whether the headword of `line` (the part before its first "@") is `text`, case ignored on
 // the line's side when `lowered`. A text holding "@" is no headword.
-bool HeadwordIs(std::u16string_view line, std::u16string_view text, bool lowered) {
+bool HeadwordIs(std::string_view line, std::u16string_view text, bool lowered) {
     const size_t n = text.size();
-    if (line.size() <= n || line[n] != u'@' || text.find(u'@') != std::u16string_view::npos)
+    if (line.size() <= n || line[n] != '@' || text.find(u'@') != std::u16string_view::npos)
         return false;
-    for (size_t i = 0; i < n; ++i)
-        if ((lowered ? LowerCharacter(line[i]) : line[i]) != text[i]) return false;
+    for (size_t i = 0; i < n; ++i) {
+        const char16_t c = Windows1252Char(line[i]);
+        if ((lowered ? LowerCharacter(c) : c) != text[i]) return false;
+    }
     return true;
 }
 
@@ -48,7 +50,7 @@ std::optional<int> FindEntry(std::u16string_view word, std::u16string_view typed
                              const ListedEntries& entries) {
     std::optional<int> firstLowered;
     for (int k = 0; k < entries.count(); ++k) {
-        const std::u16string_view line = entries.line(k);
+        const std::string_view line = entries.line(k);
         if (HeadwordIs(line, typedText, false)) return k;
         if (!firstLowered && HeadwordIs(line, word, true)) firstLowered = k;
     }
@@ -63,13 +65,13 @@ std::optional<int> FindEntry(std::u16string_view word, std::u16string_view typed
     return onlyFolded;
 }
 
-std::vector<std::u16string> SplitSynonyms(std::u16string_view line) {
-    std::vector<std::u16string> synonyms;
-    const size_t at = line.find(u'@');
-    if (at == std::u16string_view::npos) return synonyms;
-    std::u16string_view rest = line.substr(at + 1);
+std::vector<std::string_view> SplitSynonyms(std::string_view line) {
+    std::vector<std::string_view> synonyms;
+    const size_t at = line.find('@');
+    if (at == std::string_view::npos) return synonyms;
+    std::string_view rest = line.substr(at + 1);
     while (!rest.empty()) {
-        const size_t cut = std::min(rest.find(u'\\'), rest.size());
+        const size_t cut = std::min(rest.find('\\'), rest.size());
         if (cut > 0) synonyms.emplace_back(rest.substr(0, cut));
         rest.remove_prefix(std::min(cut + 1, rest.size()));
     }
@@ -96,7 +98,7 @@ SynonymLookupResult SynonymLookup(std::u16string_view word, std::u16string_view 
         return result;
     }
     result.found = true;
-    result.shownText = ToLower(listedEntries.headword(*k));
+    result.shownText = ToLower(DecodeWindows1252(listedEntries.headword(*k)));
     result.synonyms = SplitSynonyms(listedEntries.line(*k));
     result.resultText = CountText(result.synonyms.size());
     return result;

@@ -17,8 +17,8 @@ struct SynonymLookupResult {
     bool found = false;
     /// The headword found, lower-cased; or the typed text, unchanged, when nothing was found.
     std::u16string shownText;
-    /// The headword's synonyms, all of them, in dictionary order.
-    std::vector<std::u16string> synonyms;
+    /// The headword's synonyms, all of them, in dictionary order, as views of the list's bytes.
+    std::vector<std::string_view> synonyms;
     /// "Un synonyme trouvé.", "N synonymes trouvés." or "Pas de synonyme trouvé.".
     std::u16string resultText;
     /// The message to show in a box: NoSynonymMessage when nothing was found, else empty.

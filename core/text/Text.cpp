@@ -67,10 +67,38 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
 
 }  // namespace
 
+int Windows1252Byte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (int byte = 0x80; byte <= 0x9F; ++byte)
+        if (Windows1252Char(static_cast<unsigned char>(byte)) == c) return byte;
+    return -1;
+}
+
 std::u16string DecodeWindows1252(std::span<const unsigned char> bytes) {
     std::u16string text(bytes.size(), u'\0');
     for (size_t i = 0; i < bytes.size(); ++i) text[i] = Windows1252Char(bytes[i]);
     return text;
+}
+
+std::u16string DecodeWindows1252(std::string_view bytes) {
+    std::u16string text(bytes.size(), u'\0');
+    for (size_t i = 0; i < bytes.size(); ++i) text[i] = Windows1252Char(bytes[i]);
+    return text;
+}
+
+void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes) {
+    // The words of the lists are plain ASCII: copy runs of it whole.
+    size_t ascii = 0;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    out.append(bytes.substr(0, ascii));
+    for (size_t i = ascii; i < bytes.size(); ++i) AppendUtf8(out, Windows1252Char(bytes[i]));
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    AppendWindows1252AsUtf8(out, bytes);
+    return out;
 }
 
 std::string ToUtf8(std::u16string_view text) {

@@ -1,5 +1,7 @@
 #include "wordlists/LoadWordList.h"
 
+#include <array>
+
 #include "errors/InternalFailure.h"
 #include "text/Text.h"
 #include "wordlists/DataTables.h"
@@ -11,6 +13,10 @@ namespace {
 
 std::u16string Number(long value) {
     return FromUtf8(std::to_string(value));
+}
+
+bool Is(WordListResource resource, std::string_view typeName, int id) {
+    return resource.typeName == typeName && resource.id == id;
 }
 
 std::optional<std::u16string> CheckSlices(const WordList& list, int lowest, int highest,
@@ -25,6 +31,68 @@ std::optional<std::u16string> CheckSlices(const WordList& list, int lowest, int 
         if (slice.first > 1 && static_cast<int>(list.atPosition(slice.first - 1).size()) == length)
             return u"les mots de " + Number(length) + u" lettres commencent avant la position " +
                    Number(slice.first);
+    }
+    return std::nullopt;
+}
+
+// The letter a..z a headword's first character files it under, accents and case ignored ("É"
+// and "é" under e, "œ" and "æ" under o and a); 0 for a character no letter group takes.
+constexpr std::array<char, 256> MakeGroupLetters() {
+    std::array<char, 256> letters{};
+    for (int c = 'a'; c <= 'z'; ++c) letters[c] = static_cast<char>(c);
+    for (int c = 'A'; c <= 'Z'; ++c) letters[c] = static_cast<char>(c - 'A' + 'a');
+    constexpr char bases[] = "aaaaaaaceeeeiiii\0nooooo\0ouuuuy\0\0";  // 0xC0..0xDF
+    static_assert(sizeof bases == 0xDF - 0xC0 + 2);
+    for (int c = 0xC0; c <= 0xFF; ++c) {
+        if (c == 0xD7 || c == 0xF7) continue;  // × and ÷
+        letters[c] = bases[(c & 0xDF) - 0xC0];
+    }
+    letters[0xDF] = 0;                    // ß
+    letters[0xD8] = letters[0xF8] = 0;    // ø and Ø keep no plain letter
+    letters[0x8A] = letters[0x9A] = 's';  // Š š
+    letters[0x8C] = letters[0x9C] = 'o';  // Œ œ
+    letters[0x8E] = letters[0x9E] = 'z';  // Ž ž
+    letters[0x9F] = letters[0xFF] = 'y';  // Ÿ ÿ
+    return letters;
+}
+constexpr std::array<char, 256> GroupLetters = MakeGroupLetters();
+
+char GroupLetterOf(std::string_view line) {
+    // Hyphens and apostrophes do not count in the dictionary order.
+    const size_t first = line.find_first_not_of("-'");
+    if (first == std::string_view::npos) return 0;
+    return GroupLetters[static_cast<unsigned char>(line[first])];
+}
+
+std::u16string Quoted(std::string_view text) {
+    return u"« " + DecodeWindows1252(text) + u" »";
+}
+
+// Each line of the synonym list sits in the group of its headword's first letter, the groups
+// cut by the fixed sizes: other sizes would file lines under the wrong letter.
+std::optional<std::u16string> CheckSynonymGroups(const WordList& list) {
+    int line = 0;
+    for (int letter = 0; letter < static_cast<int>(data::SynonymGroupSizes.size()); ++letter) {
+        const char wanted = static_cast<char>('a' + letter);
+        for (int j = 0; j < data::SynonymGroupSizes[letter] && line < list.count(); ++j, ++line) {
+            if (GroupLetterOf(list[line]) == wanted) continue;
+            const std::string_view entry = list[line];
+            return u"la ligne " + Number(line + 1) + u" " +
+                   Quoted(entry.substr(0, entry.find('@'))) +
+                   u" tombe dans le groupe de la lettre " + std::u16string(1, char16_t(wanted));
+        }
+    }
+    return std::nullopt;
+}
+
+// The two-letter words come first, as many as the table says, then the three-letter words.
+std::optional<std::u16string> CheckGlossaryBlocks(const WordList& list) {
+    for (int i = 0; i < list.count(); ++i) {
+        const std::string_view entry = list[i];
+        const size_t letters = i < data::GlossaryTwoLetterCount ? 2 : 3;
+        if (entry.find(':') != letters)
+            return u"la ligne " + Number(i + 1) + u" " + Quoted(entry.substr(0, entry.find(':'))) +
+                   u" ne définit pas un mot de " + Number(static_cast<long>(letters)) + u" lettres";
     }
     return std::nullopt;
 }
@@ -44,6 +112,14 @@ WordList LoadWordList(std::string_view typeName, int id) {
         throw InternalFailure(u"Ressource introuvable : " + FromUtf8(typeName) + u" " + Number(id),
                               FailureCode::ResourceNotFound);
     }
+    // The word lists are read where they lie; should their layout not be the one their table
+    // gives, they are split like any text and the start-up check says where they disagree.
+    std::optional<WordList> fixed;
+    if (Is(MainListResource, typeName, id))
+        fixed = WordList::FromLengthSlices(*bytes, data::MainLengthRanges);
+    else if (Is(ScrabbleListResource, typeName, id))
+        fixed = WordList::FromLengthSlices(*bytes, data::ScrabbleLengthRanges);
+    if (fixed) return std::move(*fixed);
     return WordList::FromWindows1252(*bytes);
 }
 
@@ -58,6 +134,10 @@ std::optional<std::u16string> CheckAgainstTables(WordListResource resource, cons
         problem = CheckSlices(list, MinMainLength, MaxMainLength, MainLengthRange);
     else if (resource.id == ScrabbleListResource.id)
         problem = CheckSlices(list, MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange);
+    else if (resource.id == SynonymListResource.id)
+        problem = CheckSynonymGroups(list);
+    else
+        problem = CheckGlossaryBlocks(list);
     if (problem) return u"La liste " + name + u" ne suit pas ses tables : " + *problem;
     return std::nullopt;
 }

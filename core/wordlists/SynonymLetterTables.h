@@ -14,7 +14,7 @@ class SynonymLetterTables {
     class Table {
       public:
         int size() const { return size_; }
-        std::u16string_view entry(int j) const { return (*list_)[first_ + j - 1]; }
+        std::string_view entry(int j) const { return (*list_)[first_ + j - 1]; }
 
       private:
         friend class SynonymLetterTables;

@@ -4,38 +4,81 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "text/Text.h"
-
 namespace quillex {
+namespace {
+
+std::string_view AsText(std::span<const unsigned char> bytes) {
+    return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+bool HasLineBreakAt(std::string_view text, size_t at) {
+    return at + 2 <= text.size() && text[at] == '\r' && text[at + 1] == '\n';
+}
+
+}  // namespace
 
 WordList WordList::FromWindows1252(std::span<const unsigned char> bytes) {
-    // Zero bytes are padding, never text: read the bytes without them.
-    if (std::memchr(bytes.data(), 0, bytes.size()) != nullptr) {
-        std::vector<unsigned char> kept(bytes.begin(), bytes.end());
-        std::erase(kept, 0);
-        return FromWindows1252(kept);
-    }
     WordList list;
-    list.text_.resize(bytes.size() + LineBreak.size());
-    for (size_t i = 0; i < bytes.size(); ++i) list.text_[i] = Windows1252Char(bytes[i]);
-    list.text_[bytes.size()] = u'\r';
-    list.text_[bytes.size() + 1] = u'\n';
+    std::string_view text = AsText(bytes);
+    // Padding at the end is cut off the view; zeros inside need a copy without them.
+    while (!text.empty() && text.back() == '\0') text.remove_suffix(1);
+    if (text.find('\0') != std::string_view::npos) {
+        auto kept = std::make_shared<std::string>(text);
+        std::erase(*kept, '\0');
+        list.owned_ = kept;
+        text = *kept;
+    }
+    list.text_ = text;
 
-    // A line starts after each CR LF; the count of LF bytes sizes the table once.
-    const auto* begin = bytes.data();
-    const auto* end = begin + bytes.size();
-    list.starts_.reserve(static_cast<size_t>(std::count(begin, end, '\n')) + 2);
-    for (const auto* lf = static_cast<const unsigned char*>(std::memchr(begin, '\n', bytes.size()));
-         lf != nullptr;
-         lf = static_cast<const unsigned char*>(std::memchr(lf + 1, '\n', end - lf - 1))) {
+    // A line starts after each CR LF; the guess of one line per 64 bytes only saves regrowth.
+    list.starts_.reserve(text.size() / 64 + 2);
+    list.starts_.push_back(0);
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    const char* lf =
+        text.empty() ? nullptr : static_cast<const char*>(std::memchr(begin, '\n', text.size()));
+    for (; lf != nullptr; lf = static_cast<const char*>(std::memchr(lf + 1, '\n', end - lf - 1))) {
         if (lf > begin && lf[-1] == '\r')
             list.starts_.push_back(static_cast<uint32_t>(lf - begin + 1));
     }
-    list.starts_.push_back(static_cast<uint32_t>(list.text_.size()));
+    list.starts_.push_back(static_cast<uint32_t>(text.size() + 2));
+    list.count_ = static_cast<int>(list.starts_.size()) - 1;
     return list;
 }
 
-std::u16string_view WordList::at(int i) const {
+std::optional<WordList> WordList::FromLengthSlices(std::span<const unsigned char> bytes,
+                                                   std::span<const data::LengthRange> ranges) {
+    if (ranges.empty() || ranges.size() > MaxSlices) return std::nullopt;
+    WordList list;
+    list.text_ = AsText(bytes);
+    const std::string_view text = list.text_;
+    size_t offset = 0;
+    int nextPosition = 1;
+    for (const data::LengthRange& range : ranges) {
+        const long words = static_cast<long>(range.last) - range.first + 1;
+        if (range.first != nextPosition || words < 0 || range.length < 1) return std::nullopt;
+        nextPosition = range.last + 1;
+        if (words == 0) continue;
+        const size_t width = static_cast<size_t>(range.length);
+        const size_t bytesTaken = static_cast<size_t>(words) * (width + 2);
+        // The word before this length's first ends with CR LF, and so does this length's last
+        // word unless it ends the list: a shifted layout fails one of the two.
+        if (offset > 0 && !HasLineBreakAt(text, offset - 2)) return std::nullopt;
+        if (offset + bytesTaken - 2 > text.size()) return std::nullopt;
+        const std::string_view first = text.substr(offset, width);
+        const std::string_view last = text.substr(offset + bytesTaken - width - 2, width);
+        for (const std::string_view word : {first, last})
+            if (word.find_first_of("\r\n") != std::string_view::npos) return std::nullopt;
+        list.slices_[list.sliceCount_++] = Slice{range.first - 1, range.length, offset};
+        offset += bytesTaken;
+    }
+    // Every byte belongs to a word or a separator: the last word ends the bytes exactly.
+    if (list.sliceCount_ == 0 || offset - 2 != text.size()) return std::nullopt;
+    list.count_ = nextPosition - 1;
+    return list;
+}
+
+std::string_view WordList::at(int i) const {
     if (i < 0 || i >= count()) throw std::out_of_range("word list index");
     return (*this)[i];
 }
