@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Side by side, in one run: quillex-cli against what a user would otherwise reach for, over a
 # fixed set of queries. Patterns: grep -E over the main list exported as text. Anagrams: a
-# brute-force letter-count search in Python over the Scrabble list. Each command is timed by
-# hyperfine (whole process, start-up included) and its output checked against the other's.
+# brute-force letter-count search in Python over the Scrabble list, and, for one draw, the
+# plain grep -x of the word over that list. Synonyms: grep of the headword's line over the
+# synonym list exported as text. Each command is timed by hyperfine (whole process, start-up
+# included) and its output checked against the other's.
 # Writes docs/performance.md (the table) and docs/performance.png (time by word length).
 # Usage: bench/compare.sh [QUILLEX_CLI]   (default: build/release/cli/quillex-cli)
 set -euo pipefail
@@ -17,6 +19,8 @@ iconv -f cp1252 -t utf-8 "$root/data/LISTEDESMOTS" | tr -d '\r' > "$work/main.tx
 echo >> "$work/main.txt"
 iconv -f cp1252 -t utf-8 "$root/data/LISTESCRAB" | tr -d '\r' > "$work/scrabble.txt"
 echo >> "$work/scrabble.txt"
+iconv -f cp1252 -t utf-8 "$root/data/LISTESYNONYMES" | tr -d '\r' > "$work/synonyms.txt"
+echo >> "$work/synonyms.txt"
 
 # One pattern per length: an E second and an S last (from 11 letters on, an E before the S too,
 # as the joker limit asks), jokers elsewhere: a crossword entry with its crossing letters.
@@ -39,14 +43,19 @@ table=$root/docs/performance.md
     echo "| query | kind | length | results | quillex-cli (ms) | other tool (ms) | ratio |"
     echo "|---|---|---|---|---|---|---|"
 } > "$table"
-# compare KIND QUERY OTHER-NAME PLOT-FILE OTHER-COMMAND...: both outputs must be the same words;
-# appends a table row and a plot point (length, quillex-cli seconds, other seconds).
+# compare KIND QUERY OTHER-NAME PLOT-FILE OTHER-COMMAND...: both outputs must be the same words
+# (or, with CHECK set, pass that shell test of files a and b); appends a table row and a plot
+# point (length, quillex-cli seconds, other seconds).
 compare() {
     local kind=$1 query=$2 other=$3 plot=$4
     shift 4
     "$cli" "$kind" "$query" > "$work/a" || true
     "$@" > "$work/b" || true
-    cmp -s "$work/a" "$work/b" || { echo "$kind $query: outputs differ"; exit 1; }
+    if [ -n "${CHECK:-}" ]; then
+        (cd "$work" && eval "$CHECK") || { echo "$kind $query: outputs disagree"; exit 1; }
+    else
+        cmp -s "$work/a" "$work/b" || { echo "$kind $query: outputs differ"; exit 1; }
+    fi
     local q o n
     q=$(time_of "$cli $kind $query")
     o=$(time_of "$*")
@@ -65,6 +74,13 @@ done
 for d in "${draws[@]}"; do
     compare anagram "$d" "Python letter counts" "$work/plot2.dat" \
         python3 "$root/bench/brute_force_anagrams.py" "$work/scrabble.txt" "$d"
+done
+# The same questions put to grep, which can only tell whether the draw itself is a word, and
+# print a headword's whole line: the floor any search over the exported lists starts from.
+CHECK='grep -qx -f b a' compare anagram CHIEN "grep -x" /dev/null grep -x CHIEN "$work/scrabble.txt"
+for w in chat maison trouble; do
+    CHECK='cut -d@ -f2 b | tr "\\\\" "\\n" | cmp -s - a' \
+        compare synonyms "$w" "grep ^$w@" /dev/null grep "^$w@" "$work/synonyms.txt"
 done
 
 gnuplot <<GP

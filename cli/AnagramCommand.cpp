@@ -3,6 +3,7 @@
 
 #include "Command.h"
 #include "LoadedLists.h"
+#include "PrintLines.h"
 #include "anagram/AnagramSearch.h"
 #include "anagram/MarkedWord.h"
 #include "text/Text.h"
@@ -65,12 +66,13 @@ int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::o
         err << "Aucun  mot  trouvé.\n";
         return Refused;
     }
-    for (size_t i = 0; i < outcome.words.size(); ++i) {
-        const std::u16string_view word = outcome.words[i];
-        out << (read.mark ? ToUtf8(MarkedWord(word, outcome.freeLetterPlaces[i])) : ToUtf8(word))
-            << '\n';
+    if (!read.mark) {
+        PrintLines(out, outcome.words);
+        return Success;
     }
-    return Success;
+    for (size_t i = 0; i < outcome.words.size(); ++i)
+        out << Windows1252ToUtf8(MarkedWord(outcome.words[i], outcome.freeLetterPlaces[i])) << '
+'; return Success;
 }
 
 }  // namespace quillex::cli

@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "LoadedLists.h"
+#include "PrintLines.h"
 #include "glossary/GlossaryFilter.h"
 #include "text/Text.h"
 
@@ -15,7 +16,7 @@ int RunGlossary(std::span<const std::string_view> args, std::ostream& out, std::
         err << "Aucun mot du glossaire ne commence par « " << ToUtf8(prefix) << " ».\n";
         return Refused;
     }
-    for (const auto line : lines) out << ToUtf8(line) << '\n';
+    PrintLines(out, lines);
     return Success;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "LoadedLists.h"
+#include "PrintLines.h"
 #include "synonyms/BrowseHeadwords.h"
 #include "text/Text.h"
 
@@ -13,7 +14,7 @@ int RunHeadwords(std::span<const std::string_view> args, std::ostream& out, std:
     const std::u16string text = ToLower(FromUtf8(args[0]));
     ListedEntries entries;
     const auto headwords = BrowseHeadwords(text, SynonymTables(), entries);
-    for (const std::u16string_view headword : headwords) out << ToUtf8(headword) << '\n';
+    PrintLines(out, headwords);
     if (headwords.empty()) {
         err << "no headword listed for this text\n";
         return Refused;

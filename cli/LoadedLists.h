@@ -10,9 +10,6 @@ namespace quillex::cli {
 
 /// The main word list.
 const WordList& MainList();
-/// The main list's words of `length` letters (2..15) on their own: all a search of that length
-/// reads, without decoding the other lengths.
-WordList MainListSlice(int length);
 /// The Scrabble word list.
 const WordList& ScrabbleList();
 /// The synonym list.

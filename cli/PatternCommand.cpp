@@ -4,6 +4,7 @@
 
 #include "Command.h"
 #include "LoadedLists.h"
+#include "PrintLines.h"
 #include "pattern/JokerLimits.h"
 #include "pattern/PatternEntry.h"
 #include "pattern/PatternSearch.h"
@@ -68,14 +69,13 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
             << ToUtf8(JokerLimitNoticeSecondLine) << '\n';
         return Refused;
     }
-    const WordList slice = MainListSlice(length);  // the words found point into it
-    const std::vector<std::u16string_view> found = ScanSlice(length, pattern, slice);
+    const std::vector<std::string_view> found = ScanPattern(length, pattern, MainList());
     if (read.countOnly)
         out << ToUtf8(ResultCountText(found.size())) << '\n';
     else if (found.empty())
         err << ToUtf8(ResultCountText(0)) << '\n';
     else
-        for (const std::u16string_view word : found) out << ToUtf8(word) << '\n';
+        PrintLines(out, found);
     return found.empty() ? Refused : Success;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "LoadedLists.h"
+#include "PrintLines.h"
 #include "synonyms/BrowseHeadwords.h"
 #include "synonyms/SynonymLookup.h"
 #include "text/Text.h"
@@ -21,7 +22,7 @@ int RunSynonyms(std::span<const std::string_view> args, std::ostream& out, std::
         err << ToUtf8(result.message) << '\n';
         return Refused;
     }
-    for (const std::u16string& synonym : result.synonyms) out << ToUtf8(synonym) << '\n';
+    PrintLines(out, result.synonyms);
     return Success;
 }
 

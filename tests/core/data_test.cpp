@@ -33,14 +33,19 @@ const WordList& Glossary() {
     return list;
 }
 
-bool CapitalsOnly(std::u16string_view word) {
-    return std::all_of(word.begin(), word.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
+bool CapitalsOnly(std::string_view word) {
+    return std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
 bool HasNulOrIsEmpty(const WordList& list) {
     for (int i = 0; i < list.count(); ++i)
-        if (list[i].empty() || list[i].find(u'\0') != std::u16string_view::npos) return true;
+        if (list[i].empty() || list[i].find('\0') != std::string_view::npos) return true;
     return false;
+}
+
+// A line of a list, decoded from its Windows-1252 bytes.
+std::u16string Line(const WordList& list, int i) {
+    return DecodeWindows1252(list[i]);
 }
 
 // Headwords compare with accents and case ignored, æ/œ as ae/oe, hyphens and apostrophes
@@ -96,16 +101,16 @@ TEST(data, first_and_last_words_of_sample_slices) {
     struct Row {
         const WordList& list;
         LengthRange slice;
-        std::u16string_view first, last;
+        std::string_view first, last;
     };
     const Row rows[] = {
-        {Main(), MainLengthRange(2), u"AA", u"YS"},
-        {Main(), MainLengthRange(3), u"AAS", u"ZUT"},
-        {Main(), MainLengthRange(9), u"ABAISSAIS", u"ZYMOTIQUE"},
-        {Main(), MainLengthRange(15), u"ABANDONNASSIONS", u"ZOOTECHNICIENNE"},
-        {Scrabble(), ScrabbleLengthRange(2), u"AA", u"XI"},
-        {Scrabble(), ScrabbleLengthRange(3), u"AAS", u"ZUT"},
-        {Scrabble(), ScrabbleLengthRange(9), u"ABAISSAIS", u"ZYMOTIQUE"},
+        {Main(), MainLengthRange(2), "AA", "YS"},
+        {Main(), MainLengthRange(3), "AAS", "ZUT"},
+        {Main(), MainLengthRange(9), "ABAISSAIS", "ZYMOTIQUE"},
+        {Main(), MainLengthRange(15), "ABANDONNASSIONS", "ZOOTECHNICIENNE"},
+        {Scrabble(), ScrabbleLengthRange(2), "AA", "XI"},
+        {Scrabble(), ScrabbleLengthRange(3), "AAS", "ZUT"},
+        {Scrabble(), ScrabbleLengthRange(9), "ABAISSAIS", "ZYMOTIQUE"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.list.atPosition(row.slice.first), row.first);
@@ -124,8 +129,8 @@ TEST(data, word_lists_are_distinct_capitals_sorted_by_length_then_alphabet) {
     }
 }
 
-std::unordered_set<std::u16string_view> WordsOf(const WordList& list) {
-    std::unordered_set<std::u16string_view> words;
+std::unordered_set<std::string_view> WordsOf(const WordList& list) {
+    std::unordered_set<std::string_view> words;
     for (int i = 0; i < list.count(); ++i) words.insert(list[i]);
     return words;
 }
@@ -133,7 +138,7 @@ std::unordered_set<std::u16string_view> WordsOf(const WordList& list) {
 TEST(data, every_scrabble_word_is_in_the_main_list) {
     const auto main = WordsOf(Main());
     for (int i = 0; i < Scrabble().count(); ++i)
-        ASSERT_TRUE(main.contains(Scrabble()[i])) << ToUtf8(Scrabble()[i]);
+        ASSERT_TRUE(main.contains(Scrabble()[i])) << Scrabble()[i];
 }
 
 TEST(data, scrabble_list_takes_the_words_french_scrabble_accepts) {
@@ -141,43 +146,41 @@ TEST(data, scrabble_list_takes_the_words_french_scrabble_accepts) {
     // Left out, though the main list keeps them: elided forms (tagged ":F" by the lexicon),
     // abbreviations and fragments of phrases (tools/scrabble_exclusions.txt), words French
     // Scrabble does not accept, and pieces of set phrases the supplement does not take.
-    for (std::u16string_view word :
-         {u"QU",    u"JUSQU", u"LORSQU", u"PRESQU", u"PUISQU", u"QUELQU", u"QUOIQU",
-          u"ED",    u"HAB",   u"QBIT",   u"CIRC",   u"COLL",   u"LITT",   u"SUPPL",
-          u"COTAN", u"BEPO",  u"ZZZZ",   u"CDNA",   u"OP",     u"DEI",    u"LOW",
-          u"NEW",   u"BAD",   u"BIG",    u"ETH",    u"HMM",    u"IDO",    u"KSS",
-          u"NEC",   u"ORC",   u"VOX",    u"TSS",    u"GNU",    u"CRWTH",  u"ETC"}) {
-        EXPECT_TRUE(main.contains(word)) << ToUtf8(word);
-        EXPECT_FALSE(scrabble.contains(word)) << ToUtf8(word);
+    for (std::string_view word :
+         {"QU",   "JUSQU", "LORSQU", "PRESQU", "PUISQU", "QUELQU", "QUOIQU", "ED",   "HAB",
+          "QBIT", "CIRC",  "COLL",   "LITT",   "SUPPL",  "COTAN",  "BEPO",   "ZZZZ", "CDNA",
+          "OP",   "DEI",   "LOW",    "NEW",    "BAD",    "BIG",    "ETH",    "HMM",  "IDO",
+          "KSS",  "NEC",   "ORC",    "VOX",    "TSS",    "GNU",    "CRWTH",  "ETC"}) {
+        EXPECT_TRUE(main.contains(word)) << word;
+        EXPECT_FALSE(scrabble.contains(word)) << word;
     }
     // Taken: the words of tools/scrabble_supplement.txt with their inflections, SEPT (the
     // numeral, not the abbreviation), and ordinary words.
-    for (std::u16string_view word :
-         {u"AA",       u"AAS",     u"ANTAN",    u"API",    u"APIS",      u"ASE",      u"ASES",
-          u"AY",       u"AYS",     u"BA",       u"BE",     u"BERZINGUE", u"BI",       u"CAF",
-          u"CATIMINI", u"DA",      u"DZO",      u"DZOS",   u"ENVI",      u"FOB",      u"HUI",
-          u"IBN",      u"IN",      u"JAB",      u"JABS",   u"JEUN",      u"KA",       u"KAS",
-          u"KOB",      u"KOBS",    u"LOS",      u"MOA",    u"MOAS",      u"OKA",      u"OKAS",
-          u"OLA",      u"OLAS",    u"OM",       u"ONC",    u"PATATA",    u"PATATI",   u"PEC",
-          u"PECS",     u"PERPETE", u"PERPETTE", u"RAD",    u"RADS",      u"REM",      u"REMS",
-          u"RIF",      u"RIFS",    u"SAX",      u"SKA",    u"SKAS",      u"TAPINOIS", u"TEX",
-          u"TOM",      u"TOMS",    u"TRAVIOLE", u"UDS",    u"ZEF",       u"ZEFS",     u"SEPT",
-          u"CHIEN",    u"ORANGE",  u"ES",       u"ZYTHUM", u"AIE",       u"UD",       u"UNIV"}) {
-        EXPECT_TRUE(main.contains(word)) << ToUtf8(word);
-        EXPECT_TRUE(scrabble.contains(word)) << ToUtf8(word);
+    for (std::string_view word :
+         {"AA",     "AAS",  "ANTAN",    "API",       "APIS",     "ASE",  "ASES",     "AY",
+          "AYS",    "BA",   "BE",       "BERZINGUE", "BI",       "CAF",  "CATIMINI", "DA",
+          "DZO",    "DZOS", "ENVI",     "FOB",       "HUI",      "IBN",  "IN",       "JAB",
+          "JABS",   "JEUN", "KA",       "KAS",       "KOB",      "KOBS", "LOS",      "MOA",
+          "MOAS",   "OKA",  "OKAS",     "OLA",       "OLAS",     "OM",   "ONC",      "PATATA",
+          "PATATI", "PEC",  "PECS",     "PERPETE",   "PERPETTE", "RAD",  "RADS",     "REM",
+          "REMS",   "RIF",  "RIFS",     "SAX",       "SKA",      "SKAS", "TAPINOIS", "TEX",
+          "TOM",    "TOMS", "TRAVIOLE", "UDS",       "ZEF",      "ZEFS", "SEPT",     "CHIEN",
+          "ORANGE", "ES",   "ZYTHUM",   "AIE",       "UD",       "UNIV"}) {
+        EXPECT_TRUE(main.contains(word)) << word;
+        EXPECT_TRUE(scrabble.contains(word)) << word;
     }
 }
 
 TEST(data, main_list_takes_compounds_and_names_but_no_unit_symbol_or_web_fragment) {
     const auto main = WordsOf(Main());
-    for (std::u16string_view word : {u"KM", u"CM", u"KG", u"ZBQ", u"ZCD", u"ZCI", u"HTTP", u"HTTPS",
-                                     u"WWW", u"COM", u"ORG", u"TEN", u"MEN"})
-        EXPECT_FALSE(main.contains(word)) << ToUtf8(word);
+    for (std::string_view word : {"KM", "CM", "KG", "ZBQ", "ZCD", "ZCI", "HTTP", "HTTPS", "WWW",
+                                  "COM", "ORG", "TEN", "MEN"})
+        EXPECT_FALSE(main.contains(word)) << word;
     // Hyphenated and apostrophe compounds as a grid writes them, and proper nouns.
-    for (std::u16string_view word :
-         {u"AUJOURDHUI", u"PEUTETRE", u"ARCENCIEL", u"GRANDMERE", u"QUELQUUN", u"PRESQUILE",
-          u"CHEFDOEUVRE", u"CESTADIRE", u"APRESMIDI", u"RENDEZVOUS", u"PARIS", u"AFRIQUE"})
-        EXPECT_TRUE(main.contains(word)) << ToUtf8(word);
+    for (std::string_view word :
+         {"AUJOURDHUI", "PEUTETRE", "ARCENCIEL", "GRANDMERE", "QUELQUUN", "PRESQUILE",
+          "CHEFDOEUVRE", "CESTADIRE", "APRESMIDI", "RENDEZVOUS", "PARIS", "AFRIQUE"})
+        EXPECT_TRUE(main.contains(word)) << word;
 }
 
 TEST(data, no_element_is_empty_or_holds_a_zero_character) {
@@ -187,7 +190,7 @@ TEST(data, no_element_is_empty_or_holds_a_zero_character) {
 
 TEST(data, synonym_lines_have_one_at_sign_and_no_empty_synonym) {
     for (int i = 0; i < Synonyms().count(); ++i) {
-        const auto line = Synonyms()[i];
+        const auto line = Line(Synonyms(), i);
         const auto at = line.find(u'@');
         ASSERT_NE(at, std::u16string_view::npos) << i;
         ASSERT_GE(at, 2u) << i;  // a one-letter headword could never be looked up
@@ -208,7 +211,7 @@ TEST(data, synonym_lines_are_in_dictionary_order_and_cut_by_first_letter) {
         const auto& table = tables.table(letter);
         EXPECT_EQ(table.size(), data::SynonymGroupSizes[letter - u'a']);
         for (int j = 1; j <= table.size(); ++j) {
-            const auto line = table.entry(j);
+            const auto line = DecodeWindows1252(table.entry(j));
             const std::u16string key = DictionaryKey(line.substr(0, line.find(u'@')));
             ASSERT_EQ(key.front(), letter) << ToUtf8(line);
             ASSERT_LE(previous, key) << ToUtf8(line);
@@ -220,18 +223,19 @@ TEST(data, synonym_lines_are_in_dictionary_order_and_cut_by_first_letter) {
 TEST(data, sample_lines_of_each_list) {
     SynonymLetterTables tables;
     tables.fill(Synonyms());
-    EXPECT_EQ(tables.table(u'a').entry(1), u"à cause@par\\dans\\pour");
-    EXPECT_EQ(tables.table(u'z').entry(tables.table(u'z').size()), u"zythum@bière\\cervoise");
-    std::unordered_set<std::u16string_view> lines;
-    for (int i = 0; i < Synonyms().count(); ++i) lines.insert(Synonyms()[i]);
+    EXPECT_EQ(DecodeWindows1252(tables.table(u'a').entry(1)), u"à cause@par\\dans\\pour");
+    EXPECT_EQ(DecodeWindows1252(tables.table(u'z').entry(tables.table(u'z').size())),
+              u"zythum@bière\\cervoise");
+    std::unordered_set<std::u16string> lines;
+    for (int i = 0; i < Synonyms().count(); ++i) lines.insert(Line(Synonyms(), i));
     EXPECT_TRUE(lines.contains(u"île@îlot\\atoll\\archipel"));
     EXPECT_TRUE(lines.contains(u"Afrique@continent\\terre"));
     EXPECT_TRUE(lines.contains(u"étoilé@constellé\\agrémenté\\brillant\\orné\\parsemé\\semé"));
 
     // Glossary words keep their accents, and sort with them disregarded.
-    std::vector<std::u16string_view> words;
+    std::vector<std::u16string> words;
     for (int i = 0; i < Glossary().count(); ++i)
-        words.push_back(Glossary()[i].substr(0, Glossary()[i].find(u':')));
+        words.push_back(Line(Glossary(), i).substr(0, Line(Glossary(), i).find(u':')));
     for (std::u16string_view word : {u"ÇA", u"ÂGE", u"AÏE", u"ÉPI"})
         EXPECT_NE(std::find(words.begin(), words.end(), word), words.end()) << ToUtf8(word);
     const auto at = [&](std::u16string_view word) {
@@ -244,8 +248,9 @@ TEST(data, sample_lines_of_each_list) {
 TEST(data, synonym_list_leaves_out_placeholders_product_names_and_wrong_pairs) {
     // headword -> its synonyms
     std::unordered_map<std::u16string_view, std::vector<std::u16string_view>> entries;
-    for (int i = 0; i < Synonyms().count(); ++i) {
-        const auto line = Synonyms()[i];
+    std::vector<std::u16string> lines;  // decoded once, before any view of them is taken
+    for (int i = 0; i < Synonyms().count(); ++i) lines.push_back(Line(Synonyms(), i));
+    for (const std::u16string_view line : lines) {
         ASSERT_EQ(line.find(u'!'), std::u16string_view::npos) << ToUtf8(line);
         const auto at = line.find(u'@');
         auto& synonyms = entries[line.substr(0, at)];
@@ -295,8 +300,9 @@ TEST(data, synonym_list_leaves_out_placeholders_product_names_and_wrong_pairs) {
 TEST(data, glossary_lines_give_the_right_class_and_forms) {
     const auto line = [](std::u16string_view word) {
         for (int i = 0; i < Glossary().count(); ++i)
-            if (Glossary()[i].starts_with(std::u16string(word) + u": ")) return Glossary()[i];
-        return std::u16string_view();
+            if (Line(Glossary(), i).starts_with(std::u16string(word) + u": "))
+                return Line(Glossary(), i);
+        return std::u16string();
     };
     const std::u16string_view rows[][2] = {
         {u"OC", u"OC: adv. Oui"}, {u"MU", u"MU: n.m. "},
@@ -322,13 +328,14 @@ TEST(data, glossary_holds_the_short_scrabble_words_two_letters_first) {
     EXPECT_EQ(glossary.count(), three.last);
     EXPECT_EQ(data::GlossaryTwoLetterCount, two.last);
     for (int i = 0; i < glossary.count(); ++i) {
-        const auto line = glossary[i];
+        const auto line = Line(glossary, i);
         const auto colon = line.find(u": ");
         ASSERT_NE(colon, std::u16string_view::npos) << ToUtf8(line);
         ASSERT_EQ(colon, i < two.last ? 2u : 3u) << ToUtf8(line);
         ASSERT_GT(line.size(), colon + 2) << ToUtf8(line);
         EXPECT_EQ(ToUpper(line.substr(0, colon)), line.substr(0, colon));
-        EXPECT_EQ(DictionaryKey(line.substr(0, colon)), ToLower(Scrabble()[i])) << ToUtf8(line);
+        EXPECT_EQ(DictionaryKey(line.substr(0, colon)), ToLower(Line(Scrabble(), i)))
+            << ToUtf8(line);
     }
 }
 

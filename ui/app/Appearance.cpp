@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "text/Text.h"
+
 namespace quillex::ui {
 
 QFont NamedFont(const QString& family, qreal points, bool bold) {
@@ -15,6 +17,13 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
+}
+
+QString ToQString(std::string_view bytes) {
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) *out++ = QChar(Windows1252Char(byte));
+    return text;
 }
 
 }  // namespace quillex::ui

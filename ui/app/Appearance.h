@@ -26,4 +26,7 @@ inline QString ToQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+/// A word or line of the lists (Windows-1252 bytes), decoded for showing.
+QString ToQString(std::string_view bytes);
+
 }  // namespace quillex::ui

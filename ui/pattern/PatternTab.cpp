@@ -405,7 +405,7 @@ void PatternTab::runScan() {
     scanTimer_.stop();
     try {
         resultList_->clear();
-        const std::vector<std::u16string_view> words = ScanPattern(
+        const std::vector<std::string_view> words = ScanPattern(
             searchLength_, patternOfBoxes().toStdU16String(), context_.dictionaries.mainWordList);
         FillResultList(*resultList_, words);
         resultCount_->setText(ToQString(ResultCountText(words.size())));

@@ -178,7 +178,7 @@ void SynonymTab::browse(const QString& loweredText) {
     headwordList_->clear();
     QStringList headwords;
     try {
-        for (std::u16string_view headword :
+        for (std::string_view headword :
              BrowseHeadwords(loweredText.toStdU16String(),
                              context_.dictionaries.synonymLetterTables, listedEntries_))
             headwords.append(ToQString(headword));
@@ -238,8 +238,7 @@ void SynonymTab::refillHistory(const QString& typedText) {
 void SynonymTab::showResult(const SynonymLookupResult& result) {
     foundWord_->setText(QString::fromStdU16String(result.shownText));
     QStringList synonyms;
-    for (const std::u16string& synonym : result.synonyms)
-        synonyms.append(QString::fromStdU16String(synonym));
+    for (const std::string_view synonym : result.synonyms) synonyms.append(ToQString(synonym));
     FillList(*synonymList_, synonyms);
     resultCount_->setText(QString::fromStdU16String(result.resultText));
     if (!result.message.empty())

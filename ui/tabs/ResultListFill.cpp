@@ -14,10 +14,10 @@ void FillList(QListWidget& list, const QStringList& texts) {
     list.scrollToTop();
 }
 
-void FillResultList(QListWidget& list, const std::vector<std::u16string_view>& words) {
+void FillResultList(QListWidget& list, const std::vector<std::string_view>& words) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(words.size()));
-    for (const std::u16string_view word : words) texts.append(ToQString(word));
+    for (const std::string_view word : words) texts.append(ToQString(word));
     FillList(list, texts);
 }
 

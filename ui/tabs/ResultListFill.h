@@ -13,6 +13,6 @@ namespace quillex::ui {
 void FillList(QListWidget& list, const QStringList& texts);
 
 /// FillList over words, so that thousands of them take a few milliseconds.
-void FillResultList(QListWidget& list, const std::vector<std::u16string_view>& words);
+void FillResultList(QListWidget& list, const std::vector<std::string_view>& words);
 
 }  // namespace quillex::ui

@@ -26,7 +26,9 @@ const WordList& Scrabble() {
 std::vector<std::u16string> Words(std::u16string_view draw) {
     const AnagramOutcome outcome = AnagramSearch(draw, Scrabble());
     EXPECT_EQ(outcome.status, AnagramStatus::Found) << ToUtf8(draw);
-    return {outcome.words.begin(), outcome.words.end()};
+    std::vector<std::u16string> words;
+    for (const std::string_view word : outcome.words) words.push_back(DecodeWindows1252(word));
+    return words;
 }
 
 std::string Describe(std::u16string_view draw) {
@@ -55,7 +57,8 @@ std::u16string Sorted(std::u16string_view text) {
 std::vector<std::u16string> OracleWords(std::u16string_view draw) {
     static const auto positionsBySortedLetters = [] {
         std::unordered_map<std::u16string, std::vector<int>> index;
-        for (int i = 0; i < Scrabble().count(); ++i) index[Sorted(Scrabble()[i])].push_back(i);
+        for (int i = 0; i < Scrabble().count(); ++i)
+            index[Sorted(DecodeWindows1252(Scrabble()[i]))].push_back(i);
         return index;
     }();
     std::u16string letters = ToUpper(draw);
@@ -69,7 +72,7 @@ std::vector<std::u16string> OracleWords(std::u16string_view draw) {
     }
     std::sort(positions.begin(), positions.end());
     std::vector<std::u16string> found;
-    for (int i : positions) found.emplace_back(Scrabble()[i]);
+    for (int i : positions) found.push_back(DecodeWindows1252(Scrabble()[i]));
     return found;
 }
 
@@ -251,7 +254,7 @@ TEST(anagram_search, words_of_the_list_find_themselves_with_or_without_the_joker
     for (int position = 1; position <= Scrabble().count(); position += 2003)
         positions.push_back(position);
     for (int position : positions) {
-        const std::u16string word(Scrabble().atPosition(position));
+        const std::u16string word = DecodeWindows1252(Scrabble().atPosition(position));
         auto findsWord = [&](const std::u16string& draw) {
             const auto found = Words(draw);
             return std::find(found.begin(), found.end(), word) != found.end();
@@ -345,7 +348,7 @@ std::u16string RandomDraw(std::mt19937& random) {
         u"BVHFQJXYZKW";
     std::u16string draw;
     if (random() % 2 == 0) {
-        draw = Scrabble()[static_cast<int>(random() % Scrabble().count())];
+        draw = DecodeWindows1252(Scrabble()[static_cast<int>(random() % Scrabble().count())]);
         std::shuffle(draw.begin(), draw.end(), random);
         if (random() % 3 == 0) draw[random() % draw.size()] = frequent[random() % frequent.size()];
     } else {
@@ -471,11 +474,11 @@ TEST(anagram_search, a_list_shorter_than_its_tables_is_searched_where_it_has_wor
     struct Row {
         const WordList* list;
         std::u16string draw;
-        std::vector<std::u16string_view> words;
+        std::vector<std::string_view> words;
     };
     const std::vector<Row> rows = {
-        {&shortList, u"SE", {u"ES", u"SE"}},
-        {&shortList, u"?E", {u"ES", u"SE"}},
+        {&shortList, u"SE", {"ES", "SE"}},
+        {&shortList, u"?E", {"ES", "SE"}},
         {&shortList, u"CHIEN", {}},
         {&shortList, u"ESARINT?E", {}},
         {&empty, u"AB", {}},

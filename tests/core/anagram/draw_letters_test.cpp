@@ -12,6 +12,13 @@
 namespace quillex {
 namespace {
 
+// A word as the lists hold it, in Windows-1252 bytes.
+std::string Bytes(std::u16string_view word) {
+    std::string bytes;
+    for (const char16_t c : word) bytes += static_cast<char>(Windows1252Byte(c));
+    return bytes;
+}
+
 TEST(draw_letters, tells_exact_anagrams_from_other_words) {
     struct Row {
         std::u16string draw;
@@ -49,7 +56,7 @@ TEST(draw_letters, tells_exact_anagrams_from_other_words) {
         {std::u16string(300, u'E'), std::u16string(299, u'E') + u"S", false},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(DrawLetters(row.draw).isAnagram(row.word), row.anagram)
+        EXPECT_EQ(DrawLetters(row.draw).isAnagram(Bytes(row.word)), row.anagram)
             << ToUtf8(row.draw) << " / " << ToUtf8(row.word);
 }
 
@@ -117,8 +124,8 @@ TEST(draw_letters, flags_characters_that_are_neither_letters_nor_the_joker) {
 }
 
 TEST(draw_letters, a_draw_with_foreign_characters_is_nobody_s_anagram) {
-    EXPECT_FALSE(DrawLetters(u"CHI\u00C9N").isAnagram(u"CHI\u00C9N"));
-    EXPECT_FALSE(DrawLetters(u"CH EN").isAnagram(u"CH EN"));
+    EXPECT_FALSE(DrawLetters(u"CHI\u00C9N").isAnagram("CHI\xC9N"));
+    EXPECT_FALSE(DrawLetters(u"CH EN").isAnagram("CH EN"));
 }
 
 // Every word of the Scrabble list, reversed so that no letter stays in place, is an anagram
@@ -127,13 +134,13 @@ TEST(draw_letters, every_list_word_is_an_anagram_of_itself_with_or_without_the_j
     const WordList list = LoadWordList(ScrabbleListResource);
     int failures = 0;
     for (int i = 0; i < list.count() && failures < 10; ++i) {
-        const std::u16string word(list[i]);
+        const std::u16string word = DecodeWindows1252(list[i]);
         const std::u16string draw(word.rbegin(), word.rend());
-        if (!DrawLetters(draw).isAnagram(word)) ++failures, ADD_FAILURE() << ToUtf8(word);
+        if (!DrawLetters(draw).isAnagram(list[i])) ++failures, ADD_FAILURE() << ToUtf8(word);
         for (size_t at = 0; at < draw.size(); ++at) {
             std::u16string withJoker = draw;
             withJoker[at] = u'?';
-            if (!DrawLetters(withJoker).isAnagram(word))
+            if (!DrawLetters(withJoker).isAnagram(list[i]))
                 ++failures, ADD_FAILURE() << ToUtf8(withJoker) << " for " << ToUtf8(word);
         }
     }

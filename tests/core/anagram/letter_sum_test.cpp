@@ -77,7 +77,7 @@ TEST(letter_sum, list_words_with_different_letters_have_different_sums) {
     std::unordered_map<uint64_t, std::u16string> sortedLetters;
     int collisions = 0;
     for (int i = 0; i < list.count(); ++i) {
-        std::u16string letters(list[i]);
+        std::u16string letters = DecodeWindows1252(list[i]);
         std::sort(letters.begin(), letters.end());
         const auto [at, added] = sortedLetters.emplace(LetterSum::of(letters), letters);
         collisions += !added && at->second != letters;

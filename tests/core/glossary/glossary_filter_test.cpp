@@ -33,9 +33,9 @@ const WordList& Sample() {
     return list;
 }
 
-std::vector<std::u16string> Words(const std::vector<std::u16string_view>& lines) {
+std::vector<std::u16string> Words(const std::vector<std::string_view>& lines) {
     std::vector<std::u16string> words;
-    for (auto line : lines) words.emplace_back(GlossaryWord(line));
+    for (auto line : lines) words.push_back(DecodeWindows1252(GlossaryWord(line)));
     return words;
 }
 

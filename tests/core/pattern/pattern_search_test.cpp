@@ -16,7 +16,7 @@
 namespace quillex {
 namespace {
 
-using Words = std::vector<std::u16string_view>;
+using Words = std::vector<std::string_view>;
 
 const WordList& Main() {
     static const WordList list = LoadWordList(MainListResource);
@@ -28,7 +28,7 @@ const std::vector<Words>& WordsByLength() {
     static const std::vector<Words> byLength = [] {
         std::vector<Words> groups(MaxPatternLength + 1);
         for (int i = 0; i < Main().count(); ++i) {
-            const std::u16string_view word = Main()[i];
+            const std::string_view word = Main()[i];
             if (word.size() < groups.size()) groups[word.size()].push_back(word);
         }
         return groups;
@@ -40,10 +40,10 @@ const std::vector<Words>& WordsByLength() {
 Words Oracle(std::u16string_view pattern) {
     const std::u16string upper = ToUpper(pattern);
     Words found;
-    for (std::u16string_view word : WordsByLength()[upper.size()]) {
+    for (std::string_view word : WordsByLength()[upper.size()]) {
         bool fits = true;
         for (size_t i = 0; i < upper.size() && fits; ++i)
-            fits = upper[i] == u'?' || upper[i] == word[i];
+            fits = upper[i] == u'?' || upper[i] == Windows1252Char(word[i]);
         if (fits) found.push_back(word);
     }
     return found;
@@ -67,7 +67,7 @@ TEST(pattern_search, scan_agrees_with_plain_comparison_on_random_patterns) {
             std::uniform_int_distribution(MinPatternLength, MaxPatternLength)(random);
         const Words& words = WordsByLength()[length];
         // Start from a real word so that many patterns fit something, then blur it.
-        std::u16string pattern(words[random() % words.size()]);
+        std::u16string pattern = DecodeWindows1252(words[random() % words.size()]);
         for (char16_t& symbol : pattern) {
             const unsigned roll = random() % 10;
             if (roll < 6)
@@ -102,13 +102,13 @@ TEST(pattern_search, first_and_last_word_of_each_slice_are_found) {
     for (int length = MinPatternLength; length <= MaxPatternLength; ++length) {
         SCOPED_TRACE(length);
         const LengthRange range = MainLengthRange(length);
-        const std::u16string_view first = Main().atPosition(range.first);
-        const std::u16string_view last = Main().atPosition(range.last);
-        EXPECT_EQ(Scan(first), Words{first});
-        EXPECT_EQ(Scan(last), Words{last});
+        const std::string_view first = Main().atPosition(range.first);
+        const std::string_view last = Main().atPosition(range.last);
+        EXPECT_EQ(Scan(DecodeWindows1252(first)), Words{first});
+        EXPECT_EQ(Scan(DecodeWindows1252(last)), Words{last});
         // With as many leading jokers as allowed, they still open and close the results.
-        for (std::u16string_view word : {first, last}) {
-            std::u16string blurred(word);
+        for (std::string_view word : {first, last}) {
+            std::u16string blurred = DecodeWindows1252(word);
             std::fill_n(blurred.begin(), *JokerLimits(length), u'?');
             const Words found = Scan(blurred);
             ASSERT_FALSE(found.empty());
@@ -118,9 +118,9 @@ TEST(pattern_search, first_and_last_word_of_each_slice_are_found) {
 }
 
 TEST(pattern_search, last_word_of_the_list_is_found_as_stored) {
-    const std::u16string_view last = Main()[Main().count() - 1];
+    const std::string_view last = Main()[Main().count() - 1];
     ASSERT_EQ(last.size(), 15u);
-    EXPECT_EQ(Scan(last), Words{last});
+    EXPECT_EQ(Scan(DecodeWindows1252(last)), Words{last});
 }
 
 TEST(pattern_search, a_space_matches_nothing) {
@@ -136,7 +136,7 @@ TEST(pattern_search, lower_case_letters_are_compared_upper_cased) {
 }
 
 TEST(pattern_search, characters_no_word_holds_match_nothing) {
-    for (std::u16string_view pattern : {u"É??", u"?_?", u"??é", u"5???"}) {
+    for (std::u16string_view pattern : {u"É??", u"?_?", u"??é", u"5???", u"Ł??", u"?\U0001F600"}) {
         SCOPED_TRACE(ToUtf8(pattern));
         EXPECT_TRUE(Scan(pattern).empty());
     }
@@ -173,7 +173,7 @@ TEST(pattern_search, a_list_that_disagrees_with_the_length_table_is_a_reported_f
 TEST(pattern_search, a_slice_on_its_own_gives_what_the_whole_list_gives) {
     for (int length = MinPatternLength; length <= MaxPatternLength; ++length) {
         std::string bytes;  // the words of this length as a resource of their own
-        for (std::u16string_view word : WordsByLength()[length]) bytes += ToUtf8(word) + "\r\n";
+        for (std::string_view word : WordsByLength()[length]) bytes.append(word).append("\r\n");
         bytes.resize(bytes.size() - 2);
         const WordList slice = FromText(bytes);
         std::u16string pattern(length, u'?');

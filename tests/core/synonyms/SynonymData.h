@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/Text.h"
 #include "wordlists/LoadWordList.h"
 #include "wordlists/SynonymLetterTables.h"
 
@@ -25,19 +26,22 @@ inline const SynonymLetterTables& Letters() {
 }
 
 // The stored line of a headword, found by a plain scan of the whole list.
-inline std::u16string_view LineOf(std::u16string_view headword) {
+inline std::string_view LineOf(std::u16string_view headword) {
     const WordList& list = SynonymLines();
     for (int i = 0; i < list.count(); ++i) {
-        const std::u16string_view line = list[i];
+        const std::u16string line = DecodeWindows1252(list[i]);
         if (line.size() > headword.size() && line.starts_with(headword) &&
             line[headword.size()] == u'@')
-            return line;
+            return list[i];
     }
     return {};
 }
 
-inline std::vector<std::u16string> ToStrings(const std::vector<std::u16string_view>& views) {
-    return {views.begin(), views.end()};
+// Views of the lists' bytes, decoded.
+inline std::vector<std::u16string> ToStrings(const std::vector<std::string_view>& views) {
+    std::vector<std::u16string> texts;
+    for (const std::string_view view : views) texts.push_back(DecodeWindows1252(view));
+    return texts;
 }
 
 }  // namespace quillex::test

@@ -108,7 +108,7 @@ TEST(browse_headwords, listed_entries_hold_each_listed_line_by_position) {
     ASSERT_EQ(entries.count(), static_cast<int>(headwords.size()));
     for (int k = 0; k < entries.count(); ++k) {
         EXPECT_EQ(entries.headword(k), headwords[k]);
-        EXPECT_EQ(entries.line(k), test::LineOf(headwords[k]));
+        EXPECT_EQ(entries.line(k), test::LineOf(DecodeWindows1252(headwords[k])));
     }
 }
 
@@ -119,7 +119,7 @@ TEST(browse_headwords, a_short_listing_after_a_long_one_keeps_no_old_line) {
     const auto few = BrowseHeadwords(u"chat", test::Letters(), entries);
     ASSERT_EQ(entries.count(), static_cast<int>(few.size()));
     for (int k = 0; k < entries.count(); ++k)
-        EXPECT_TRUE(entries.line(k).starts_with(u"chat")) << ToUtf8(entries.line(k));
+        EXPECT_TRUE(entries.line(k).starts_with("chat")) << entries.line(k);
     for (const std::u16string_view nothing : {u"xz", u"a", u""}) {
         BrowseHeadwords(nothing, test::Letters(), entries);
         EXPECT_EQ(entries.count(), 0) << ToUtf8(nothing);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace quillex::cli {
+
+/// Prints words or lines of the lists (Windows-1252 bytes) as UTF-8, one per line, in one write.
+void PrintLines(std::ostream& out, std::span<const std::string_view> lines);
+
+}  // namespace quillex::cli
