@@ -13,7 +13,7 @@ int RunHeadwords(std::span<const std::string_view> args, std::ostream& out, std:
     if (args.size() != 1) throw UsageFailure{"headwords takes one TEXT"};
     const std::u16string text = ToLower(FromUtf8(args[0]));
     ListedEntries entries;
-    const auto headwords = BrowseHeadwords(text, SynonymTables(), entries);
+    const auto headwords = BrowseHeadwords(text, SynonymTablesFor(text), entries);
     PrintLines(out, headwords);
     if (headwords.empty()) {
         err << "no headword listed for this text\n";

@@ -1,6 +1,8 @@
 #include "LoadedLists.h"
 
 #include "errors/InternalFailure.h"
+#include "synonyms/FirstLetterGroup.h"
+#include "text/Text.h"
 #include "wordlists/LoadWordList.h"
 
 namespace quillex::cli {
@@ -36,6 +38,19 @@ const SynonymLetterTables& SynonymTables() {
         filled.fill(SynonymList());
         return filled;
     }();
+    return tables;
+}
+
+const SynonymLetterTables& SynonymTablesFor(std::u16string_view text) {
+    static WordList groupLines;
+    static SynonymLetterTables tables;
+    const std::u16string lowered = ToLower(text);
+    // A browse of fewer than two characters, or of one no group starts with, reads no table.
+    if (lowered.size() < 2) return tables;
+    const auto group = FirstLetterGroup::ForFirstCharacter(lowered.front());
+    if (!group) return tables;
+    groupLines = LoadSynonymGroup(static_cast<char>(group->letter()));
+    tables.fillGroup(group->letter(), groupLines);
     return tables;
 }
 

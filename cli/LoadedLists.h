@@ -16,6 +16,9 @@ const WordList& ScrabbleList();
 const WordList& SynonymList();
 /// The synonym list cut into its letter tables.
 const SynonymLetterTables& SynonymTables();
+/// Letter tables holding only the group a headword browse of `text` reads (the text is
+/// lower-cased as the browse does it): that group alone is split and checked.
+const SynonymLetterTables& SynonymTablesFor(std::u16string_view text);
 /// The glossary of the two- and three-letter words.
 const WordList& GlossaryList();
 

@@ -15,7 +15,7 @@ int RunSynonyms(std::span<const std::string_view> args, std::ostream& out, std::
     const std::u16string typed = FromUtf8(args[0]);
     const std::u16string word = ToLower(typed);
     ListedEntries entries;
-    BrowseHeadwords(word, SynonymTables(), entries);
+    BrowseHeadwords(word, SynonymTablesFor(word), entries);
     LookupHistory history;
     const SynonymLookupResult result = SynonymLookup(word, typed, entries, history);
     if (!result.found) {

@@ -97,6 +97,26 @@ std::optional<std::u16string> CheckGlossaryBlocks(const WordList& list) {
     return std::nullopt;
 }
 
+// Where the first line filed under `letter` or a later letter starts, the lines being in group
+// order: a binary search over the bytes, reading a few lines only.
+size_t FirstLineFrom(std::string_view text, char letter) {
+    size_t low = 0, high = text.size();  // low is always a line's start
+    while (low < high) {
+        const size_t middle = low + (high - low) / 2;
+        // The line holding the middle byte, its LF included.
+        const size_t before = middle == 0 ? std::string_view::npos : text.rfind('\n', middle - 1);
+        const size_t start = before == std::string_view::npos ? 0 : before + 1;
+        const size_t lf = text.find('\n', start);
+        const size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
+        const char found = GroupLetterOf(text.substr(start, next - start));
+        if (found != 0 && found < letter)
+            low = next;
+        else
+            high = start;
+    }
+    return low;
+}
+
 int ExpectedCount(WordListResource resource) {
     if (resource.id == MainListResource.id) return data::MainWordCount;
     if (resource.id == ScrabbleListResource.id) return data::ScrabbleWordCount;
@@ -121,6 +141,34 @@ WordList LoadWordList(std::string_view typeName, int id) {
         fixed = WordList::FromLengthSlices(*bytes, data::ScrabbleLengthRanges);
     if (fixed) return std::move(*fixed);
     return WordList::FromWindows1252(*bytes);
+}
+
+WordList LoadSynonymGroup(char letter) {
+    const auto bytes = ReadResource(SynonymListResource.typeName, SynonymListResource.id);
+    if (!bytes) return LoadWordList(SynonymListResource);  // reports the missing resource
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    const size_t begin = FirstLineFrom(text, letter);
+    const size_t end = FirstLineFrom(text, static_cast<char>(letter + 1));
+    std::string_view group = text.substr(begin, end - begin);
+    if (group.ends_with("\r\n")) group.remove_suffix(2);
+    WordList lines;
+    if (!group.empty())
+        lines = WordList::FromWindows1252(
+            {reinterpret_cast<const unsigned char*>(group.data()), group.size()});
+    const int wanted = data::SynonymGroupSizes[static_cast<size_t>(letter - 'a')];
+    std::u16string problem;
+    if (lines.count() != wanted)
+        problem = u"le groupe de la lettre " + std::u16string(1, char16_t(letter)) + u" compte " +
+                  Number(lines.count()) + u" lignes au lieu de " + Number(wanted);
+    for (int i = 0; i < lines.count() && problem.empty(); ++i)
+        if (GroupLetterOf(lines[i]) != letter)
+            problem = u"la ligne " + Quoted(lines[i].substr(0, lines[i].find('@'))) +
+                      u" tombe dans le groupe de la lettre " + std::u16string(1, char16_t(letter));
+    if (!problem.empty())
+        throw InternalFailure(u"La liste " + FromUtf8(SynonymListResource.typeName) +
+                                  u" ne suit pas ses tables : " + problem,
+                              FailureCode::DataMismatch);
+    return lines;
 }
 
 std::optional<std::u16string> CheckAgainstTables(WordListResource resource, const WordList& list) {

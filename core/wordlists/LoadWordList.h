@@ -26,6 +26,12 @@ inline WordList LoadWordList(WordListResource resource) {
     return LoadWordList(resource.typeName, resource.id);
 }
 
+/// The lines of one letter's group ('a'..'z') of the synonym list, found in the resource by
+/// their headwords' first letters (the groups follow each other a to z) and checked against the
+/// group's fixed size: all a single look-up reads, without splitting the other groups. Throws
+/// InternalFailure when the resource is missing or the group disagrees with its size.
+WordList LoadSynonymGroup(char letter);
+
 /// Compares a loaded list with the fixed tables of its resource (counts, length slices);
 /// returns a French description of the first disagreement, or nullopt when they agree.
 std::optional<std::u16string> CheckAgainstTables(WordListResource resource, const WordList& list);

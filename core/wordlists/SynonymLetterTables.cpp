@@ -25,4 +25,11 @@ void SynonymLetterTables::fill(const WordList& synonyms) {
     }
 }
 
+void SynonymLetterTables::fillGroup(char16_t letter, const WordList& lines) {
+    Table& table = tables_[letter - u'a'];
+    table.list_ = &lines;
+    table.first_ = 0;
+    table.size_ = lines.count();
+}
+
 }  // namespace quillex

@@ -28,6 +28,10 @@ class SynonymLetterTables {
     /// InternalFailure is thrown.
     void fill(const WordList& synonyms);
 
+    /// Makes one letter's table the lines of a group loaded on its own (LoadSynonymGroup); the
+    /// list must outlive the tables.
+    void fillGroup(char16_t letter, const WordList& lines);
+
     /// The table of a letter 'a'..'z'.
     const Table& table(char16_t letter) const { return tables_[letter - u'a']; }
 

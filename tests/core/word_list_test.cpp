@@ -11,6 +11,7 @@
 #include "text/Text.h"
 #include "wordlists/LoadWordList.h"
 #include "wordlists/Resources.h"
+#include "wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 namespace {
@@ -152,6 +153,20 @@ TEST(load_word_list, list_that_disagrees_with_its_tables_is_described) {
     const auto problem = CheckAgainstTables(MainListResource, FromBytes("AA\r\nAB"));
     ASSERT_TRUE(problem.has_value());
     EXPECT_NE(problem->find(u"LISTEDESMOTS compte 2 lignes"), std::u16string::npos);
+}
+
+TEST(load_word_list, a_synonym_group_loaded_on_its_own_holds_the_lines_of_its_table) {
+    const WordList list = LoadWordList(SynonymListResource);
+    SynonymLetterTables tables;
+    tables.fill(list);
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        const WordList group = LoadSynonymGroup(letter);
+        const SynonymLetterTables::Table& table = tables.table(static_cast<char16_t>(letter));
+        ASSERT_EQ(group.count(), table.size()) << letter;
+        for (int j = 1; j <= table.size(); ++j)
+            ASSERT_EQ(static_cast<const void*>(group[j - 1].data()), table.entry(j).data())
+                << letter << j;
+    }
 }
 
 TEST(load_word_list, built_in_word_lists_are_read_in_place) {
