@@ -77,7 +77,7 @@ bool FirstLetterGroup::foldedStartsWith(std::string_view line,
     size_t matched = 0;
     for (const char byte : line) {
         // Lower-cased before folding, so that a stored capital such as "É" folds too.
-        const char16_t c = LowerCharacter(Windows1252Char(byte));
+        const char16_t c = LowerWindows1252Char(byte);
         for (const char16_t folded : foldedCharacter(c)) {
             if (matched == wanted) return true;
             if (folded != foldedText[matched]) return false;

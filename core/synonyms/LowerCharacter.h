@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+
+#include "text/Text.h"
+
 namespace quillex {
 
 /// One character lower-cased exactly as ToLower does it (ASCII, Latin-1, Œ, Š, Ž, Ÿ), without
@@ -19,6 +23,18 @@ constexpr char16_t LowerCharacter(char16_t c) {
         default:
             return c;
     }
+}
+
+/// LowerCharacter of the character a Windows-1252 byte of the lists stands for: one table load,
+/// for the loops that compare the lists' lines character by character.
+inline char16_t LowerWindows1252Char(char byte) {
+    static constexpr std::array<char16_t, 256> kLowered = [] {
+        std::array<char16_t, 256> lowered{};
+        for (int b = 0; b < 256; ++b)
+            lowered[b] = LowerCharacter(Windows1252Char(static_cast<unsigned char>(b)));
+        return lowered;
+    }();
+    return kLowered[static_cast<unsigned char>(byte)];
 }
 
 }  // namespace quillex

@@ -18,8 +18,8 @@ bool HeadwordIs(std::string_view line, std::u16string_view text, bool lowered) {
     if (line.size() <= n || line[n] != '@' || text.find(u'@') != std::u16string_view::npos)
         return false;
     for (size_t i = 0; i < n; ++i) {
-        const char16_t c = Windows1252Char(line[i]);
-        if ((lowered ? LowerCharacter(c) : c) != text[i]) return false;
+        const char16_t c = lowered ? LowerWindows1252Char(line[i]) : Windows1252Char(line[i]);
+        if (c != text[i]) return false;
     }
     return true;
 }

@@ -16,5 +16,13 @@ TEST(lower_character, agrees_with_ToLower_on_every_character) {
     }
 }
 
+TEST(lower_character, a_byte_of_the_lists_lowers_as_its_decoded_character) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const char b = static_cast<char>(byte);
+        ASSERT_EQ(LowerWindows1252Char(b), ToLower(DecodeWindows1252(std::string_view(&b, 1)))[0])
+            << byte;
+    }
+}
+
 }  // namespace
 }  // namespace quillex
