@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Resident memory of Quillex with its main window shown, under Xvfb.
-# Usage: bench/startup_memory.sh [QUILLEX]   (default: build/release/ui/quillex)
+# Usage: [QUILLEX_DISPLAY=:NN] bench/startup_memory.sh [QUILLEX]   (default: build/release/ui/quillex)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build/release/ui/quillex}
 work=$(mktemp -d)
-display=:$((80 + RANDOM % 9))
+display=${QUILLEX_DISPLAY:-:$((80 + RANDOM % 9))}  # QUILLEX_DISPLAY=:NN picks the display
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$work"' EXIT

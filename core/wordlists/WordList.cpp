@@ -50,8 +50,9 @@ std::optional<WordList> WordList::FromLengthSlices(std::span<const unsigned char
                                                    std::span<const data::LengthRange> ranges) {
     if (ranges.empty() || ranges.size() > MaxSlices) return std::nullopt;
     WordList list;
-    list.text_ = AsText(bytes);
-    const std::string_view text = list.text_;
+    std::string_view text = AsText(bytes);
+    while (!text.empty() && text.back() == '\0') text.remove_suffix(1);  // padding
+    list.text_ = text;
     size_t offset = 0;
     int nextPosition = 1;
     for (const data::LengthRange& range : ranges) {

@@ -104,6 +104,9 @@ TEST(word_list, words_laid_out_by_length_are_found_without_an_index) {
     EXPECT_EQ(list->atPosition(4).data(), bytes.data() + 13);
     EXPECT_EQ(list->heapBytes(), 0u);
     EXPECT_THROW(list->at(5), std::out_of_range);
+    const std::string padded = bytes + std::string(3, '\0');
+    ASSERT_TRUE(WordList::FromLengthSlices(AsBytes(padded), ranges));
+    EXPECT_EQ(WordList::FromLengthSlices(AsBytes(padded), ranges)->at(4), "VWXYZ");
 
     // Any other layout is refused, so that no word is read across a separator.
     struct Row {
