@@ -26,10 +26,19 @@ bool HeadwordIs(std::string_view line, std::u16string_view text, bool lowered) {
 
 // A text lower-cased, its ligatures spelt out and its first letter unaccented: "Œil", "oeil",
 // "Étoile" and "etoile" fold to "oeil" and "etoile", while "étoilé" stays "etoilé".
-std::u16string LookupFold(std::u16string_view text) {
+// The typed text is UTF-16, a listed headword Windows-1252 bytes.
+char16_t CharacterOf(char16_t c) {
+    return c;
+}
+char16_t CharacterOf(char byte) {
+    return Windows1252Char(byte);
+}
+
+template <typename Char>
+std::u16string LookupFold(std::basic_string_view<Char> text) {
     std::u16string folded;
-    for (const char16_t raw : text) {
-        const char16_t c = LowerCharacter(raw);
+    for (const Char raw : text) {
+        const char16_t c = LowerCharacter(CharacterOf(raw));
         if (c == u'œ') {
             folded += u"oe";
         } else if (c == u'æ') {
