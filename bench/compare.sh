@@ -3,15 +3,16 @@
 # fixed set of queries. Patterns: grep -E over the main list exported as text. Anagrams: a
 # brute-force letter-count search in Python over the Scrabble list, and, for one draw, the
 # plain grep -x of the word over that list. Synonyms: grep of the headword's line over the
-# synonym list exported as text. Each command is timed by hyperfine (whole process, start-up
-# included) and its output checked against the other's.
+# synonym list exported as text. Each command is timed as a whole process (start-up
+# included; bench/time_pair.py runs the two commands in turn, 30 times each, and takes the
+# medians) and its output checked against the other's.
 # Writes docs/performance.md (the table) and docs/performance.png (time by word length).
 # Usage: bench/compare.sh [QUILLEX_CLI]   (default: build/release/cli/quillex-cli)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli=${1:-$root/build/release/cli/quillex-cli}
-for tool in hyperfine gnuplot python3 iconv; do
-    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install hyperfine gnuplot-nox)"; exit 1; }
+for tool in gnuplot python3 iconv; do
+    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install gnuplot-nox)"; exit 1; }
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -32,12 +33,10 @@ for length in $(seq 3 15); do
 done
 draws=(ES AIS RIEN CHIEN ORANGE ARTISTE MARIONET ESARINT?E)
 
-# The median of 30 runs: on a shared machine a few runs are slowed by other work, which moves
-# the mean of either tool by more than the difference being measured.
-time_of() {  # time_of COMMAND -> median seconds
-    hyperfine --runs 30 --warmup 3 -N --export-json "$work/t.json" "$1" >/dev/null 2>&1 ||
-        hyperfine --runs 30 --warmup 3 --export-json "$work/t.json" "$1" >/dev/null
-    python3 -c "import json;print(json.load(open('$work/t.json'))['results'][0]['median'])"
+# Both commands run alternately and the medians are kept: on a shared machine the other work
+# comes and goes, and timing one tool's runs after the other's would charge it to one of them.
+time_pair() {  # time_pair COMMAND-A COMMAND-B -> "median-A median-B" in seconds
+    python3 "$root/bench/time_pair.py" 30 "$1" "$2"
 }
 
 table=$root/docs/performance.md
@@ -59,8 +58,7 @@ compare() {
         cmp -s "$work/a" "$work/b" || { echo "$kind $query: outputs differ"; exit 1; }
     fi
     local q o n
-    q=$(time_of "$cli $kind $query")
-    o=$(time_of "$*")
+    read -r q o < <(time_pair "$cli $kind $query" "$*")
     n=$(wc -l < "$work/a")
     python3 -c "import sys; q, o = float(sys.argv[1]), float(sys.argv[2]); \
 print(f'| \`$query\` | $kind | ${#query} | $n | {q*1000:.1f} | {o*1000:.1f} ($other) | {o/q:.1f}x |')" \
