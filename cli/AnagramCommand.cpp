@@ -71,8 +71,8 @@ int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::o
         return Success;
     }
     for (size_t i = 0; i < outcome.words.size(); ++i)
-        out << Windows1252ToUtf8(MarkedWord(outcome.words[i], outcome.freeLetterPlaces[i])) << '
-'; return Success;
+        out << Windows1252ToUtf8(MarkedWord(outcome.words[i], outcome.freeLetterPlaces[i])) << '\n';
+    return Success;
 }
 
 }  // namespace quillex::cli
