@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -9,6 +11,8 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QUrl>
+#include <filesystem>
+#include <memory>
 
 #include "TestWindow.h"
 #include "about/DownloadLinks.h"
@@ -82,6 +86,36 @@ class AboutTabTest : public QObject {
         auto* view = window.findChild<QTextEdit*>("licenceView");
         QVERIFY(QTest::qWaitFor([&] { return !view->toPlainText().isEmpty(); }, 3000));
         QVERIFY(fakes.messages.shown.isEmpty());
+    }
+
+    void licence_is_found_in_a_start_folder_whose_name_is_not_utf8() {
+        QTemporaryDir parent;
+        // "café" in Latin-1: the é is one byte that is no UTF-8.
+        const std::filesystem::path folder =
+            (QFile::encodeName(parent.path()) + "/caf\xE9").toStdString();
+        QVERIFY(::mkdir(folder.c_str(), 0700) == 0);
+        // QTemporaryDir decodes names, so it could not remove this one itself.
+        const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)>
+            removal(&folder, [](const std::filesystem::path* path) {
+                std::error_code ignored;
+                std::filesystem::remove_all(*path, ignored);
+            });
+        std::filesystem::copy_file(
+            QFile::encodeName(qEnvironmentVariable("QUILLEX_SOURCE_DIR") + "/Licence.rtf")
+                .toStdString(),
+            folder / "Licence.rtf");
+        const auto previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+        SetStartFolder();
+        std::filesystem::current_path(previous);
+
+        FakePlatform fakes;
+        MainWindow window(testing::LoadedDictionaries(), fakes.platform());
+        window.load(nullptr);  // the default folders: the start folder first
+        auto* view = window.findChild<QTextEdit*>("licenceView");
+        QVERIFY(QTest::qWaitFor([&] { return !view->toPlainText().isEmpty(); }, 3000));
+        QVERIFY(fakes.messages.shown.isEmpty());
+        SetStartFolder();
     }
 
     // QUILLEX_PROGRAM_DIR is the program's folder in the build tree, or in an install tree when
