@@ -94,6 +94,8 @@ void AboutTab::buildControls() {
     licenceView_->setObjectName(QStringLiteral("licenceView"));
     licenceView_->setAccessibleName(QStringLiteral("Contrat de licence"));
     licenceView_->setGeometry(PageRect(180, 1080, 5715, 2295));
+    connect(licenceView_, &RichTextView::addressClicked, this,
+            [this](const QString& address) { context_.platform.shell.open(address); });
 
     descriptionLabel_ = new QLabel(this);
     descriptionLabel_->setObjectName(QStringLiteral("description"));
