@@ -1,7 +1,9 @@
 #include <optional>
 #include <ostream>
 
+#include "Arguments.h"
 #include "Command.h"
+#include "EchoSafe.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
 #include "anagram/AnagramSearch.h"
@@ -20,9 +22,16 @@ struct AnagramArguments {
 AnagramArguments ReadArguments(std::span<const std::string_view> args) {
     AnagramArguments read;
     std::optional<std::string_view> draw;
+    bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (arg == "--mark") {
+        if (optionsEnded || !IsOption(arg)) {
+            if (draw)
+                throw UsageFailure{"un seul TIRAGE attendu (entre guillemets s'il a des espaces)"};
+            draw = arg;
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--mark") {
             read.mark = true;
         } else if (arg == "--shorter") {
             read.extras.shorterWords = true;
@@ -31,17 +40,14 @@ AnagramArguments ReadArguments(std::span<const std::string_view> args) {
         } else if (arg == "--jokers" || arg.starts_with("--jokers=")) {
             const std::string_view count =
                 arg == "--jokers" ? (i + 1 < args.size() ? args[++i] : "") : arg.substr(9);
-            if (count != "1" && count != "2") throw UsageFailure{"--jokers takes 1 or 2"};
+            if (count != "1" && count != "2") throw UsageFailure{"--jokers prend 1 ou 2"};
             read.extras.twoJokers = count == "2";
-        } else if (arg.starts_with("--")) {
-            throw UsageFailure{"anagram knows the options --mark, --shorter, --plus, --jokers 2"};
-        } else if (draw) {
-            throw UsageFailure{"anagram takes one draw (quote it if it has spaces)"};
         } else {
-            draw = arg;
+            throw UsageFailure{"option inconnue « " + EchoSafe(FromUtf8(arg)) +
+                               " » (options : --mark, --shorter, --plus, --jokers 2)"};
         }
     }
-    if (!draw) throw UsageFailure{"missing draw (2 to 9 letters, '?' for the joker)"};
+    if (!draw) throw UsageFailure{"TIRAGE manquant (2 à 9 lettres, « ? » pour le joker)"};
     read.draw = *draw;
     return read;
 }

@@ -2,16 +2,17 @@
 
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quillex::cli {
 
 /// Exit statuses of quillex-cli.
-enum ExitStatus { Success = 0, Refused = 1, UsageError = 2 };
+enum ExitStatus { Success = 0, Refused = 1, UsageError = 2, OutputFailed = 3, OutOfMemory = 4 };
 
 /// A usage error: its message is printed on one line of stderr and the status is 2.
 struct UsageFailure {
-    std::string_view message;
+    std::string message;
 };
 
 /// One subcommand of quillex-cli.

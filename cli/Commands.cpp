@@ -13,15 +13,16 @@ int RunGlossary(std::span<const std::string_view> args, std::ostream& out, std::
 
 std::span<const Command> Commands() {
     static const std::array kCommands = {
-        Command{"lists", "", "print each list's element count and the length tables", RunLists},
-        Command{"pattern", "PATTERN [--count]", "list the words fitting PATTERN", RunPattern},
-        Command{"anagram", "DRAW [OPTIONS]",
-                "list the Scrabble words made of DRAW's letters; options --mark, --shorter, "
+        Command{"lists", "", "nombre d'éléments de chaque liste et tables des longueurs", RunLists},
+        Command{"pattern", "MOTIF [--count]", "les mots qui correspondent au MOTIF", RunPattern},
+        Command{"anagram", "TIRAGE [OPTIONS]",
+                "les mots du Scrabble formés des lettres du TIRAGE ; options --mark, --shorter, "
                 "--plus, --jokers 2",
                 RunAnagram},
-        Command{"headwords", "TEXT", "list the headwords beginning with TEXT", RunHeadwords},
-        Command{"synonyms", "WORD", "list the synonyms of WORD", RunSynonyms},
-        Command{"glossary", "[PREFIX]", "list the glossary lines of words beginning with PREFIX",
+        Command{"headwords", "TEXTE", "les entrées des synonymes qui commencent par TEXTE",
+                RunHeadwords},
+        Command{"synonyms", "MOT", "les synonymes du MOT", RunSynonyms},
+        Command{"glossary", "[PRÉFIXE]", "les lignes du glossaire qui commencent par PRÉFIXE",
                 RunGlossary},
     };
     return kCommands;

@@ -1,6 +1,8 @@
 #include <ostream>
 
+#include "Arguments.h"
 #include "Command.h"
+#include "EchoSafe.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
 #include "glossary/GlossaryFilter.h"
@@ -9,11 +11,12 @@
 namespace quillex::cli {
 
 int RunGlossary(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    if (args.size() > 1) throw UsageFailure{"glossary takes at most one argument, a prefix"};
-    const std::u16string prefix = args.empty() ? std::u16string() : FromUtf8(args[0]);
+    const auto operands = SplitArguments(args).operands;
+    if (operands.size() > 1) throw UsageFailure{"un seul PRÉFIXE au plus"};
+    const std::u16string prefix = operands.empty() ? std::u16string() : FromUtf8(operands[0]);
     const auto lines = FilterGlossary(GlossaryList(), prefix);
     if (lines.empty()) {
-        err << "Aucun mot du glossaire ne commence par « " << ToUtf8(prefix) << " ».\n";
+        err << "Aucun mot du glossaire ne commence par « " << EchoSafe(prefix) << " ».\n";
         return Refused;
     }
     PrintLines(out, lines);

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "Arguments.h"
 #include "Command.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
@@ -10,13 +11,15 @@ namespace quillex::cli {
 
 // Lists the headwords the synonym tab shows while TEXT is typed, lower-cased as the tab does.
 int RunHeadwords(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) throw UsageFailure{"headwords takes one TEXT"};
-    const std::u16string text = ToLower(FromUtf8(args[0]));
+    const auto operands = SplitArguments(args).operands;
+    if (operands.empty()) throw UsageFailure{"TEXTE manquant"};
+    if (operands.size() > 1) throw UsageFailure{"un seul TEXTE attendu"};
+    const std::u16string text = ToLower(FromUtf8(operands[0]));
     ListedEntries entries;
     const auto headwords = BrowseHeadwords(text, SynonymTablesFor(text), entries);
     PrintLines(out, headwords);
     if (headwords.empty()) {
-        err << "no headword listed for this text\n";
+        err << "Aucune entrée ne commence par ce texte.\n";
         return Refused;
     }
     return Success;

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "Arguments.h"
 #include "Command.h"
 #include "LoadedLists.h"
 #include "wordlists/LengthRanges.h"
@@ -7,22 +8,22 @@
 namespace quillex::cli {
 
 int RunLists(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
-    if (!args.empty()) throw UsageFailure{"lists takes no argument"};
+    if (!SplitArguments(args).operands.empty()) throw UsageFailure{"aucun argument attendu"};
     out << "LISTEDESMOTS " << MainList().count() << '\n'
         << "LISTESCRAB " << ScrabbleList().count() << '\n'
         << "LISTESYNONYMES " << SynonymList().count() << '\n'
         << "MOT23LETTRES " << GlossaryList().count() << '\n';
-    out << "\nmain list: length first last count\n";
+    out << "\nliste principale : longueur premier dernier nombre\n";
     for (int length = MinMainLength; length <= MaxMainLength; ++length) {
         const auto r = MainLengthRange(length);
         out << length << ' ' << r.first << ' ' << r.last << ' ' << r.last - r.first + 1 << '\n';
     }
-    out << "\nScrabble list: length first last count\n";
+    out << "\nliste du Scrabble : longueur premier dernier nombre\n";
     for (int length = MinScrabbleLength; length <= MaxScrabbleLength; ++length) {
         const auto r = ScrabbleLengthRange(length);
         out << length << ' ' << r.first << ' ' << r.last << ' ' << r.last - r.first + 1 << '\n';
     }
-    out << "\nsynonym groups: letter lines\n";
+    out << "\ngroupes de synonymes : lettre lignes\n";
     for (char16_t letter = u'a'; letter <= u'z'; ++letter)
         out << static_cast<char>(letter) << ' ' << SynonymTables().table(letter).size() << '\n';
     return Success;

@@ -1,8 +1,9 @@
-#include <optional>
 #include <ostream>
 #include <string>
 
+#include "Arguments.h"
 #include "Command.h"
+#include "EchoSafe.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
 #include "pattern/JokerLimits.h"
@@ -23,22 +24,12 @@ struct PatternArguments {
 };
 
 PatternArguments ReadArguments(std::span<const std::string_view> args) {
-    PatternArguments read;
-    std::optional<std::string_view> text;
-    for (const std::string_view arg : args) {
-        if (arg == "--count") {
-            read.countOnly = true;
-        } else if (arg.starts_with("--")) {
-            throw UsageFailure{"pattern knows one option, --count"};
-        } else if (text) {
-            throw UsageFailure{"pattern takes one PATTERN"};
-        } else {
-            text = arg;
-        }
-    }
-    if (!text) throw UsageFailure{"missing PATTERN: the word's letters, ? for each unknown one"};
-    read.text = *text;
-    return read;
+    const Arguments split = SplitArguments(args, {"--count"});
+    if (split.operands.empty())
+        throw UsageFailure{
+            "MOTIF manquant : les lettres du mot, « ? » pour chaque lettre inconnue"};
+    if (split.operands.size() > 1) throw UsageFailure{"un seul MOTIF attendu"};
+    return {split.operands[0], split.has("--count")};
 }
 
 // The refused character as typed, a surrogate pair kept whole.
@@ -54,7 +45,7 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
     const std::u16string text = FromUtf8(read.text);
     if (const auto refused = FirstRefusedCharacter(text)) {
         err << ToUtf8(InvalidCharNotice) << '\n'
-            << "Caractère refusé : « " << ToUtf8(CharacterAt(text, *refused)) << " » (case "
+            << "Caractère refusé : « " << EchoSafe(CharacterAt(text, *refused)) << " » (case "
             << *refused + 1 << ").\n";
         return Refused;
     }

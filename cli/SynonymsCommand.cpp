@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "Arguments.h"
 #include "Command.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
@@ -11,8 +12,10 @@ namespace quillex::cli {
 
 // Looks WORD up as the synonym tab does once WORD is typed: browse, then look-up.
 int RunSynonyms(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) throw UsageFailure{"synonyms takes one WORD"};
-    const std::u16string typed = FromUtf8(args[0]);
+    const auto operands = SplitArguments(args).operands;
+    if (operands.empty()) throw UsageFailure{"MOT manquant"};
+    if (operands.size() > 1) throw UsageFailure{"un seul MOT attendu"};
+    const std::u16string typed = FromUtf8(operands[0]);
     const std::u16string word = ToLower(typed);
     ListedEntries entries;
     BrowseHeadwords(word, SynonymTablesFor(word), entries);

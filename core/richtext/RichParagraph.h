@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "richtext/RichParagraphFormat.h"
 #include "richtext/RichRun.h"
 
 namespace quillex {
@@ -10,6 +11,7 @@ namespace quillex {
 /// One paragraph: its runs in reading order, neighbours always in different styles.
 struct RichParagraph {
     std::vector<RichRun> runs;
+    RichParagraphFormat format;
 
     /// The paragraph's text without its styles.
     std::u16string text() const {

@@ -1,8 +1,17 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quillex {
+
+/// A text colour, each component 0 to 255.
+struct RgbColour {
+    std::uint8_t red = 0, green = 0, blue = 0;
+
+    bool operator==(const RgbColour&) const = default;
+};
 
 /// A stretch of text in one character style.
 struct RichRun {
@@ -11,11 +20,15 @@ struct RichRun {
     bool italic = false;
     bool underline = false;
     int halfPoints = 24;  ///< font size in half-points, as RTF's \fs counts it
+    bool strike = false;
+    std::optional<RgbColour> colour;  ///< none: the view's own text colour
+    std::u16string link;              ///< the web address a click opens; empty for plain text
 
     /// True when both runs would be drawn in the same style.
     bool sameStyle(const RichRun& other) const {
         return bold == other.bold && italic == other.italic && underline == other.underline &&
-               halfPoints == other.halfPoints;
+               halfPoints == other.halfPoints && strike == other.strike && colour == other.colour &&
+               link == other.link;
     }
     bool operator==(const RichRun&) const = default;
 };

@@ -15,9 +15,6 @@
 namespace quillex {
 namespace {
 
-// Far above any licence text; keeps a wrong file from filling the memory.
-constexpr std::uintmax_t kMaxFileBytes = 16 * 1024 * 1024;
-
 [[noreturn]] void ThrowUnreadable(std::u16string_view what, const std::filesystem::path& path) {
     const auto name = path.u8string();
     throw InternalFailure(
@@ -44,11 +41,23 @@ RichDocument ReadRichTextFile(const std::filesystem::path& path) {
     const auto size = regular ? std::filesystem::file_size(path, error) : 0;
     std::ifstream file(path, std::ios::binary);
     if (!regular || error || !file) ThrowUnreadable(u"Fichier illisible", path);
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(std::min(size, kMaxFileBytes)));
+    if (size > MaxRichTextFileBytes)
+        ThrowUnreadable(u"Fichier trop volumineux (plus de 1 Mio)", path);
+    // One byte more than allowed, to see a file that grew since its size was taken.
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(size) + 1);
     file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (file.bad()) ThrowUnreadable(u"Fichier illisible", path);
     bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return ParseRichText(bytes);
+    if (bytes.size() > MaxRichTextFileBytes)
+        ThrowUnreadable(u"Fichier trop volumineux (plus de 1 Mio)", path);
+    RichDocument document = ParseRichText(bytes);
+    if (document.paragraphs.size() > MaxRichTextParagraphs)
+        ThrowUnreadable(u"Fichier trop complexe (plus de 10 000 paragraphes)", path);
+    std::size_t runs = 0;
+    for (const RichParagraph& paragraph : document.paragraphs) runs += paragraph.runs.size();
+    if (runs > MaxRichTextRuns)
+        ThrowUnreadable(u"Fichier trop complexe (plus de 50 000 changements de style)", path);
+    return document;
 }
 
 }  // namespace quillex

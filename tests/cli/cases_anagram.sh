@@ -24,11 +24,12 @@ expect anagram_two_jokers_equals 0 '^KIWI$' '^$' -- anagram '?KW?' --jokers=2
 expect anagram_one_joker_asked 1 '^$' '^Un seul joker est autorisé' -- anagram '?KW?' --jokers 1
 expect anagram_three_jokers 1 '^$' '^Deux jokers au plus sont autorisés pour la recherche\. Modifiez votre requête\.$' -- anagram '???A' --jokers 2
 expect anagram_plus_nine 1 '^$' '^Aucun  mot  trouvé\.$' -- anagram ZZZZZZZZZ --plus
-expect anagram_jokers_three 2 '^$' '--jokers takes 1 or 2' -- anagram '???A' --jokers 3
-expect anagram_jokers_no_count 2 '^$' '--jokers takes 1 or 2' -- anagram '??A' --jokers
-expect anagram_unknown_option 2 '^$' 'anagram knows the options' -- anagram CHIEN --count
-expect anagram_missing 2 '^$' 'missing draw' -- anagram
-expect anagram_two_draws 2 '^$' 'anagram takes one draw' -- anagram AB CD
+expect anagram_jokers_three 2 '^$' '^quillex-cli anagram : --jokers prend 1 ou 2$' -- anagram '???A' --jokers 3
+expect anagram_jokers_no_count 2 '^$' '--jokers prend 1 ou 2' -- anagram '??A' --jokers
+expect anagram_unknown_option 2 '^$' '^quillex-cli anagram : option inconnue « --count » \(options : ' -- anagram CHIEN --count
+expect anagram_draw_after_end_of_options 1 '^$' 'Aucun  mot  trouvé' -- anagram --mark -- '-A'
+expect anagram_missing 2 '^$' '^quillex-cli anagram : TIRAGE manquant ' -- anagram
+expect anagram_two_draws 2 '^$' '^quillex-cli anagram : un seul TIRAGE attendu' -- anagram AB CD
 
 # The whole output of one search: every word, one per line, in list order.
 anagram_out=$("$cli" anagram ORANGE 2>/dev/null)

@@ -16,6 +16,10 @@ expect pattern_too_long 1 '^$' 'comprise entre 3 et 15' -- pattern 'ABCDEFGHIJKL
 expect pattern_empty 1 '^$' 'comprise entre 3 et 15' -- pattern ''
 expect pattern_accented_letter 1 '^$' "^Seuls les caractères ''ABCDEF\.\.\.\.\.Z'' sont autorisés\.      $" -- pattern '??é'
 expect pattern_digit_named 1 '^$' '^Caractère refusé : « 5 » \(case 2\)\.$' -- pattern 'A5?'
-expect pattern_missing 2 '^$' 'missing PATTERN' -- pattern
-expect pattern_two_patterns 2 '^$' 'pattern takes one PATTERN' -- pattern 'QU?' 'QU?'
-expect pattern_unknown_option 2 '^$' 'pattern knows one option, --count' -- pattern 'QU?' --all
+expect pattern_missing 2 '^$' '^quillex-cli pattern : MOTIF manquant : ' -- pattern
+expect pattern_two_patterns 2 '^$' '^quillex-cli pattern : un seul MOTIF attendu$' -- pattern 'QU?' 'QU?'
+expect pattern_unknown_option 2 '^$' '^quillex-cli pattern : option inconnue « --all »$' -- pattern 'QU?' --all
+expect pattern_short_unknown_option 2 '^$' 'option inconnue « -x »' -- pattern -x 'QU?'
+expect pattern_count_after_end_of_options 2 '^$' 'un seul MOTIF attendu' -- pattern -- 'QU?' --count
+expect pattern_operand_after_end_of_options 1 '^$' 'Caractère refusé : « - » \(case 1\)' -- pattern -- '-U?'
+expect pattern_control_character_escaped 1 '^$' '^Caractère refusé : « \\x1B » \(case 2\)\.$' -- pattern $'A\e?'

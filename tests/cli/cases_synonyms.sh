@@ -4,11 +4,11 @@ expect headwords_text_lower_cased 0 '^Afrique$' '^$' -- headwords AFR
 expect headwords_first_letter_folded 0 '^ça$' '^$' -- headwords ca
 expect headwords_ligature 0 '^œil-de-bœuf$' '^$' -- headwords oeil
 expect headwords_into_synonyms 0 '^à droite$' '^$' -- headwords 'a droite@h'
-expect headwords_nothing 1 '^$' 'no headword listed' -- headwords xz
-expect headwords_one_character 1 '^$' 'no headword listed' -- headwords a
-expect headwords_digit 1 '^$' 'no headword listed' -- headwords 1a
-expect headwords_missing_text 2 '^$' 'headwords takes one TEXT' -- headwords
-expect headwords_two_texts 2 '^$' 'headwords takes one TEXT' -- headwords ab co
+expect headwords_nothing 1 '^$' '^Aucune entrée ne commence par ce texte\.$' -- headwords xz
+expect headwords_one_character 1 '^$' 'Aucune entrée' -- headwords a
+expect headwords_digit 1 '^$' 'Aucune entrée' -- headwords 1a
+expect headwords_missing_text 2 '^$' '^quillex-cli headwords : TEXTE manquant$' -- headwords
+expect headwords_two_texts 2 '^$' '^quillex-cli headwords : un seul TEXTE attendu$' -- headwords ab co
 expect synonyms_found 0 '^matou$' '^$' -- synonyms chat
 expect synonyms_capital 0 '^félin$' '^$' -- synonyms Chat
 expect synonyms_spelling_kept 0 '^Cosmos$' '^$' -- synonyms Terre
@@ -16,4 +16,6 @@ expect synonyms_ligature 0 '^bourgeon$' '^$' -- synonyms œil
 expect synonyms_long_line 0 '^intimide$' '^$' -- synonyms trouble
 expect synonyms_not_found 1 '^$' '^Pas de synonyme pour ce mot\.$' -- synonyms chatx
 expect synonyms_too_short 1 '^$' '^Pas de synonyme pour ce mot\.$' -- synonyms à
-expect synonyms_missing_word 2 '^$' 'synonyms takes one WORD' -- synonyms
+expect synonyms_missing_word 2 '^$' '^quillex-cli synonyms : MOT manquant$' -- synonyms
+expect synonyms_two_words 2 '^$' '^quillex-cli synonyms : un seul MOT attendu$' -- synonyms chat chien
+expect synonyms_unknown_option 2 '^$' 'option inconnue « --tout »' -- synonyms --tout chat

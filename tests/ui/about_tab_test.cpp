@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -7,11 +9,17 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QUrl>
+#include <filesystem>
+#include <memory>
 
 #include "TestWindow.h"
 #include "about/DownloadLinks.h"
+#include "about/RichTextView.h"
+#include "app/AppConstants.h"
+#include "richtext/RichTextReader.h"
 
 namespace quillex::ui {
 namespace {
@@ -82,6 +90,80 @@ class AboutTabTest : public QObject {
         auto* view = window.findChild<QTextEdit*>("licenceView");
         QVERIFY(QTest::qWaitFor([&] { return !view->toPlainText().isEmpty(); }, 3000));
         QVERIFY(fakes.messages.shown.isEmpty());
+    }
+
+    void licence_is_found_in_a_start_folder_whose_name_is_not_utf8() {
+        QTemporaryDir parent;
+        // "café" in Latin-1: the é is one byte that is no UTF-8.
+        const std::filesystem::path folder =
+            (QFile::encodeName(parent.path()) + "/caf\xE9").toStdString();
+        QVERIFY(::mkdir(folder.c_str(), 0700) == 0);
+        // QTemporaryDir decodes names, so it could not remove this one itself.
+        const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)>
+            removal(&folder, [](const std::filesystem::path* path) {
+                std::error_code ignored;
+                std::filesystem::remove_all(*path, ignored);
+            });
+        std::filesystem::copy_file(
+            QFile::encodeName(qEnvironmentVariable("QUILLEX_SOURCE_DIR") + "/Licence.rtf")
+                .toStdString(),
+            folder / "Licence.rtf");
+        const auto previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+        SetStartFolder();
+        std::filesystem::current_path(previous);
+
+        FakePlatform fakes;
+        MainWindow window(testing::LoadedDictionaries(), fakes.platform());
+        window.load(nullptr);  // the default folders: the start folder first
+        auto* view = window.findChild<QTextEdit*>("licenceView");
+        QVERIFY(QTest::qWaitFor([&] { return !view->toPlainText().isEmpty(); }, 3000));
+        QVERIFY(fakes.messages.shown.isEmpty());
+        SetStartFolder();
+    }
+
+    void a_web_address_in_the_licence_opens_through_the_shell_when_clicked() {
+        TestWindow t;
+        t.window->tabControl()->setCurrentIndex(4);
+        auto* view = t.find<QTextEdit>("licenceView");
+        QVERIFY(QTest::qWaitFor([&] { return !view->toPlainText().isEmpty(); }, 3000));
+        const QString address = QStringLiteral("https://www.gnu.org/licenses/");
+        const QTextCursor found = view->document()->find(address);
+        QVERIFY(!found.isNull());
+        QTextCursor inside(view->document());
+        inside.setPosition(found.selectionStart() + 5);
+        view->setTextCursor(inside);
+        view->ensureCursorVisible();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(inside).center());
+        QCOMPARE(t.fakes.shell.opened, QStringList{address});
+    }
+
+    void the_view_shows_paragraph_formats_colours_strike_through_and_links() {
+        const char rtf[] =
+            "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}\\qc\\li300\\ri150\\fi-75\\sb30\\sa45 "
+            "{\\cf1 rouge} {\\strike barr\\'e9} https://a.fr\\par\\pard\\qj fin}";
+        RichTextView view;
+        view.show(ParseRichText({reinterpret_cast<const unsigned char*>(rtf), sizeof rtf - 1}));
+        const QTextBlock first = view.document()->firstBlock();
+        const QTextBlockFormat block = first.blockFormat();
+        QCOMPARE(block.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(block.leftMargin(), 20.0);  // twips at 15 to the pixel
+        QCOMPARE(block.rightMargin(), 10.0);
+        QCOMPARE(block.textIndent(), -5.0);
+        QCOMPARE(block.topMargin(), 2.0);
+        QCOMPARE(block.bottomMargin(), 3.0);
+        QCOMPARE(first.next().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignJustify);
+        QCOMPARE(first.next().blockFormat().leftMargin(), 0.0);
+        QMap<QString, QTextCharFormat> formats;
+        for (auto fragment = first.begin(); !fragment.atEnd(); ++fragment)
+            formats[fragment.fragment().text()] = fragment.fragment().charFormat();
+        QCOMPARE(formats["rouge"].foreground().color(), QColor(200, 0, 0));
+        QVERIFY(formats["barré"].fontStrikeOut());
+        QVERIFY(!formats["rouge"].fontStrikeOut());
+        QVERIFY(formats["https://a.fr"].isAnchor());
+        QCOMPARE(formats["https://a.fr"].anchorHref(), QStringLiteral("https://a.fr"));
+        QVERIFY(!formats["rouge"].isAnchor());
     }
 
     // QUILLEX_PROGRAM_DIR is the program's folder in the build tree, or in an install tree when

@@ -287,6 +287,22 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(fakes.messages.shown.size(), 1);
     }
 
+    void a_copy_the_clipboard_refuses_shows_no_notice_and_keeps_it_for_the_next() {
+        FakePlatform fakes;
+        SharedWindowState state;
+        QWidget host;
+        TabContext context{LoadedDictionaries(), fakes.platform(), state, new QLineEdit(&host),
+                           &host};
+        fakes.clipboard.failing = true;
+        CopyResult(context, QStringLiteral("MAISON"));
+        QVERIFY(fakes.messages.shown.isEmpty());
+        fakes.clipboard.failing = false;
+        CopyResult(context, QStringLiteral("MAISON"));
+        QCOMPARE(fakes.clipboard.texts, QStringList{"MAISON"});
+        QCOMPARE(fakes.messages.shown.size(), 1);
+        QCOMPARE(fakes.messages.shown.first().text, kCopyNotice);
+    }
+
     void the_click_hands_the_focus_to_the_sink_and_the_search_gives_it_back() {
         ScrabblePage p;
         p.type(QStringLiteral("niche"));

@@ -1,8 +1,18 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "app/Program.h"
 #include "errors/InternalFailure.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/FakePlatform.h"
+#include "platform/QtPlatform.h"
+#include "platform/SingleInstance.h"
 #include "splash/SplashWindow.h"
 
 namespace quillex::ui {
@@ -71,6 +81,59 @@ class SplashWindowTest : public QObject {
         QCOMPARE(report.buttons, MessageButtons::Ok);
         QCOMPARE(dictionaries.synonymLetterTables.table(u'a').size(), 0);
         QVERIFY(dictionaries.shortWordGlossary.count() > 0);
+        // The arrow while the report is up, the hourglass again for the glossary step.
+        QCOMPARE(fakes.pointer.screenHistory,
+                 (QList<PointerShape>{PointerShape::Hourglass, PointerShape::Arrow,
+                                      PointerShape::Hourglass, PointerShape::Arrow}));
+    }
+
+    void a_real_report_box_closed_during_start_up_leaves_the_program_running() {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        QtMessageService realBoxes;
+        FakePlatform fakes;
+        const Platform platform{realBoxes, fakes.clipboard, fakes.shell, fakes.pointer};
+        QStringList reports;
+        QList<PointerShape> pointerOverBox;
+        bool windowShown = false;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                reports << box->text();
+                pointerOverBox << fakes.pointer.screen;
+                box->buttons().first()->click();  // closes it as the user would
+            } else if (QApplication::activeWindow()) {
+                // As on an X server without a window manager, where the splash never becomes
+                // active: the box then has no parent window.
+                QApplication::setActiveWindow(nullptr);
+            }
+            for (QWidget* top : QApplication::topLevelWidgets())
+                windowShown |= qobject_cast<MainWindow*>(top) && top->isVisible();
+            if (windowShown) QCoreApplication::exit(42);
+        });
+        watcher.start(50);
+        const int status = RunProgram(platform, FailingOn(SynonymListResource.id));
+        QCOMPARE(status, 42);  // still running once the main window showed
+        QVERIFY(windowShown);
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports.first().endsWith(QStringLiteral("Erreur interne 101 - 326")));
+        QCOMPARE(pointerOverBox, QList<PointerShape>{PointerShape::Arrow});
+    }
+
+    void a_second_start_is_refused_with_its_message_and_a_failure_status() {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        SingleInstance running;
+        QCOMPARE(running.acquire(), SingleInstance::Outcome::Acquired);
+        FakePlatform fakes;
+        QCOMPARE(RunProgram(fakes.platform()), 1);
+        QCOMPARE(fakes.messages.shown.size(), 1);
+        QCOMPARE(fakes.messages.shown.first().text, QStringLiteral("Le programme est déja lancé."));
+        QCOMPARE(fakes.messages.shown.first().icon, MessageIcon::Warning);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().begin(),
+                             QApplication::topLevelWidgets().end(),
+                             [](QWidget* w) { return w->isVisible(); }));
     }
 
     void failing_other_step_is_reported_and_start_up_ends_cleanly() {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -46,11 +46,28 @@ AboutTab::AboutTab(TabContext& context, QWidget* parent) : TabPage(parent), cont
     });
 }
 
-QStringList AboutTab::DefaultLicenceFolders() {
+std::vector<std::filesystem::path> AboutTab::DefaultLicenceFolders() {
+    // The program's own path as the kernel has it, bytes and all; Qt's decoded one is the
+    // fallback where /proc is missing.
+    std::error_code error;
+    std::filesystem::path programFolder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    if (error || programFolder.empty())
+        programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     // Installed, the program is in <prefix>/bin and its data in <prefix>/share/quillex.
-    const QString programFolder = QCoreApplication::applicationDirPath();
     return {StartFolder(), programFolder,
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/quillex"))};
+            (programFolder / ".." / "share" / "quillex").lexically_normal()};
+}
+
+void AboutTab::setLicenceFolders(std::vector<std::filesystem::path> folders) {
+    licenceFolders_ = std::move(folders);
+}
+
+void AboutTab::setLicenceFolders(const QStringList& folders) {
+    std::vector<std::filesystem::path> paths;
+    for (const QString& folder : folders)
+        paths.emplace_back(QFile::encodeName(folder).toStdString());
+    setLicenceFolders(std::move(paths));
 }
 
 QStringList AboutTab::GuideFolders(const QString& programFolder) {
@@ -77,6 +94,8 @@ void AboutTab::buildControls() {
     licenceView_->setObjectName(QStringLiteral("licenceView"));
     licenceView_->setAccessibleName(QStringLiteral("Contrat de licence"));
     licenceView_->setGeometry(PageRect(180, 1080, 5715, 2295));
+    connect(licenceView_, &RichTextView::addressClicked, this,
+            [this](const QString& address) { context_.platform.shell.open(address); });
 
     descriptionLabel_ = new QLabel(this);
     descriptionLabel_->setObjectName(QStringLiteral("description"));
@@ -159,11 +178,12 @@ void AboutTab::armLicenceTimer() {
 
 void AboutTab::loadLicence() {
     licenceTimer_.stop();
-    for (const QString& folder : licenceFolders_) {
-        const QString path = QDir(folder).filePath(kLicenceFile);
-        if (folder.isEmpty() || !QFileInfo(path).isFile()) continue;
+    for (const std::filesystem::path& folder : licenceFolders_) {
+        const std::filesystem::path path = folder / kLicenceFile.toStdString();
+        std::error_code error;
+        if (folder.empty() || !std::filesystem::is_regular_file(path, error)) continue;
         try {
-            licenceView_->show(ReadRichTextFile(path.toStdString()));
+            licenceView_->show(ReadRichTextFile(path));
             return;
         } catch (const std::exception& failure) {
             ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::LicenceText);

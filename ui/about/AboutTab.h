@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTimer>
+#include <filesystem>
+#include <vector>
 
 #include "tabs/TabContext.h"
 #include "tabs/TabPage.h"
@@ -27,8 +29,9 @@ class AboutTab : public TabPage {
 
     /// Folders searched for the licence file, in order: the start folder, the program's
     /// folder, the data folder installed beside the program's.
-    static QStringList DefaultLicenceFolders();
-    void setLicenceFolders(QStringList folders) { licenceFolders_ = std::move(folders); }
+    static std::vector<std::filesystem::path> DefaultLicenceFolders();
+    void setLicenceFolders(std::vector<std::filesystem::path> folders);
+    void setLicenceFolders(const QStringList& folders);
 
     /// Folders searched for the user guide from the program's folder, in order: the copy beside
     /// the program in the build tree, then the documentation folder installed beside its own.
@@ -45,7 +48,7 @@ class AboutTab : public TabPage {
     void openGuide();
 
     TabContext& context_;
-    QStringList licenceFolders_ = DefaultLicenceFolders();
+    std::vector<std::filesystem::path> licenceFolders_ = DefaultLicenceFolders();
     QStringList guideFolders_ = GuideFolders(QCoreApplication::applicationDirPath());
     QLabel* versionLabel_ = nullptr;
     QLabel* descriptionLabel_ = nullptr;

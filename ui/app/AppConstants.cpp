@@ -1,25 +1,24 @@
 #include "app/AppConstants.h"
 
-#include <QDir>
+#include <system_error>
 
 namespace quillex::ui {
 namespace {
 
-QString& StartFolderValue() {
-    static QString folder;
+std::filesystem::path& StartFolderValue() {
+    static std::filesystem::path folder;
     return folder;
 }
 
 }  // namespace
 
-const QString& StartFolder() {
+const std::filesystem::path& StartFolder() {
     return StartFolderValue();
 }
 
 void SetStartFolder() {
-    QString folder = QDir::currentPath();
-    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-    StartFolderValue() = folder;
+    std::error_code error;  // a folder removed under the program leaves the start folder empty
+    StartFolderValue() = std::filesystem::current_path(error);
 }
 
 }  // namespace quillex::ui

@@ -163,7 +163,10 @@ void SplashWindow::loadSynonymList() {
         }
         dictionaries_.synonymLetterTables.fill(dictionaries_.synonymList);
     } catch (const std::exception& failure) {
+        // The report waits for the user: the arrow over it, the hourglass again for the rest.
+        platform_.pointer.setScreenPointer(PointerShape::Arrow);
         ReportInternalError(platform_.messages, failure, ErrorPlaceCode::SynonymLoading);
+        platform_.pointer.setScreenPointer(PointerShape::Hourglass);
     }
     glossaryTimer_.start(500);
 }

@@ -50,9 +50,9 @@ class ChosenResultCopier final : public QObject {
 }  // namespace
 
 void CopyResult(TabContext& context, const QString& word) {
-    // A clipboard held by another program is not worth a message: the copy is simply lost.
-    context.platform.clipboard.setText(word);
-    if (!context.state.copyNoticePending) return;
+    // A clipboard held by another program is not worth a message: the copy is simply lost, and
+    // the notice waits for a copy that is really made.
+    if (!context.platform.clipboard.setText(word) || !context.state.copyNoticePending) return;
     context.platform.messages.show(
         {AppTitle, QStringLiteral("Le mot sélectionné a été copié dans le presse-papier.      "),
          MessageIcon::Information, MessageButtons::Ok});

@@ -9,7 +9,7 @@ class QListWidgetItem;
 
 namespace quillex::ui {
 
-/// Puts a chosen result on the clipboard; the first copy of the run shows the notice.
+/// Puts a chosen result on the clipboard; the first copy the clipboard takes shows the notice.
 void CopyResult(TabContext& context, const QString& word);
 
 /// How a listed item reads as the word to copy, for a list that writes its words otherwise.

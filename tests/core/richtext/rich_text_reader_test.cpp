@@ -26,10 +26,29 @@ std::vector<std::u16string> Paragraphs(std::string_view text) {
     return paragraphs;
 }
 
-// A run in the style that `flags` spells: 'b' bold, 'i' italic, 'u' underlined.
+// A run in the style that `flags` spells: 'b' bold, 'i' italic, 'u' underlined, 's' struck.
 RichRun Styled(std::u16string text, std::string_view flags = "", int halfPoints = 24) {
     const auto has = [&](char flag) { return flags.find(flag) != std::string_view::npos; };
-    return {std::move(text), has('b'), has('i'), has('u'), halfPoints};
+    RichRun run;
+    run.text = std::move(text);
+    run.bold = has('b');
+    run.italic = has('i');
+    run.underline = has('u');
+    run.strike = has('s');
+    run.halfPoints = halfPoints;
+    return run;
+}
+
+RichRun Coloured(std::u16string text, RgbColour colour) {
+    RichRun run = Styled(std::move(text));
+    run.colour = colour;
+    return run;
+}
+
+RichRun Linked(std::u16string text, std::u16string link, std::string_view flags = "") {
+    RichRun run = Styled(std::move(text), flags);
+    run.link = std::move(link);
+    return run;
 }
 
 std::vector<RichRun> Runs(std::string_view text) {
@@ -116,6 +135,143 @@ TEST(rich_text_reader, braces_keep_the_style_of_their_group) {
               (std::vector{Styled(u"a", "biu", 40), Styled(u"b")}));
 }
 
+TEST(rich_text_reader, strike_through_is_kept) {
+    EXPECT_EQ(Runs("\\strike a\\strike0 b\\striked c{\\b\\strike0 d}"),
+              (std::vector{Styled(u"a", "s"), Styled(u"b"), Styled(u"c", "s"), Styled(u"d", "b")}));
+}
+
+TEST(rich_text_reader, text_colours_come_from_the_colour_table) {
+    const RgbColour red{255, 0, 0}, blue{0, 0, 255}, green{0, 128, 0};
+    struct Row {
+        std::string_view input;
+        std::vector<RichRun> expected;
+    };
+    const std::vector<Row> rows = {
+        {"{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\\cf1 a\\cf2 b\\cf0 c",
+         {Coloured(u"a", red), Coloured(u"b", blue), Styled(u"c")}},
+        {"{\\colortbl;\\green128;}\\cf1 a{\\cf0 b}c",
+         {Coloured(u"a", green), Styled(u"b"), Coloured(u"c", green)}},
+        {"{\\colortbl\\red255;}\\cf0 a", {Coloured(u"a", red)}},     // no default entry
+        {"{\\colortbl;\\red255;}\\cf7 a\\cf-1 b", {Styled(u"ab")}},  // beyond the table
+        {"\\cf1 a", {Styled(u"a")}},                                 // no table at all
+        {"{\\colortbl;\\red999;}\\cf1\\plain a", {Styled(u"a")}},
+        {"{\\colortbl;\\red999\\blue-4;}\\cf1 a", {Coloured(u"a", {255, 0, 0})}},
+    };
+    for (const auto& row : rows) EXPECT_EQ(Runs(row.input), row.expected) << row.input;
+}
+
+TEST(rich_text_reader, paragraph_indents_spacing_and_alignment_are_kept) {
+    using A = RichAlignment;
+    struct Row {
+        std::string_view input;
+        std::vector<RichParagraphFormat> expected;
+    };
+    const std::vector<Row> rows = {
+        {"\\li360\\ri120\\fi-240\\sb60\\sa120 a\\par b",
+         {{360, 120, -240, 60, 120, A::Left}, {360, 120, -240, 60, 120, A::Left}}},
+        {"\\sb0\\li360\\fi-240 x\\par\\li0\\fi0 y", {{360, 0, -240}, {}}},
+        {"\\qc a\\par\\pard b", {{.alignment = A::Centre}, {}}},
+        {"\\qr a\\par\\qj b\\par\\ql c\\par\\qd d",
+         {{.alignment = A::Right}, {.alignment = A::Justified}, {}, {.alignment = A::Justified}}},
+        {"{\\li720 a\\par}b", {{720}, {}}},   // a group keeps its paragraph format to itself
+        {"a\\li720\\par b", {{720}, {720}}},  // the format at the end of a paragraph is its own
+        {"{\\rtf1 a\\par\\qc b}", {{}, {.alignment = A::Centre}}},  // the last, without \\par
+        {"\\li-50\\ri99999999999\\fi-99999\\sb-1\\sa99999 a", {{0, 31680, -31680, 0, 31680}}},
+    };
+    for (const auto& row : rows) {
+        std::vector<RichParagraphFormat> formats;
+        for (const auto& paragraph : Parse(row.input).paragraphs)
+            formats.push_back(paragraph.format);
+        EXPECT_EQ(formats, row.expected) << row.input;
+    }
+}
+
+TEST(rich_text_reader, symbol_font_bullets_are_bullets) {
+    ExpectParagraphs({
+        {"{\\fonttbl{\\f0 Calibri;}{\\f1\\fnil\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}x",
+         {u"•\tx"}},
+        {"{\\fonttbl{\\f3\\froman Symbol;}}\\f3\\'b7\\f0 \\'b7", {u"•·"}},
+        {"{\\fonttbl\\f0\\fswiss Arial;\\f1 Symbol;}\\f1\\'b7", {u"•"}},  // entries without braces
+        {"{\\fonttbl{\\f1 symbol }}\\f1\\'b7", {u"•"}},                // entry closed by its brace
+        {"{\\fonttbl{\\f2\\fcharset2 Wingdings;}}\\f2\\'b7", {u"•"}},  // the symbol character set
+        {"{\\fonttbl{\\f1 Symbol;}}{\\f1\\'b7}\\'b7", {u"•·"}},  // the font belongs to its group
+        {"{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}\\deff0\\f1\\plain\\'b7", {u"·"}},
+        {"{\\fonttbl{\\f1 Symbolique;}}\\f1\\'b7", {u"·"}},
+        {"\\u-3913?\\u61623?", {u"••"}},  // Word's private-use Symbol bullet
+        {"{\\fonttbl{\\f1{\\*\\panose 0}Symbol;}}\\f1\\'b7", {u"•"}},
+    });
+}
+
+TEST(rich_text_reader, web_addresses_become_links) {
+    struct Row {
+        std::string_view input;
+        std::vector<RichRun> expected;
+    };
+    const std::vector<Row> rows = {
+        {"voir https://www.gnu.org/licenses/.",
+         {Styled(u"voir "),
+          Linked(u"https://www.gnu.org/licenses/", u"https://www.gnu.org/licenses/"),
+          Styled(u".")}},
+        {"www.exemple.fr, puis",
+         {Linked(u"www.exemple.fr", u"https://www.exemple.fr"), Styled(u", puis")}},
+        {"(http://a.fr)", {Styled(u"("), Linked(u"http://a.fr", u"http://a.fr"), Styled(u")")}},
+        {"\\'abhttps://a.fr/x?y=1\\'bb",
+         {Styled(u"«"), Linked(u"https://a.fr/x?y=1", u"https://a.fr/x?y=1"), Styled(u"»")}},
+        {"{\\b https://a.fr} b", {Linked(u"https://a.fr", u"https://a.fr", "b"), Styled(u" b")}},
+        {"xhttps://a.fr https:// www. http", {Styled(u"xhttps://a.fr https:// www. http")}},
+        {"{\\field{\\*\\fldinst HYPERLINK \"https://exemple.fr/page\" \\\\o \"bulle\"}"
+         "{\\fldrslt{\\ul le site}}} fin",
+         {Linked(u"le site", u"https://exemple.fr/page", "u"), Styled(u" fin")}},
+        {"{\\field{\\fldinst{ HYPERLINK www.exemple.fr }}{\\fldrslt ici https://b.fr}}",
+         {Linked(u"ici https://b.fr", u"https://www.exemple.fr")}},
+        {"{\\field{\\*\\fldinst HYPERLINK \\\\l \"ancre\"}{\\fldrslt ici}}", {Styled(u"ici")}},
+        {"{\\field{\\*\\fldinst HYPERLINK \"file:///etc/passwd\"}{\\fldrslt ici}}",
+         {Styled(u"ici")}},
+        {"{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}", {Styled(u"3")}},
+    };
+    for (const auto& row : rows) EXPECT_EQ(Runs(row.input), row.expected) << row.input;
+}
+
+TEST(rich_text_reader, long_paragraphs_go_on_in_new_paragraphs) {
+    constexpr std::size_t kMax = RichDocumentBuilder::MaxParagraphCharacters;
+    // No space to break at: cut at the limit.
+    const std::string word(2 * kMax + 1000, 'a');
+    std::vector<std::size_t> lengths;
+    for (const auto& text : Paragraphs(word)) lengths.push_back(text.size());
+    EXPECT_EQ(lengths, (std::vector<std::size_t>{kMax, kMax, 1000}));
+
+    // Words: cut after a space near the limit, nothing lost.
+    std::string words;
+    while (words.size() < 3 * kMax) words += "mot ";
+    const auto parts = Paragraphs(words);
+    ASSERT_EQ(parts.size(), 4u);
+    std::u16string joined;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i + 1 < parts.size()) {
+            EXPECT_GE(parts[i].size(), kMax - RichDocumentBuilder::ParagraphBreakRoom);
+            EXPECT_LE(parts[i].size(), kMax);
+            EXPECT_TRUE(parts[i].ends_with(u' '));
+        }
+        joined += parts[i];
+    }
+    EXPECT_EQ(joined, FromUtf8(words));
+
+    // Style changes: at most so many runs in one paragraph.
+    std::string styles;
+    for (int i = 0; i < 300; ++i) styles += "{\\b a}{\\i b}";
+    const auto document = Parse(styles);
+    ASSERT_EQ(document.paragraphs.size(), 3u);
+    EXPECT_EQ(document.paragraphs[0].runs.size(), RichDocumentBuilder::MaxParagraphRuns);
+
+    // The parts read as one paragraph: indent and space before on the first, space after on the
+    // last.
+    const auto formats =
+        Parse("\\li360\\fi-240\\sb60\\sa90 " + std::string(kMax + 5, 'x')).paragraphs;
+    ASSERT_EQ(formats.size(), 2u);
+    EXPECT_EQ(formats[0].format, (RichParagraphFormat{360, 0, -240, 60, 0}));
+    EXPECT_EQ(formats[1].format, (RichParagraphFormat{360, 0, 0, 0, 90}));
+}
+
 TEST(rich_text_reader, neighbouring_text_in_one_style_is_one_run) {
     EXPECT_EQ(Runs("a{\\b}b{\\b0 c}"), (std::vector{Styled(u"abc")}));
     EXPECT_EQ(Runs("{\\b a}{\\b b}"), (std::vector{Styled(u"ab", "b")}));
@@ -159,11 +315,53 @@ TEST(rich_text_reader, groups_beyond_the_depth_limit_are_dropped) {
 
 // Bytes drawn from RTF's own vocabulary, so that the odd mixtures reach every path.
 std::string RandomRtf(std::uint32_t& seed, std::size_t pieces) {
-    static const std::vector<std::string_view> kPieces = {
-        "{",     "}",   "\\",        "\\'",          "e9",  "4",     "\\b",
-        "\\b0",  "\\u", "-",         "999999999999", "233", "\\uc",  "\\bin",
-        "\\par", "\\*", "\\fonttbl", "\\fs",         " ",   "a",     "\\\n",
-        "\xE9",  "?",   "\\pict",    "\\plain",      "\\~", "\\line"};
+    static const std::vector<std::string_view> kPieces = {"{",
+                                                          "}",
+                                                          "\\",
+                                                          "\\'",
+                                                          "e9",
+                                                          "4",
+                                                          "\\b",
+                                                          "\\b0",
+                                                          "\\u",
+                                                          "-",
+                                                          "999999999999",
+                                                          "233",
+                                                          "\\uc",
+                                                          "\\bin",
+                                                          "\\par",
+                                                          "\\*",
+                                                          "\\fonttbl",
+                                                          "\\fs",
+                                                          " ",
+                                                          "a",
+                                                          "\\\n",
+                                                          "\xE9",
+                                                          "?",
+                                                          "\\pict",
+                                                          "\\plain",
+                                                          "\\~",
+                                                          "\\line",
+                                                          "\\colortbl",
+                                                          "\\red",
+                                                          ";",
+                                                          "\\cf",
+                                                          "\\f",
+                                                          "Symbol",
+                                                          "\\fcharset",
+                                                          "\\'b7",
+                                                          "\\field",
+                                                          "\\fldinst",
+                                                          "\\fldrslt",
+                                                          " HYPERLINK \"",
+                                                          "https://",
+                                                          "www.",
+                                                          "\\li",
+                                                          "\\fi",
+                                                          "\\qc",
+                                                          "\\pard",
+                                                          "\\strike",
+                                                          "\\deff"};
     std::string text;
     for (std::size_t i = 0; i < pieces; ++i) {
         seed = seed * 1664525u + 1013904223u;
@@ -178,7 +376,10 @@ TEST(rich_text_reader, any_mixture_of_rtf_pieces_reads_within_the_size_of_the_in
         const std::string input = RandomRtf(seed, 1 + round % 200);
         const auto document = Parse(input);
         std::size_t characters = 0;
-        for (const auto& paragraph : document.paragraphs) characters += paragraph.text().size();
+        for (const auto& paragraph : document.paragraphs) {
+            characters += paragraph.text().size();
+            EXPECT_LE(paragraph.text().size(), RichDocumentBuilder::MaxParagraphCharacters);
+        }
         EXPECT_LE(characters, input.size()) << input;
         EXPECT_LE(document.paragraphs.size(), input.size() / 2 + 1) << input;
     }
@@ -194,9 +395,31 @@ TEST(rich_text_reader, reads_a_file) {
     EXPECT_EQ(document.paragraphs[1].text(), u"Texte à lire");
 }
 
-TEST(rich_text_reader, missing_or_unreadable_file_fails_with_file_not_found) {
+TEST(rich_text_reader, reads_a_file_of_the_largest_size_accepted) {
+    const auto path = std::filesystem::temp_directory_path() / "quillex_reader_largest.rtf";
+    std::string text = "{\\rtf1 " + std::string(MaxRichTextFileBytes - 8, 'a') + "}";
+    std::ofstream(path, std::ios::binary) << text;
+    ASSERT_EQ(std::filesystem::file_size(path), MaxRichTextFileBytes);
+    const auto document = ReadRichTextFile(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(document.paragraphs.size(),
+              (MaxRichTextFileBytes - 8 + RichDocumentBuilder::MaxParagraphCharacters - 1) /
+                  RichDocumentBuilder::MaxParagraphCharacters);
+}
+
+TEST(rich_text_reader, missing_unreadable_or_oversized_file_fails_with_file_not_found) {
     const auto folder = std::filesystem::temp_directory_path();
     const auto missing = folder / "quillex_no_such_file.rtf";
+    const auto large = folder / "quillex_reader_large.rtf";
+    std::ofstream(large, std::ios::binary) << std::string(MaxRichTextFileBytes + 1, 'a');
+    const auto paragraphs = folder / "quillex_reader_paragraphs.rtf";
+    std::string pars;
+    for (std::size_t i = 0; i <= MaxRichTextParagraphs; ++i) pars += "\\par ";
+    std::ofstream(paragraphs, std::ios::binary) << pars;
+    const auto styles = folder / "quillex_reader_styles.rtf";
+    std::string changes;
+    for (std::size_t i = 0; i <= MaxRichTextRuns / 2; ++i) changes += "{\\b a}{\\i b}";
+    std::ofstream(styles, std::ios::binary) << changes;
     struct Row {
         std::filesystem::path path;
         std::u16string description;
@@ -204,6 +427,11 @@ TEST(rich_text_reader, missing_or_unreadable_file_fails_with_file_not_found) {
     const std::vector<Row> rows = {
         {missing, u"Fichier introuvable : " + FromUtf8(missing.string())},
         {folder, u"Fichier illisible : " + FromUtf8(folder.string())},
+        {large, u"Fichier trop volumineux (plus de 1 Mio) : " + FromUtf8(large.string())},
+        {paragraphs,
+         u"Fichier trop complexe (plus de 10 000 paragraphes) : " + FromUtf8(paragraphs.string())},
+        {styles, u"Fichier trop complexe (plus de 50 000 changements de style) : " +
+                     FromUtf8(styles.string())},
     };
     for (const auto& row : rows) {
         try {
@@ -214,6 +442,9 @@ TEST(rich_text_reader, missing_or_unreadable_file_fails_with_file_not_found) {
             EXPECT_EQ(failure.description(), row.description);
         }
     }
+    std::filesystem::remove(large);
+    std::filesystem::remove(paragraphs);
+    std::filesystem::remove(styles);
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "splash/SplashWindow.h"
+
+class QApplication;
+
+namespace quillex::ui {
+
+/// Names the application, loads Qt's French texts and the substitute fonts.
+void PrepareApplication(QApplication& app);
+
+/// The program once its QApplication is set up: one instance per user, then the splash, which
+/// loads the lists with `loader` and hands over to the main window; runs the event loop and
+/// returns the exit status. A refused second start returns 1 at once.
+int RunProgram(const Platform& platform,
+               const SplashWindow::Loader& loader = SplashWindow::DefaultLoader);
+
+}  // namespace quillex::ui
