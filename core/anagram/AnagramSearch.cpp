@@ -24,6 +24,33 @@ AnagramStatus Validate(const AnagramQuery& query) {
     return AnagramStatus::Found;
 }
 
+// The list's elements [first, last) as they lie in its bytes: when both ends have Length letters
+// and sit a whole number of (Length + 2)-byte lines apart, word i starts at
+// begin + (i - first) * (Length + 2) with no look-up. Otherwise each element is read on its own.
+template <int Length>
+class Stretch {
+  public:
+    Stretch(const WordList& list, int first, int last) : list_(list), first_(first) {
+        if (first >= last) return;
+        const std::string_view front = list[first], back = list[last - 1];
+        if (front.size() == Length && back.size() == Length &&
+            back.data() == front.data() + static_cast<size_t>(last - 1 - first) * Stride)
+            begin_ = front.data();
+    }
+
+    std::string_view word(int i) const {
+        if (begin_)
+            return std::string_view(begin_ + static_cast<size_t>(i - first_) * Stride, Length);
+        return list_[i];
+    }
+
+  private:
+    static constexpr size_t Stride = Length + 2;
+    const WordList& list_;
+    int first_;
+    const char* begin_ = nullptr;  // set when the elements are evenly laid out
+};
+
 // What a scan of one length needs: the draw, and how many letters of a word it may leave to
 // jokers or to the board.
 struct SliceSearch {
@@ -47,6 +74,7 @@ enum class SumTest { Same, OneMore, Extra };
 template <int Length, SumTest Test>
 void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch& search,
                    Words& found) {
+    const Stretch<Length> stretch(list, first, last);
     const uint64_t drawSum = search.letters.letterSum();
     ExtraLetterSums::Probe extras{};
     if constexpr (Test == SumTest::Extra) extras = search.extraSums->probe();
@@ -56,7 +84,7 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
         const int blockEnd = std::min(last, blockStart + BlockSize);
         int candidateCount = 0;
         for (int i = blockStart; i < blockEnd; ++i) {
-            const auto word = list[i];
+            const auto word = stretch.word(i);
             if (word.size() != Length) continue;
             uint64_t sum = 0;
             for (int k = 0; k < Length; ++k)
@@ -69,7 +97,7 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
             if constexpr (Test == SumTest::Extra) candidateCount += extras.mayBe(extra);
         }
         for (int c = 0; c < candidateCount; ++c) {
-            const auto word = list[candidates[c]];
+            const auto word = stretch.word(candidates[c]);
             if (search.letters.uncoveredCount(word) <= search.freeLetters) found.push_back(word);
         }
     }
@@ -81,17 +109,18 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
 template <int Length>
 void ScanPartDraw(const WordList& list, int first, int last, const SliceSearch& search,
                   Words& found) {
+    const Stretch<Length> stretch(list, first, last);
     if (Length <= ShortWordExcess::MaxLength && search.shortExcess) {
         const ShortWordExcess& excess = *search.shortExcess;
         for (int i = first; i < last; ++i) {
-            const auto word = list[i];
+            const auto word = stretch.word(i);
             if (word.size() == Length && excess.uncoveredCount(word) <= search.freeLetters)
                 found.push_back(word);
         }
         return;
     }
     for (int i = first; i < last; ++i) {
-        const auto word = list[i];
+        const auto word = stretch.word(i);
         if (word.size() == Length && search.letters.uncoveredCount(word) <= search.freeLetters)
             found.push_back(word);
     }
