@@ -3,6 +3,7 @@
 # Usage: cli_test.sh QUILLEX_CLI ALLOCATION_LIMIT_LIBRARY
 cli=$1
 allocation_limit=$2
+dynamic_cli=${3:-$1}
 failures=0
 passes=0
 
@@ -77,11 +78,11 @@ rm -f "$fifo"
 
 # Out of memory: a message and a status of its own, not an abort. The limit library makes every
 # large allocation fail; it cannot be preloaded beside the address sanitizer's allocator.
-if ldd "$cli" | grep -q libasan; then
+if ldd "$dynamic_cli" | grep -q libasan; then
     echo "out-of-memory cases skipped under the address sanitizer"
 else
     real_cli=$cli
-    limited_cli() { LD_PRELOAD=$allocation_limit QUILLEX_TEST_ALLOCATION_LIMIT=16384 "$real_cli" "$@"; }
+    limited_cli() { LD_PRELOAD=$allocation_limit QUILLEX_TEST_ALLOCATION_LIMIT=16384 "$dynamic_cli" "$@"; }
     cli=limited_cli
     expect out_of_memory 4 '^$' '^quillex-cli : mémoire insuffisante\.$' -- "${many[@]}"
     expect out_of_memory_small_run_unaffected 0 '^quillex-cli 1' '^$' -- --version
