@@ -14,7 +14,10 @@ int RunGlossary(std::span<const std::string_view> args, std::ostream& out, std::
 std::span<const Command> Commands() {
     static const std::array kCommands = {
         Command{"lists", "", "nombre d'éléments de chaque liste et tables des longueurs", RunLists},
-        Command{"pattern", "MOTIF [--count]", "les mots qui correspondent au MOTIF", RunPattern},
+        Command{"pattern", "MOTIF [--count] [--clue MOT]",
+                "les mots qui correspondent au MOTIF (? * [AEI] [^AEI]), synonymes du MOT "
+                "seulement",
+                RunPattern},
         Command{"anagram", "TIRAGE [OPTIONS]",
                 "les mots du Scrabble formés des lettres du TIRAGE ; options --mark, --shorter, "
                 "--plus, --jokers 2",

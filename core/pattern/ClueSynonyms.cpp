@@ -1,0 +1,73 @@
+#include "pattern/ClueSynonyms.h"
+
+#include <algorithm>
+
+#include "pattern/MainListFold.h"
+#include "synonyms/BrowseHeadwords.h"
+#include "synonyms/SynonymLookup.h"
+#include "text/Text.h"
+
+namespace quillex {
+namespace {
+
+// The synonyms the synonym tab lists once `typed` is entered and looked up; nullopt when it
+// reports no entry. The tab's history is not touched.
+std::optional<std::vector<std::u16string>> SynonymsOf(std::u16string_view typed,
+                                                      const SynonymLetterTables& tables) {
+    const std::u16string word = ToLower(typed);
+    ListedEntries entries;
+    BrowseHeadwords(word, tables, entries);
+    LookupHistory unused;
+    SynonymLookupResult result = SynonymLookup(word, typed, entries, unused);
+    if (!result.found) return std::nullopt;
+    return std::move(result.synonyms);
+}
+
+std::u16string_view Trimmed(std::u16string_view text) {
+    const size_t first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+}  // namespace
+
+std::optional<ClueSynonyms> ClueSynonyms::LookUp(std::u16string_view clue,
+                                                 const SynonymLetterTables& tables) {
+    clue = Trimmed(clue);
+    auto synonyms = SynonymsOf(clue, tables);
+    if (!synonyms) return std::nullopt;
+    ClueSynonyms found;
+    found.tables_ = &tables;
+    found.clue_ = MainListFold(clue);
+    found.synonyms_ = std::move(*synonyms);
+    std::vector<std::u16string> folded;
+    for (const std::u16string& synonym : found.synonyms_) {
+        folded.push_back(MainListFold(synonym));
+        if (folded.back() == found.clue_) folded.pop_back();
+    }
+    found.folded_ = FoldedWordSet(std::move(folded));
+    return found;
+}
+
+ClueOutcome ClueSynonyms::narrow(std::span<const std::u16string_view> words) const {
+    ClueOutcome outcome;
+    for (const std::u16string_view word : words)
+        if (folded_.contains(word)) outcome.synonyms.push_back(word);
+    if (outcome.synonyms.size() >= BroadSenseThreshold) return outcome;
+
+    std::vector<std::u16string> further;
+    for (const std::u16string& synonym : synonyms_) {
+        const auto ofSynonym = SynonymsOf(synonym, *tables_);
+        if (!ofSynonym) continue;
+        for (const std::u16string& word : *ofSynonym) {
+            std::u16string folded = MainListFold(word);
+            if (folded != clue_ && !folded_.contains(folded)) further.push_back(std::move(folded));
+        }
+    }
+    const FoldedWordSet broad(std::move(further));
+    for (const std::u16string_view word : words)
+        if (broad.contains(word)) outcome.broadSense.push_back(word);
+    return outcome;
+}
+
+}  // namespace quillex

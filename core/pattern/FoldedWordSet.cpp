@@ -1,0 +1,32 @@
+#include "pattern/FoldedWordSet.h"
+
+#include <algorithm>
+
+namespace quillex {
+namespace {
+
+// 0 for a character outside A..Z, which shares one row so that the key never fails.
+size_t LetterKey(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? static_cast<size_t>(c - u'A') + 1 : 0;
+}
+
+}  // namespace
+
+size_t FoldedWordSet::KeyOf(std::u16string_view word) {
+    const size_t length = std::min(word.size(), Lengths - 1);
+    return (length * 27 + LetterKey(word.front())) * 27 + LetterKey(word.back());
+}
+
+FoldedWordSet::FoldedWordSet(std::vector<std::u16string> words) : words_(std::move(words)) {
+    std::erase_if(words_, [](const std::u16string& word) { return word.empty(); });
+    std::sort(words_.begin(), words_.end());
+    words_.erase(std::unique(words_.begin(), words_.end()), words_.end());
+    for (const std::u16string& word : words_) keys_.set(KeyOf(word));
+}
+
+bool FoldedWordSet::contains(std::u16string_view word) const {
+    if (word.empty() || !keys_.test(KeyOf(word))) return false;
+    return std::binary_search(words_.begin(), words_.end(), word);
+}
+
+}  // namespace quillex

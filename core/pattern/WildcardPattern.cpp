@@ -1,0 +1,130 @@
+#include "pattern/WildcardPattern.h"
+
+#include <optional>
+
+namespace quillex {
+namespace {
+
+using Symbol = WildcardPattern::Symbol;
+using Error = PatternSyntaxError;
+
+// The mask of a letter of either case; nullopt for anything else.
+std::optional<LetterMask> LetterOf(char16_t c) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+    const LetterMask bit = LetterBit(c);
+    if (bit == 0) return std::nullopt;
+    return bit;
+}
+
+// Reads the set opening at text[open] ("[" then letters or ranges, "^" first to take the
+// complement, then "]"); `end` receives the offset of its "]".
+std::variant<LetterMask, Error> ReadSet(std::u16string_view text, size_t open, int position,
+                                        size_t& end) {
+    size_t at = open + 1;
+    const bool complement = at < text.size() && text[at] == u'^';
+    if (complement) ++at;
+    LetterMask letters = 0;
+    bool anyElement = false;
+    while (at < text.size() && text[at] != u']') {
+        const auto first = LetterOf(text[at]);
+        if (!first) return Error{Error::Kind::NonLetterInSet, at, position};
+        const bool range = at + 2 < text.size() && text[at + 1] == u'-' && text[at + 2] != u']';
+        if (!range) {
+            letters |= *first;
+            ++at;
+        } else {
+            const auto last = LetterOf(text[at + 2]);
+            if (!last) return Error{Error::Kind::NonLetterInSet, at + 2, position};
+            if (*last < *first) return Error{Error::Kind::ReversedRange, at, position};
+            letters |= (*last << 1) - *first;  // every bit from first's to last's
+            at += 3;
+        }
+        anyElement = true;
+    }
+    if (at >= text.size()) return Error{Error::Kind::UnclosedSet, open, position};
+    if (!anyElement) return Error{Error::Kind::EmptySet, open, position};
+    end = at;
+    return complement ? AnyLetter & ~letters : letters;
+}
+
+template <typename Char>
+bool SegmentFitsAt(std::span<const Symbol> segment, const Char* at) {
+    for (const Symbol& symbol : segment)
+        if ((symbol.letters & LetterBit(*at++)) == 0) return false;
+    return true;
+}
+
+}  // namespace
+
+std::variant<WildcardPattern, PatternSyntaxError> WildcardPattern::Parse(std::u16string_view text) {
+    WildcardPattern pattern;
+    std::vector<Symbol>& symbols = pattern.symbols_;
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char16_t c = text[at];
+        const int position = pattern.fixedLength_ + 1;
+        if (c == u'*') {
+            if (symbols.empty() || symbols.back().kind != Symbol::Kind::AnyRun)
+                symbols.push_back({Symbol::Kind::AnyRun, AnyLetter});
+            pattern.hasRun_ = true;
+            continue;
+        }
+        if (c == u'?') {
+            symbols.push_back({Symbol::Kind::Joker, AnyLetter});
+            ++pattern.jokerCount_;
+        } else if (c == u' ') {
+            symbols.push_back({Symbol::Kind::Letter, 0});
+        } else if (const auto letter = LetterOf(c)) {
+            symbols.push_back({Symbol::Kind::Letter, *letter});
+        } else if (c == u'[') {
+            size_t end = at;
+            const auto set = ReadSet(text, at, position, end);
+            if (const Error* error = std::get_if<Error>(&set)) return *error;
+            symbols.push_back({Symbol::Kind::LetterSet, std::get<LetterMask>(set)});
+            at = end;
+        } else {
+            return Error{c == u']' ? Error::Kind::StrayBracket : Error::Kind::RefusedCharacter, at,
+                         position};
+        }
+        ++pattern.fixedLength_;
+    }
+
+    // Cut the symbols into the head, the segments between runs, and the tail.
+    size_t segmentStart = 0;
+    bool runSeen = false;
+    for (size_t i = 0; i <= symbols.size(); ++i) {
+        if (i < symbols.size() && symbols[i].kind != Symbol::Kind::AnyRun) continue;
+        const Segment segment{segmentStart, i - segmentStart};
+        if (!runSeen)
+            pattern.headLength_ = segment.size;
+        else if (i == symbols.size())
+            pattern.tailLength_ = segment.size;
+        else if (segment.size > 0)
+            pattern.middle_.push_back(segment);
+        runSeen = runSeen || i < symbols.size();
+        segmentStart = i + 1;
+    }
+    return pattern;
+}
+
+bool WildcardPattern::middleFits(std::u16string_view word) const {
+    // Placing each segment at its leftmost fit leaves the most room to the ones after it, so a
+    // first fit found this way is as good as any.
+    size_t from = headLength_;
+    const size_t end = word.size() >= from + tailLength_ ? word.size() - tailLength_ : from;
+    for (const Segment& segment : middle_) {
+        const auto letters = std::span(symbols_).subspan(segment.begin, segment.size);
+        while (from + segment.size <= end && !SegmentFitsAt(letters, word.data() + from)) ++from;
+        if (from + segment.size > end) return false;
+        from += segment.size;
+    }
+    return true;
+}
+
+bool WildcardPattern::fits(std::u16string_view word) const {
+    const auto length = static_cast<size_t>(fixedLength_);
+    if (hasRun_ ? word.size() < length : word.size() != length) return false;
+    return SegmentFitsAt(head(), word.data()) &&
+           SegmentFitsAt(tail(), word.data() + word.size() - tailLength_) && middleFits(word);
+}
+
+}  // namespace quillex

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace quillex {
+
+/// A set of the letters A..Z, one bit each, A the lowest.
+using LetterMask = uint32_t;
+/// Every letter A..Z.
+inline constexpr LetterMask AnyLetter = (LetterMask{1} << 26) - 1;
+
+/// The bit of a capital A..Z in a LetterMask; 0 for any other character, which no set holds.
+/// Every character a word shows passes through here, so the word's character type is this
+/// template's only concern.
+template <typename Char>
+constexpr LetterMask LetterBit(Char c) {
+    return (c >= 'A' && c <= 'Z') ? LetterMask{1} << (c - 'A') : 0;
+}
+
+/// Why a pattern's text could not be read.
+struct PatternSyntaxError {
+    enum class Kind {
+        RefusedCharacter,  // a character the pattern language has no use for
+        UnclosedSet,       // "[" without its "]"
+        EmptySet,          // "[]" or "[^]"
+        NonLetterInSet,    // something else than a letter or a range between brackets
+        ReversedRange,     // "[E-A]"
+        StrayBracket,      // "]" with no "[" before it
+    };
+    Kind kind;
+    /// Where the offending character stands in the text, 0-based.
+    size_t offset;
+    /// The position (1-based) of the letter the offending part would have stood for.
+    int position;
+};
+
+/// A crossword pattern for scripts: a letter stands for itself (either case), "?" for any
+/// letter, "*" for any run of letters (none included), "[AEI]" for one letter of the set and
+/// "[^AEI]" for one letter out of it; a set may hold ranges ("[A-E]"). A space, which a letter
+/// box takes, stands for a position no word fits. The window's patterns (letters, "?", space)
+/// read the same.
+class WildcardPattern {
+  public:
+    /// One symbol: a position taking one letter of `letters`, or a run of any letters.
+    struct Symbol {
+        enum class Kind { Letter, Joker, LetterSet, AnyRun };
+        Kind kind;
+        LetterMask letters;  // the letters the position takes; AnyLetter for a run
+    };
+
+    /// Reads a pattern's text.
+    static std::variant<WildcardPattern, PatternSyntaxError> Parse(std::u16string_view text);
+
+    /// The symbols in order; consecutive runs are kept as one.
+    std::span<const Symbol> symbols() const { return symbols_; }
+    /// The number of one-letter positions: the length of the shortest word that may fit.
+    int fixedLength() const { return fixedLength_; }
+    /// Whether the pattern holds a run, so that longer words may fit as well.
+    bool hasRun() const { return hasRun_; }
+    /// The number of "?" positions, which the joker limit counts; sets count as known letters.
+    int jokerCount() const { return jokerCount_; }
+
+    /// Whether a word of capitals fits the whole pattern.
+    bool fits(std::u16string_view word) const;
+
+    /// Whether the part between the first and the last run fits somewhere in `word`, between
+    /// the part before the first run and the part after the last one (both already checked).
+    bool middleFits(std::u16string_view word) const;
+    /// The one-letter positions before the first run (all of them when there is no run).
+    std::span<const Symbol> head() const { return std::span(symbols_).first(headLength_); }
+    /// The one-letter positions after the last run.
+    std::span<const Symbol> tail() const { return std::span(symbols_).last(tailLength_); }
+    /// Whether anything stands between the first and the last run.
+    bool hasMiddle() const { return !middle_.empty(); }
+
+  private:
+    struct Segment {
+        size_t begin;
+        size_t size;
+    };
+
+    std::vector<Symbol> symbols_;
+    size_t headLength_ = 0;
+    size_t tailLength_ = 0;
+    std::vector<Segment> middle_;  // the one-letter runs between the first and the last run
+    int fixedLength_ = 0;
+    bool hasRun_ = false;
+    int jokerCount_ = 0;
+};
+
+}  // namespace quillex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "pattern/WildcardPattern.h"
+#include "wordlists/WordList.h"
+
+namespace quillex {
+
+/// The word lengths, within 3..15, a pattern may reach: its fixed length, or from there up to
+/// 15 when it holds a run. Empty (first > last) when no length of 3..15 fits.
+struct WildcardLengths {
+    int first;
+    int last;
+};
+
+/// The lengths of 3..15 a pattern's words may have.
+WildcardLengths LengthsOf(const WildcardPattern& pattern);
+
+/// The words of 3..15 letters in the main list that fit the pattern, in list order. Throws
+/// InternalFailure when the list disagrees with its length table. The views point into
+/// `mainList`.
+std::vector<std::u16string_view> ScanWildcard(const WildcardPattern& pattern,
+                                              const WordList& mainList);
+
+/// The same over a list holding only words of one length, a length's slice on its own.
+std::vector<std::u16string_view> ScanWildcardSlice(const WildcardPattern& pattern,
+                                                   const WordList& slice);
+
+}  // namespace quillex

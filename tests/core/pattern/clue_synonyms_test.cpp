@@ -1,0 +1,103 @@
+// A clue narrowing a pattern's words to its synonyms, over the real lists.
+#include "pattern/ClueSynonyms.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "../synonyms/SynonymData.h"
+#include "pattern/MainListFold.h"
+#include "pattern/WildcardSearch.h"
+#include "text/Text.h"
+
+namespace quillex {
+namespace {
+
+using test::Letters;
+using Words = std::vector<std::u16string_view>;
+
+const WordList& Main() {
+    static const WordList list = LoadWordList(MainListResource);
+    return list;
+}
+
+Words Scan(std::u16string_view text) {
+    return ScanWildcard(std::get<WildcardPattern>(WildcardPattern::Parse(text)), Main());
+}
+
+ClueOutcome Narrow(std::u16string_view pattern, std::u16string_view clue) {
+    const auto synonyms = ClueSynonyms::LookUp(clue, Letters());
+    if (!synonyms) {
+        ADD_FAILURE() << "no entry for " << ToUtf8(clue);
+        return {};
+    }
+    return synonyms->narrow(Scan(pattern));
+}
+
+TEST(clue_synonyms, synonyms_are_spelt_as_the_main_list_spells_its_words) {
+    struct Row {
+        std::u16string_view text, folded;
+    };
+    for (const Row& row : {Row{u"mise à jour", u"MISEAJOUR"}, Row{u"œuvre", u"OEUVRE"},
+                           Row{u"Æschne", u"AESCHNE"}, Row{u"aujourd'hui", u"AUJOURDHUI"},
+                           Row{u"porte-monnaie", u"PORTEMONNAIE"}, Row{u"ça", u"CA"},
+                           Row{u"Noël", u"NOEL"}, Row{u"12 ans", u"ANS"}, Row{u"", u""}})
+        EXPECT_EQ(MainListFold(row.text), row.folded) << ToUtf8(row.text);
+}
+
+TEST(clue_synonyms, a_clue_is_looked_up_as_the_synonym_tab_looks_it_up) {
+    const auto chat = ClueSynonyms::LookUp(u"chat", Letters());
+    ASSERT_TRUE(chat);
+    EXPECT_EQ(chat->folded(),
+              (std::vector<std::u16string>{u"CHATON", u"CHATONNE", u"FELIN", u"FELINE",
+                                           u"FELINNE", u"MATOU", u"MINET", u"MINETTE", u"MINOU",
+                                           u"MINOUNE", u"MISTIGRI"}));
+    for (std::u16string_view same : {u"Chat", u" chat ", u"CHAT"}) {
+        const auto found = ClueSynonyms::LookUp(same, Letters());
+        ASSERT_TRUE(found) << ToUtf8(same);
+        EXPECT_EQ(found->folded(), chat->folded());
+    }
+    EXPECT_TRUE(ClueSynonyms::LookUp(u"œil", Letters()));
+    EXPECT_TRUE(ClueSynonyms::LookUp(u"été", Letters()));
+    // The tab finds no entry for these, so neither does a clue.
+    for (std::u16string_view none : {u"chatx", u"oeil", u"c", u"", u"   ", u"chat@"})
+        EXPECT_FALSE(ClueSynonyms::LookUp(none, Letters())) << ToUtf8(none);
+}
+
+TEST(clue_synonyms, only_synonyms_that_fit_are_kept_in_list_order) {
+    const ClueOutcome five = Narrow(u"?????", u"chat");
+    EXPECT_EQ(five.synonyms, (Words{u"FELIN", u"MATOU", u"MINET", u"MINOU"}));
+    // Four is short: the synonyms of the synonyms follow, never the clue or a first-group word.
+    EXPECT_TRUE(std::ranges::is_sorted(five.broadSense));
+    EXPECT_NE(std::ranges::find(five.broadSense, u"TIGRE"), five.broadSense.end());
+    for (std::u16string_view word : five.broadSense) {
+        EXPECT_EQ(word.size(), 5u);
+        EXPECT_NE(word, u"CHATS");
+        EXPECT_EQ(std::ranges::find(five.synonyms, word), five.synonyms.end());
+    }
+    EXPECT_EQ(five.count(), five.synonyms.size() + five.broadSense.size());
+
+    const ClueOutcome tiger = Narrow(u"?I??E", u"chat");
+    EXPECT_TRUE(tiger.synonyms.empty());
+    EXPECT_EQ(tiger.broadSense, Words{u"TIGRE"});
+}
+
+TEST(clue_synonyms, enough_synonyms_leave_out_the_broad_sense) {
+    const ClueOutcome all = Narrow(u"*", u"chat");
+    ASSERT_GE(all.synonyms.size(), BroadSenseThreshold);
+    EXPECT_TRUE(all.broadSense.empty());
+    EXPECT_EQ(all.synonyms, (Words{u"FELIN", u"MATOU", u"MINET", u"MINOU", u"CHATON", u"FELINE",
+                                   u"MINETTE", u"CHATONNE", u"MISTIGRI"}));
+}
+
+TEST(clue_synonyms, expressions_are_found_under_their_folded_spelling) {
+    const ClueOutcome purse = Narrow(u"PORTE*", u"aumônière");
+    EXPECT_EQ(purse.synonyms, (Words{u"PORTEFEUILLE", u"PORTEMONNAIE"}));
+    EXPECT_TRUE(Narrow(u"QQ?", u"chat").synonyms.empty());
+    EXPECT_TRUE(Narrow(u"QQ?", u"chat").broadSense.empty());
+}
+
+}  // namespace
+}  // namespace quillex

@@ -1,0 +1,197 @@
+// The wildcard scan over the real main list, checked against a plain recursive matcher.
+#include "pattern/WildcardSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "errors/InternalFailure.h"
+#include "pattern/JokerLimits.h"
+#include "pattern/PatternSearch.h"
+#include "text/Text.h"
+#include "wordlists/LengthRanges.h"
+#include "wordlists/LoadWordList.h"
+
+namespace quillex {
+namespace {
+
+using Words = std::vector<std::u16string_view>;
+
+const WordList& Main() {
+    static const WordList list = LoadWordList(MainListResource);
+    return list;
+}
+
+WildcardPattern Read(std::u16string_view text) {
+    return std::get<WildcardPattern>(WildcardPattern::Parse(text));
+}
+
+WordList FromText(const std::string& text) {
+    return WordList::FromWindows1252(
+        std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
+}
+
+// Whether one symbol of an upper-cased pattern ("?", a letter, or a bracketed set) takes `c`.
+bool SymbolTakes(std::u16string_view symbol, char16_t c) {
+    if (symbol == u"?") return true;
+    if (symbol[0] != u'[') return symbol[0] == c;
+    const bool complement = symbol[1] == u'^';
+    const std::u16string_view set = symbol.substr(complement ? 2 : 1, symbol.size() - 1);
+    bool in = false;
+    for (size_t i = 0; i + 1 < set.size(); ++i) {  // the last character is the "]"
+        if (i + 3 < set.size() && set[i + 1] == u'-') {
+            in = in || (set[i] <= c && c <= set[i + 2]);
+            i += 2;
+        } else {
+            in = in || set[i] == c;
+        }
+    }
+    return in != complement;
+}
+
+// One symbol of the reference: a run, or the capitals it takes.
+struct RefSymbol {
+    bool run;
+    std::array<bool, 26> takes;
+};
+
+// The reference: try every way the runs can be placed.
+bool Matches(const RefSymbol* symbol, const RefSymbol* end, std::u16string_view word) {
+    if (symbol == end) return word.empty();
+    if (symbol->run)
+        return Matches(symbol + 1, end, word) ||
+               (!word.empty() && Matches(symbol, end, word.substr(1)));
+    return !word.empty() && word[0] >= u'A' && word[0] <= u'Z' &&
+           symbol->takes[word[0] - u'A'] && Matches(symbol + 1, end, word.substr(1));
+}
+
+Words Reference(std::u16string_view pattern) {
+    const std::u16string upper = ToUpper(pattern);
+    std::vector<RefSymbol> symbols;
+    for (size_t i = 0; i < upper.size(); ++i) {
+        const size_t end = upper[i] == u'[' ? upper.find(u']', i) + 1 : i + 1;
+        RefSymbol symbol{upper[i] == u'*', {}};
+        for (int c = 0; c < 26; ++c)
+            symbol.takes[c] = SymbolTakes(std::u16string_view(upper).substr(i, end - i),
+                                          static_cast<char16_t>(u'A' + c));
+        symbols.push_back(symbol);
+        i = end - 1;
+    }
+    Words found;
+    for (int i = 0; i < Main().count(); ++i) {
+        const std::u16string_view word = Main()[i];
+        if (word.size() >= 3 && word.size() <= 15 &&
+            Matches(symbols.data(), symbols.data() + symbols.size(), word))
+            found.push_back(word);
+    }
+    return found;
+}
+
+// A pattern blurred from a real word: letters kept, or turned into jokers, sets that hold
+// them or not, stray letters; runs in place of some stretches.
+std::u16string RandomPattern(std::mt19937& random) {
+    const std::u16string_view word = Main()[static_cast<int>(random() % Main().count())];
+    std::u16string pattern;
+    const auto letter = [&random] { return static_cast<char16_t>(u'A' + random() % 26); };
+    for (size_t i = 0; i < word.size(); ++i) {
+        switch (random() % 12) {
+            case 0:
+            case 1:
+            case 2:
+                pattern += u'?';
+                break;
+            case 3:
+                pattern += u'*';
+                i += random() % 4;  // the run stands for a few letters, or none
+                break;
+            case 4:
+                pattern += u'[';
+                pattern += word[i];
+                pattern += letter();
+                pattern += u']';
+                break;
+            case 5:
+                pattern += u"[^";
+                pattern += letter();
+                pattern += u'-';
+                pattern += u'Z';
+                pattern += u']';
+                break;
+            case 6:
+                pattern += letter();
+                break;
+            case 7:
+                pattern += static_cast<char16_t>(word[i] - u'A' + u'a');
+                break;
+            default:
+                pattern += word[i];
+        }
+    }
+    return pattern;
+}
+
+TEST(wildcard_search, scan_agrees_with_a_plain_matcher_on_random_patterns) {
+    std::mt19937 random(20240612);
+    int withRun = 0, nonEmpty = 0;
+    for (int round = 0; round < 100; ++round) {
+        const std::u16string text = RandomPattern(random);
+        SCOPED_TRACE(ToUtf8(text));
+        const WildcardPattern pattern = Read(text);
+        const Words expected = Reference(text);
+        ASSERT_EQ(ScanWildcard(pattern, Main()), expected);
+        withRun += pattern.hasRun();
+        nonEmpty += !expected.empty();
+    }
+    EXPECT_GT(withRun, 30);  // runs and sets are both well exercised
+    EXPECT_GT(nonEmpty, 40);
+}
+
+TEST(wildcard_search, the_issue_examples_and_window_patterns_agree) {
+    for (std::u16string_view text : {u"CH*EN", u"A[EI]?", u"*ISME", u"??E?????S", u"qu?"})
+        EXPECT_EQ(ScanWildcard(Read(text), Main()), Reference(text)) << ToUtf8(text);
+    EXPECT_EQ(ScanWildcard(Read(u"????????ES"), Main()), ScanPattern(10, u"????????ES", Main()));
+    EXPECT_EQ(ScanWildcard(Read(u"*"), Main()).size(),
+              static_cast<size_t>(Main().count() - MainLengthRange(2).last));
+}
+
+TEST(wildcard_search, lengths_stay_within_three_to_fifteen) {
+    struct Row {
+        std::u16string_view text;
+        int first, last;
+    };
+    for (const Row& row : {Row{u"*", 3, 15}, Row{u"A?", 3, 2}, Row{u"??????*??????????", 16, 15},
+                           Row{u"?????", 5, 5}, Row{u"A*B", 3, 15}}) {
+        const WildcardLengths lengths = LengthsOf(Read(row.text));
+        EXPECT_EQ(lengths.first, row.first) << ToUtf8(row.text);
+        EXPECT_EQ(lengths.last, row.last) << ToUtf8(row.text);
+    }
+    EXPECT_TRUE(ScanWildcard(Read(u"A?"), Main()).empty());  // two-letter words are not searched
+}
+
+TEST(wildcard_search, a_slice_on_its_own_gives_what_the_whole_list_gives) {
+    const LengthRange range = MainLengthRange(6);
+    std::string bytes;
+    for (int p = range.first; p <= range.last; ++p) bytes += ToUtf8(Main().atPosition(p)) + "\r\n";
+    bytes.resize(bytes.size() - 2);
+    const WordList slice = FromText(bytes);
+    for (std::u16string_view text : {u"[BC]?*E", u"??[^E]??S", u"*"}) {
+        Words sixLetters;
+        for (std::u16string_view word : ScanWildcard(Read(text), Main()))
+            if (word.size() == 6) sixLetters.push_back(word);
+        EXPECT_EQ(ScanWildcardSlice(Read(text), slice), sixLetters) << ToUtf8(text);
+    }
+    EXPECT_TRUE(ScanWildcardSlice(Read(u"?????"), slice).empty());  // another length
+    EXPECT_TRUE(ScanWildcardSlice(Read(u"???"), WordList()).empty());
+}
+
+TEST(wildcard_search, a_list_that_disagrees_with_its_table_is_a_reported_failure) {
+    EXPECT_THROW(ScanWildcard(Read(u"A??"), FromText("ABC\r\nDEFG")), InternalFailure);
+    EXPECT_THROW(ScanWildcardSlice(Read(u"A??"), FromText("ABC\r\nDEFG")), InternalFailure);
+}
+
+}  // namespace
+}  // namespace quillex
