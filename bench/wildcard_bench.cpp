@@ -71,8 +71,7 @@ void BM_ClueAdds(benchmark::State& state, std::u16string_view text, std::u16stri
 }
 BENCHMARK_CAPTURE(BM_ClueAdds, window_example_chat, u"?I??E", u"chat")
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ClueAdds, five_jokers_chat, u"?????", u"chat")
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ClueAdds, five_jokers_chat, u"?????", u"chat")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ClueAdds, largest_slice_gras_23_synonyms, u"????????ES", u"gras")
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ClueAdds, whole_list_chat, u"*", u"chat")->Unit(benchmark::kMicrosecond);

@@ -3,24 +3,25 @@
 #include <algorithm>
 
 #include "pattern/MainListFold.h"
-#include "synonyms/BrowseHeadwords.h"
-#include "synonyms/SynonymLookup.h"
-#include "text/Text.h"
+#include "synonyms/FindSynonymEntry.h"
 
 namespace quillex {
 namespace {
 
-// The synonyms the synonym tab lists once `typed` is entered and looked up; nullopt when it
-// reports no entry. The tab's history is not touched.
-std::optional<std::vector<std::u16string>> SynonymsOf(std::u16string_view typed,
-                                                      const SynonymLetterTables& tables) {
-    const std::u16string word = ToLower(typed);
-    ListedEntries entries;
-    BrowseHeadwords(word, tables, entries);
-    LookupHistory unused;
-    SynonymLookupResult result = SynonymLookup(word, typed, entries, unused);
-    if (!result.found) return std::nullopt;
-    return std::move(result.synonyms);
+// The synonyms the synonym tab lists once `typed` is entered and looked up, as stored; nullopt
+// where it reports no entry.
+std::optional<std::vector<std::u16string_view>> SynonymsOf(std::u16string_view typed,
+                                                           const SynonymLetterTables& tables) {
+    const auto line = FindSynonymEntry(typed, tables);
+    if (!line) return std::nullopt;
+    std::vector<std::u16string_view> synonyms;
+    std::u16string_view rest = line->substr(line->find(u'@') + 1);
+    while (!rest.empty()) {
+        const size_t cut = std::min(rest.find(u'\\'), rest.size());
+        if (cut > 0) synonyms.push_back(rest.substr(0, cut));
+        rest.remove_prefix(std::min(cut + 1, rest.size()));
+    }
+    return synonyms;
 }
 
 std::u16string_view Trimmed(std::u16string_view text) {
@@ -41,7 +42,7 @@ std::optional<ClueSynonyms> ClueSynonyms::LookUp(std::u16string_view clue,
     found.clue_ = MainListFold(clue);
     found.synonyms_ = std::move(*synonyms);
     std::vector<std::u16string> folded;
-    for (const std::u16string& synonym : found.synonyms_) {
+    for (const std::u16string_view synonym : found.synonyms_) {
         folded.push_back(MainListFold(synonym));
         if (folded.back() == found.clue_) folded.pop_back();
     }
@@ -56,10 +57,10 @@ ClueOutcome ClueSynonyms::narrow(std::span<const std::u16string_view> words) con
     if (outcome.synonyms.size() >= BroadSenseThreshold) return outcome;
 
     std::vector<std::u16string> further;
-    for (const std::u16string& synonym : synonyms_) {
+    for (const std::u16string_view synonym : synonyms_) {
         const auto ofSynonym = SynonymsOf(synonym, *tables_);
         if (!ofSynonym) continue;
-        for (const std::u16string& word : *ofSynonym) {
+        for (const std::u16string_view word : *ofSynonym) {
             std::u16string folded = MainListFold(word);
             if (folded != clue_ && !folded_.contains(folded)) further.push_back(std::move(folded));
         }

@@ -47,8 +47,8 @@ class ClueSynonyms {
     ClueSynonyms() = default;
 
     const SynonymLetterTables* tables_ = nullptr;
-    std::u16string clue_;                   // as the main list would spell it
-    std::vector<std::u16string> synonyms_;  // as stored, for the second group's look-ups
+    std::u16string clue_;                        // as the main list would spell it
+    std::vector<std::u16string_view> synonyms_;  // as stored, for the second group's look-ups
     FoldedWordSet folded_;
 };
 

@@ -12,20 +12,28 @@ size_t LetterKey(char16_t c) {
 
 }  // namespace
 
+size_t FoldedWordSet::LengthOf(std::u16string_view word) {
+    return std::min(word.size(), Lengths - 1);
+}
+
 size_t FoldedWordSet::KeyOf(std::u16string_view word) {
-    const size_t length = std::min(word.size(), Lengths - 1);
-    return (length * 27 + LetterKey(word.front())) * 27 + LetterKey(word.back());
+    return (LengthOf(word) * 27 + LetterKey(word.front())) * 27 + LetterKey(word.back());
 }
 
 FoldedWordSet::FoldedWordSet(std::vector<std::u16string> words) : words_(std::move(words)) {
     std::erase_if(words_, [](const std::u16string& word) { return word.empty(); });
     std::sort(words_.begin(), words_.end());
     words_.erase(std::unique(words_.begin(), words_.end()), words_.end());
-    for (const std::u16string& word : words_) keys_.set(KeyOf(word));
+    for (const std::u16string& word : words_) {
+        lengths_.set(LengthOf(word));
+        keys_.set(KeyOf(word));
+    }
 }
 
 bool FoldedWordSet::contains(std::u16string_view word) const {
-    if (word.empty() || !keys_.test(KeyOf(word))) return false;
+    // The length is known without reading the word: a scan's words come grouped by length, so
+    // whole lengths are passed over without touching their letters.
+    if (word.empty() || !lengths_.test(LengthOf(word)) || !keys_.test(KeyOf(word))) return false;
     return std::binary_search(words_.begin(), words_.end(), word);
 }
 

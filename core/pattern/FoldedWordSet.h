@@ -7,9 +7,9 @@
 
 namespace quillex {
 
-/// A few words of capitals A..Z, asked about many times: a word is first checked against a
-/// table of the (length, first letter, last letter) the set holds, so that nearly every word
-/// outside the set is turned down with one look-up.
+/// A few words of capitals A..Z, asked about many times: a word is first checked against the
+/// lengths the set holds, then against its (length, first letter, last letter) triples, so that
+/// nearly every word outside the set is turned down without a string comparison.
 class FoldedWordSet {
   public:
     FoldedWordSet() = default;
@@ -24,9 +24,11 @@ class FoldedWordSet {
 
   private:
     static constexpr size_t Lengths = 16;  // longer words share the last row
+    static size_t LengthOf(std::u16string_view word);
     static size_t KeyOf(std::u16string_view word);
 
     std::vector<std::u16string> words_;
+    std::bitset<Lengths> lengths_;
     std::bitset<Lengths * 27 * 27> keys_;
 };
 

@@ -1,5 +1,6 @@
 #include "pattern/WildcardPattern.h"
 
+#include <bit>
 #include <optional>
 
 namespace quillex {
@@ -47,13 +48,6 @@ std::variant<LetterMask, Error> ReadSet(std::u16string_view text, size_t open, i
     return complement ? AnyLetter & ~letters : letters;
 }
 
-template <typename Char>
-bool SegmentFitsAt(std::span<const Symbol> segment, const Char* at) {
-    for (const Symbol& symbol : segment)
-        if ((symbol.letters & LetterBit(*at++)) == 0) return false;
-    return true;
-}
-
 }  // namespace
 
 std::variant<WildcardPattern, PatternSyntaxError> WildcardPattern::Parse(std::u16string_view text) {
@@ -93,7 +87,11 @@ std::variant<WildcardPattern, PatternSyntaxError> WildcardPattern::Parse(std::u1
     bool runSeen = false;
     for (size_t i = 0; i <= symbols.size(); ++i) {
         if (i < symbols.size() && symbols[i].kind != Symbol::Kind::AnyRun) continue;
-        const Segment segment{segmentStart, i - segmentStart};
+        Segment segment{segmentStart, i - segmentStart, 0};
+        for (size_t k = 1; k < segment.size; ++k)
+            if (std::popcount(symbols[segmentStart + k].letters) <
+                std::popcount(symbols[segmentStart + segment.anchor].letters))
+                segment.anchor = k;
         if (!runSeen)
             pattern.headLength_ = segment.size;
         else if (i == symbols.size())
@@ -106,25 +104,12 @@ std::variant<WildcardPattern, PatternSyntaxError> WildcardPattern::Parse(std::u1
     return pattern;
 }
 
-bool WildcardPattern::middleFits(std::u16string_view word) const {
-    // Placing each segment at its leftmost fit leaves the most room to the ones after it, so a
-    // first fit found this way is as good as any.
-    size_t from = headLength_;
-    const size_t end = word.size() >= from + tailLength_ ? word.size() - tailLength_ : from;
-    for (const Segment& segment : middle_) {
-        const auto letters = std::span(symbols_).subspan(segment.begin, segment.size);
-        while (from + segment.size <= end && !SegmentFitsAt(letters, word.data() + from)) ++from;
-        if (from + segment.size > end) return false;
-        from += segment.size;
-    }
-    return true;
-}
-
 bool WildcardPattern::fits(std::u16string_view word) const {
     const auto length = static_cast<size_t>(fixedLength_);
     if (hasRun_ ? word.size() < length : word.size() != length) return false;
-    return SegmentFitsAt(head(), word.data()) &&
-           SegmentFitsAt(tail(), word.data() + word.size() - tailLength_) && middleFits(word);
+    return SegmentFitsAt(symbols_.data(), headLength_, word.data()) &&
+           SegmentFitsAt(tail().data(), tailLength_, word.data() + word.size() - tailLength_) &&
+           middleFits(word);
 }
 
 }  // namespace quillex

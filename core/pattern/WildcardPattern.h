@@ -70,7 +70,27 @@ class WildcardPattern {
 
     /// Whether the part between the first and the last run fits somewhere in `word`, between
     /// the part before the first run and the part after the last one (both already checked).
-    bool middleFits(std::u16string_view word) const;
+    /// Inline, as a scan calls it for every word it has not yet turned down.
+    template <typename Char>
+    bool middleFits(std::basic_string_view<Char> word) const {
+        // Placing each segment at its leftmost fit leaves the most room to the ones after it,
+        // so a first fit found this way is as good as any.
+        size_t from = headLength_;
+        const size_t end = word.size() >= from + tailLength_ ? word.size() - tailLength_ : from;
+        for (const Segment& segment : middle_) {
+            const Symbol* letters = symbols_.data() + segment.begin;
+            const LetterMask anchor = letters[segment.anchor].letters;
+            for (;; ++from) {
+                if (from + segment.size > end) return false;
+                const Char* at = word.data() + from;
+                if ((anchor & LetterBit(at[segment.anchor])) != 0 &&
+                    SegmentFitsAt(letters, segment.size, at))
+                    break;
+            }
+            from += segment.size;
+        }
+        return true;
+    }
     /// The one-letter positions before the first run (all of them when there is no run).
     std::span<const Symbol> head() const { return std::span(symbols_).first(headLength_); }
     /// The one-letter positions after the last run.
@@ -82,7 +102,15 @@ class WildcardPattern {
     struct Segment {
         size_t begin;
         size_t size;
+        size_t anchor;  // the symbol taking the fewest letters, tried first
     };
+
+    template <typename Char>
+    static bool SegmentFitsAt(const Symbol* symbols, size_t count, const Char* at) {
+        for (size_t k = 0; k < count; ++k)
+            if ((symbols[k].letters & LetterBit(at[k])) == 0) return false;
+        return true;
+    }
 
     std::vector<Symbol> symbols_;
     size_t headLength_ = 0;

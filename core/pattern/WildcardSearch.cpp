@@ -82,6 +82,11 @@ std::vector<std::u16string_view> ScanWildcard(const WildcardPattern& pattern,
                                               const WordList& mainList) {
     std::vector<std::u16string_view> found;
     const WildcardLengths lengths = LengthsOf(pattern);
+    // Room for every word the lengths hold: pages that stay unused cost nothing, while growing
+    // a list of a few hundred thousand words would copy it again and again.
+    if (lengths.first <= lengths.last)
+        found.reserve(static_cast<size_t>(MainLengthRange(lengths.last).last -
+                                          MainLengthRange(lengths.first).first + 1));
     for (int length = lengths.first; length <= lengths.last; ++length) {
         const LengthRange range = MainLengthRange(length);
         CheckSliceEnds(mainList, range.first - 1, range.last - 1, length);

@@ -40,20 +40,19 @@ TEST(clue_synonyms, synonyms_are_spelt_as_the_main_list_spells_its_words) {
     struct Row {
         std::u16string_view text, folded;
     };
-    for (const Row& row : {Row{u"mise à jour", u"MISEAJOUR"}, Row{u"œuvre", u"OEUVRE"},
-                           Row{u"Æschne", u"AESCHNE"}, Row{u"aujourd'hui", u"AUJOURDHUI"},
-                           Row{u"porte-monnaie", u"PORTEMONNAIE"}, Row{u"ça", u"CA"},
-                           Row{u"Noël", u"NOEL"}, Row{u"12 ans", u"ANS"}, Row{u"", u""}})
+    for (const Row& row :
+         {Row{u"mise à jour", u"MISEAJOUR"}, Row{u"œuvre", u"OEUVRE"}, Row{u"Æschne", u"AESCHNE"},
+          Row{u"aujourd'hui", u"AUJOURDHUI"}, Row{u"porte-monnaie", u"PORTEMONNAIE"},
+          Row{u"ça", u"CA"}, Row{u"Noël", u"NOEL"}, Row{u"12 ans", u"ANS"}, Row{u"", u""}})
         EXPECT_EQ(MainListFold(row.text), row.folded) << ToUtf8(row.text);
 }
 
 TEST(clue_synonyms, a_clue_is_looked_up_as_the_synonym_tab_looks_it_up) {
     const auto chat = ClueSynonyms::LookUp(u"chat", Letters());
     ASSERT_TRUE(chat);
-    EXPECT_EQ(chat->folded(),
-              (std::vector<std::u16string>{u"CHATON", u"CHATONNE", u"FELIN", u"FELINE",
-                                           u"FELINNE", u"MATOU", u"MINET", u"MINETTE", u"MINOU",
-                                           u"MINOUNE", u"MISTIGRI"}));
+    EXPECT_EQ(chat->folded(), (std::vector<std::u16string>{
+                                  u"CHATON", u"CHATONNE", u"FELIN", u"FELINE", u"FELINNE", u"MATOU",
+                                  u"MINET", u"MINETTE", u"MINOU", u"MINOUNE", u"MISTIGRI"}));
     for (std::u16string_view same : {u"Chat", u" chat ", u"CHAT"}) {
         const auto found = ClueSynonyms::LookUp(same, Letters());
         ASSERT_TRUE(found) << ToUtf8(same);

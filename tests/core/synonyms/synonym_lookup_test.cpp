@@ -7,6 +7,7 @@
 
 #include "SynonymData.h"
 #include "synonyms/BrowseHeadwords.h"
+#include "synonyms/FindSynonymEntry.h"
 #include "text/Text.h"
 
 namespace quillex {
@@ -76,6 +77,7 @@ TEST(synonym_lookup, unknown_word_shows_the_typed_text_and_the_message) {
         EXPECT_TRUE(result.synonyms.empty());
         EXPECT_EQ(result.resultText, u"Pas de synonyme trouvé.");
         EXPECT_EQ(result.message, u"Pas de synonyme pour ce mot.");
+        EXPECT_FALSE(FindSynonymEntry(typed, test::Letters())) << ToUtf8(typed);
     }
 }
 
@@ -98,6 +100,18 @@ TEST(synonym_lookup, headwords_differing_in_case_are_each_reachable) {
               SynonymsOf(DecodeWindows1252(test::LineOf(u"terre"))));
     EXPECT_NE(capital.synonyms, small.synonyms);
     EXPECT_EQ(capital.shownText, u"terre");
+    // The look-up without a listing finds the same lines, whether by spelling, by the first
+    // lowered match or by the fold, and finds nothing where the listing does not help.
+    for (std::u16string_view typed : {u"Terre", u"terre", u"TERRE", u"Été", u"ÉTÉ", u"Chat",
+                                      u"oeil", u"Etoile", u"ile", u"ete", u"coeur"}) {
+        const auto line = FindSynonymEntry(typed, test::Letters());
+        const SynonymLookupResult listed = TypeAndLookUp(typed);
+        ASSERT_EQ(line.has_value(), listed.found) << ToUtf8(typed);
+        if (line) {
+            EXPECT_EQ(SynonymsOf(DecodeWindows1252(*line)), test::ToStrings(listed.synonyms))
+                << ToUtf8(typed);
+        }
+    }
 }
 
 TEST(synonym_lookup, a_text_without_accent_or_ligature_finds_its_only_headword) {
@@ -182,6 +196,9 @@ TEST(synonym_lookup, every_headword_is_listed_and_found_when_typed) {
         ASSERT_TRUE(result.found) << ToUtf8(headword);
         ASSERT_EQ(result.shownText, word);
         ASSERT_EQ(test::ToStrings(result.synonyms), SynonymsOf(line)) << ToUtf8(headword);
+        if (i % 5 == 0) {  // the look-up without a listing too, on a fifth of them for time
+            ASSERT_EQ(FindSynonymEntry(headword, test::Letters()), lines[i]) << ToUtf8(headword);
+        }
         ++checked;
     }
     EXPECT_EQ(checked, lines.count());

@@ -1,0 +1,32 @@
+// Any pattern text, then after a line feed any clue: a pattern is refused or lists words that
+// fit it, and a clue keeps some of those words, in their order.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <variant>
+
+#include "FuzzLists.h"
+#include "pattern/ClueSynonyms.h"
+#include "pattern/WildcardSearch.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::u16string input = quillex::fuzz::AsText(data, size);
+    const size_t cut = std::min(input.find(u'\n'), input.size());
+    const auto parsed = quillex::WildcardPattern::Parse(std::u16string_view(input).substr(0, cut));
+    const auto* pattern = std::get_if<quillex::WildcardPattern>(&parsed);
+    if (pattern == nullptr) return 0;
+    const auto& lists = quillex::fuzz::Lists();
+    const auto words = quillex::ScanWildcard(*pattern, lists.mainWordList);
+    for (const auto word : words)
+        if (!pattern->fits(word)) __builtin_trap();
+    if (cut == input.size()) return 0;
+    const auto clue = quillex::ClueSynonyms::LookUp(std::u16string_view(input).substr(cut + 1),
+                                                    lists.synonymLetterTables);
+    if (!clue) return 0;
+    const quillex::ClueOutcome outcome = clue->narrow(words);
+    for (const auto& group : {outcome.synonyms, outcome.broadSense})
+        if (!std::includes(words.begin(), words.end(), group.begin(), group.end(),
+                           [](auto a, auto b) { return a.data() < b.data(); }))
+            __builtin_trap();
+    return 0;
+}
