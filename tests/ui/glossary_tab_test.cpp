@@ -1,16 +1,48 @@
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 
 #include "TestWindow.h"
 #include "text/Text.h"
+#include "app/Appearance.h"
+#include "glossary/GlossaryFilter.h"
+#include "wordlists/DataTables.h"
 
 namespace quillex::ui {
 namespace {
 
 using testing::LoadedDictionaries;
 using testing::TestWindow;
+
+const QString kThreeLetterHeader = QStringLiteral("— Mots de trois lettres —");
+
+// The list's lines, a header line shown as "#" followed by its text.
+QStringList Shown(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) {
+        const QListWidgetItem* item = list->item(i);
+        lines << (item->flags() == Qt::NoItemFlags ? "#" + item->text() : item->text());
+    }
+    return lines;
+}
+
+// What the list should show for a filter: the glossary lines quillex-cli glossary prints, with
+// the header before the first three-letter word when two-letter words show too.
+QStringList Expected(const QString& prefix) {
+    QStringList lines;
+    bool twoLetters = false;
+    for (const auto line :
+         FilterGlossary(LoadedDictionaries().shortWordGlossary, prefix.toStdU16String())) {
+        const bool three = GlossaryWord(line).size() == 3;
+        if (three && twoLetters && !lines.contains("#" + kThreeLetterHeader))
+            lines << "#" + kThreeLetterHeader;
+        twoLetters = twoLetters || !three;
+        lines << ToQString(line);
+    }
+    return lines;
+}
 
 class GlossaryTabTest : public QObject {
     Q_OBJECT
@@ -19,9 +51,14 @@ class GlossaryTabTest : public QObject {
         TestWindow t;
         auto* list = t.find<QListWidget>("glossaryList");
         const WordList& glossary = LoadedDictionaries().shortWordGlossary;
-        QCOMPARE(list->count(), glossary.count());
+        QStringList lines = Shown(list);
+        // One header between the blocks, where the first three-letter word begins.
+        const qsizetype header = lines.indexOf("#" + kThreeLetterHeader);
+        QCOMPARE(header, qsizetype{data::GlossaryTwoLetterCount});
+        lines.removeAt(header);
+        QCOMPARE(lines.size(), glossary.count());
         for (int i = 0; i < glossary.count(); ++i)
-            QCOMPARE(list->item(i)->text().toStdU16String(), DecodeWindows1252(glossary[i]));
+            QCOMPARE(lines[i].toStdU16String(), DecodeWindows1252(glossary[i]));
         QVERIFY(list->item(0)->text().startsWith(QStringLiteral("AA: ")));
         QVERIFY(list->item(list->count() - 1)->text().startsWith(QStringLiteral("ZUT: ")));
         QVERIFY(!list->item(list->count() - 1)->text().contains(QChar(u'\0')));
@@ -35,6 +72,31 @@ class GlossaryTabTest : public QObject {
         for (int i : {3, 0, 1, 2, 4, 3}) t.window->tabControl()->setCurrentIndex(i);
         QCOMPARE(list->count(), count);
         QCOMPARE(list->item(0)->text(), first);
+    }
+
+    void the_filter_keeps_the_words_beginning_with_its_text() {
+        TestWindow t;
+        t.window->tabControl()->setCurrentIndex(3);
+        auto* filter = t.find<QLineEdit>("glossaryTab/filterBox");
+        auto* list = t.find<QListWidget>("glossaryList");
+        QVERIFY(QTest::qWaitFor([filter] { return filter->hasFocus(); }, 1000));
+        struct Row {
+            QString typed;
+            QString firstWord;  // of the first line shown, when something shows
+        };
+        for (const Row& row : {Row{"age", "ÂGE"}, Row{"ete", "ÉTÉ"}, Row{"A", "AA"},
+                               Row{"ÇA", "ÇA"}, Row{"zu", "ZUT"}, Row{"", "AA"}}) {
+            filter->clear();
+            QTest::keyClicks(filter, row.typed);
+            QCOMPARE(Shown(list), Expected(row.typed));
+            QCOMPARE(list->item(0)->text().section(':', 0, 0), row.firstWord);
+        }
+        QVERIFY(Shown(list).contains("#" + kThreeLetterHeader));  // "a": both blocks show
+
+        QTest::keyClicks(filter, QStringLiteral("xyz"));
+        QCOMPARE(Shown(list), QStringList{"#Aucun mot ne commence par « xyz »."});
+        filter->clear();
+        QCOMPARE(list->count(), LoadedDictionaries().shortWordGlossary.count() + 1);
     }
 
     void caption_reads_as_designed() {

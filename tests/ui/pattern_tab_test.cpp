@@ -16,8 +16,11 @@
 #include <algorithm>
 
 #include "TestWindow.h"
+#include "app/Appearance.h"
+#include "pattern/ClueSynonyms.h"
 #include "pattern/PatternSearch.h"
 #include "pattern/PatternTab.h"
+#include "pattern/PatternTexts.h"
 #include "tabs/ResultListFill.h"
 
 namespace quillex::ui {
@@ -54,6 +57,7 @@ struct PatternPage {
     QLabel* count = find<QLabel>("resultCount");
     QCheckBox* autoAdvance = find<QCheckBox>("autoAdvanceBox");
     QTimer* timer = find<QTimer>("scanTimer");
+    QLineEdit* clue = find<QLineEdit>("clueBox");
 
     PatternPage() { QVERIFY(QTest::qWaitForWindowActive(t.window.get())); }
 
@@ -114,6 +118,11 @@ struct PatternPage {
     void waitForScan() {
         QVERIFY(QTest::qWaitFor([this] { return list->isVisible() && !timer->isActive(); }, 5000));
     }
+    void setClue(const QString& text) {
+        clue->selectAll();
+        QTest::keyClick(clue, Qt::Key_Delete);
+        QTest::keyClicks(clue, text);
+    }
     QStringList listed() const {
         QStringList words;
         for (int i = 0; i < list->count(); ++i) words << list->item(i)->text();
@@ -126,6 +135,19 @@ struct PatternPage {
                           results->visualItemRect(item).center());
     }
 };
+
+// What quillex-cli pattern PATTERN --clue WORD prints, from the engine the window shares.
+QStringList ClueWords(const std::u16string& pattern, std::u16string_view clue) {
+    const Dictionaries& lists = LoadedDictionaries();
+    const auto synonyms = ClueSynonyms::LookUp(clue, lists.synonymLetterTables);
+    const auto outcome = synonyms->narrow(
+        ScanPattern(static_cast<int>(pattern.size()), pattern, lists.mainWordList));
+    QStringList words;
+    for (auto word : outcome.synonyms) words << ToQString(word);
+    if (!outcome.broadSense.empty()) words << ToQString(BroadSenseHeader);
+    for (auto word : outcome.broadSense) words << ToQString(word);
+    return words;
+}
 
 /// Times a timer's event to the first paint of a widget that follows it.
 class PaintStopwatch : public QObject {
@@ -706,6 +728,75 @@ class PatternTabTest : public QObject {
         QCOMPARE(tab->findChild<QLabel*>("resultCount")->text(), QStringLiteral("avant"));
         QCOMPARE(QApplication::focusWidget(), tab->findChild<QLineEdit*>("letterBox3"));
         QCOMPARE(fakes.pointer.screen, PointerShape::Arrow);
+    }
+
+    void a_clue_lists_only_its_synonyms_that_fit_then_the_broad_sense() {
+        PatternPage p;
+        QCOMPARE(p.find<QLabel>("clueCaption")->text(), QStringLiteral("Définition :"));
+        QVERIFY(p.clue->text().isEmpty());
+        p.chooseLength(5);
+        p.typePattern("?i??e");
+        p.setClue(QStringLiteral("chat"));
+        p.search();
+        // No synonym of "chat" fits ?I??E; TIGRE, a synonym of "félin", does.
+        QCOMPARE(p.listed(), (QStringList{"— au sens large —", "TIGRE"}));
+        QCOMPARE(p.listed(), ClueWords(u"?I??E", u"chat"));
+        QCOMPARE(p.count->text(), QStringLiteral("1 mot trouvé"));
+        QCOMPARE(p.list->item(0)->flags(), Qt::NoItemFlags);
+        QCOMPARE(p.focused(), p.box(5));
+
+        // Five jokers are too many without a clue, not with one.
+        p.chooseLength(5);
+        p.key(Qt::Key_Right);
+        for (int i = 0; i < 4; ++i) {
+            p.key(Qt::Key_Delete);
+            p.key(Qt::Key_Right);
+        }
+        QCOMPARE(p.boxes(1, 5).join(""), QStringLiteral("?????"));
+        QVERIFY(p.button->isEnabled());
+        p.search();
+        QVERIFY(p.shown().isEmpty());
+        const QStringList words = p.listed();
+        QCOMPARE(words, ClueWords(u"?????", u"chat"));
+        QCOMPARE(words.mid(0, 5),
+                 (QStringList{"FELIN", "MATOU", "MINET", "MINOU", "— au sens large —"}));
+        QCOMPARE(p.count->text(), QStringLiteral("%1 mots trouvés").arg(words.size() - 1));
+
+        // The header is passed over by the arrows and never copied.
+        PatternPage::clickResult(p.list, 4);
+        QVERIFY(p.t.fakes.clipboard.texts.isEmpty());
+        PatternPage::clickResult(p.list, 3);
+        QTest::keyClick(p.list, Qt::Key_Down);
+        QCOMPARE(p.list->currentRow(), 5);
+        QCOMPARE(p.t.fakes.clipboard.texts, (QStringList{"MINOU", words[5]}));
+    }
+
+    void a_clue_without_entry_is_refused_and_the_pattern_not_searched_alone() {
+        PatternPage p;
+        p.chooseLength(5);
+        p.typePattern("?i??e");
+        p.setClue(QStringLiteral("   "));  // blank: no clue, the search of old
+        p.search();
+        const int all = p.list->count();
+        QCOMPARE(p.count->text(), ToQString(ResultCountText(static_cast<size_t>(all))));
+        QCOMPARE(p.listed().first(), QStringLiteral("AICHE"));
+
+        p.setClue(QStringLiteral("chatx"));
+        QVERIFY(p.button->isEnabled());  // a clue edit counts as a change of the search
+        QTest::mouseClick(p.button, Qt::LeftButton);
+        QCOMPARE(p.shown().size(), 1);
+        QCOMPARE(p.shown().first().text, QStringLiteral("Pas de synonyme pour ce mot."));
+        QCOMPARE(p.shown().first().icon, MessageIcon::None);
+        QCOMPARE(p.shown().first().buttons, MessageButtons::Ok);
+        QCOMPARE(p.shown().first().title, QStringLiteral("Quillex"));
+        QVERIFY(!p.timer->isActive());
+        QCOMPARE(p.list->count(), all);
+        QCOMPARE(p.focused(), p.clue);
+        QVERIFY(!p.button->isEnabled());
+        p.setClue(QStringLiteral("Chat"));
+        QVERIFY(p.button->isEnabled());
+        p.search();
+        QCOMPARE(p.listed(), (QStringList{"— au sens large —", "TIGRE"}));
     }
 
     // Not a pass/fail check: prints how long the largest result list takes from the end of

@@ -1,10 +1,13 @@
 #include "glossary/GlossaryTab.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
 #include "app/Appearance.h"
 #include "app/Twips.h"
+#include "glossary/GlossaryFilter.h"
+#include "tabs/GroupHeader.h"
 
 namespace quillex::ui {
 
@@ -15,8 +18,16 @@ GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
         QStringLiteral("La liste des petits mots de deux et trois lettres et leur définition."),
         this);
     caption->setObjectName(QStringLiteral("caption"));
-    caption->setGeometry(TwipsRect(240, 180, 9700, 300));
+    caption->setGeometry(TwipsRect(240, 180, 7500, 300));
     caption->setFont(NamedFont(QStringLiteral("Calibri"), 12, true));
+
+    filterBox_ = new QLineEdit(this);
+    filterBox_->setObjectName(QStringLiteral("filterBox"));
+    filterBox_->setAccessibleName(QStringLiteral("Filtrer : mots commençant par"));
+    filterBox_->setPlaceholderText(QStringLiteral("Filtrer : début du mot"));
+    filterBox_->setGeometry(TwipsRect(6900, 120, 3040, 390));
+    filterBox_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
+    connect(filterBox_, &QLineEdit::textChanged, this, &GlossaryTab::showLinesBeginningWith);
 
     glossaryList_ = new QListWidget(this);
     glossaryList_->setObjectName(QStringLiteral("glossaryList"));
@@ -27,11 +38,38 @@ GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
 }
 
 void GlossaryTab::fill() {
-    const WordList& glossary = context_.dictionaries.shortWordGlossary;
-    QStringList lines;
-    lines.reserve(glossary.count());
-    for (int i = 0; i < glossary.count(); ++i) lines.append(ToQString(glossary[i]));
-    glossaryList_->addItems(lines);
+    showLinesBeginningWith(filterBox_->text());
+}
+
+QWidget* GlossaryTab::focusTarget() {
+    return filterBox_;
+}
+
+void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
+    const auto lines =
+        FilterGlossary(context_.dictionaries.shortWordGlossary, prefix.toStdU16String());
+    glossaryList_->clear();
+    if (lines.empty()) {
+        glossaryList_->addItem(
+            GroupHeader(QStringLiteral("Aucun mot ne commence par « %1 ».").arg(prefix)));
+        return;
+    }
+    // The two-letter block comes first; a header opens the three-letter one when both show.
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    bool headerDue = false;
+    for (const std::u16string_view line : lines) {
+        const bool threeLetters = GlossaryWord(line).size() > 2;
+        if (!threeLetters) headerDue = true;
+        if (threeLetters && headerDue) {
+            glossaryList_->addItems(texts);
+            texts.clear();
+            glossaryList_->addItem(GroupHeader(QStringLiteral("— Mots de trois lettres —")));
+            headerDue = false;
+        }
+        texts.append(ToQString(line));
+    }
+    glossaryList_->addItems(texts);
 }
 
 }  // namespace quillex::ui

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QString>
+
 #include "tabs/TabContext.h"
 #include "tabs/TabPage.h"
 
+class QLineEdit;
 class QListWidget;
 
 namespace quillex::ui {
 
-/// The "2,3 lettres" tab: the glossary of the two- and three-letter words, one line per item.
+/// The "2,3 lettres" tab: the glossary of the two- and three-letter words, one line per item,
+/// narrowed to the words that begin with the text of its filter box.
 class GlossaryTab : public TabPage {
     Q_OBJECT
   public:
@@ -16,8 +20,14 @@ class GlossaryTab : public TabPage {
     /// Lists every glossary line, in stored order, exactly as stored; run once at start-up.
     void fill();
 
+    /// The filter box, so that typing on the tab narrows the list at once.
+    QWidget* focusTarget() override;
+
   private:
+    void showLinesBeginningWith(const QString& prefix);
+
     TabContext& context_;
+    QLineEdit* filterBox_ = nullptr;
     QListWidget* glossaryList_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <exception>
@@ -12,12 +13,15 @@
 #include "app/AppConstants.h"
 #include "app/Appearance.h"
 #include "app/ReportInternalError.h"
+#include "pattern/ClueSynonyms.h"
 #include "pattern/ImageCheckBox.h"
 #include "pattern/JokerLimits.h"
 #include "pattern/LetterBox.h"
 #include "pattern/PatternEntry.h"
 #include "pattern/PatternSearch.h"
 #include "pattern/PatternTexts.h"
+#include "synonyms/SynonymLookupResult.h"
+#include "tabs/GroupHeader.h"
 #include "tabs/ResultCopy.h"
 #include "tabs/ResultListFill.h"
 
@@ -37,6 +41,10 @@ constexpr int kBoxStep = 43;
 constexpr int kBoxWidth = 38;
 constexpr int kBoxTop = 112;
 constexpr int kBoxHeight = 40;
+
+// The clue's row sits under the count text; the option block below it.
+constexpr int kClueTop = 256;
+constexpr int kOptionTop = 296;
 
 QFont CalibriFont(int pointSize, bool bold) {
     return NamedFont(QStringLiteral("Calibri"), pointSize, bold);
@@ -62,6 +70,7 @@ PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), 
     buildLengthList();
     buildLetterBoxes();
     buildSearchControls();
+    buildClue();
     buildOption();
     scanTimer_.setObjectName(QStringLiteral("scanTimer"));
     scanTimer_.setSingleShot(true);
@@ -70,7 +79,8 @@ PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), 
     setTabOrder(lengthList_, box(1));
     for (int i = 1; i < BoxCount; ++i) setTabOrder(box(i), box(i + 1));
     setTabOrder(box(BoxCount), searchButton_);
-    setTabOrder(searchButton_, autoAdvanceBox_);
+    setTabOrder(searchButton_, clueBox_);
+    setTabOrder(clueBox_, autoAdvanceBox_);
     setTabOrder(autoAdvanceBox_, resultList_);
 }
 
@@ -109,17 +119,17 @@ void PatternTab::buildCaptions() {
                QStringLiteral("3) Cliquez sur \"Rechercher\" pour afficher tous les mots "
                               "contenant les lettres connues."),
                QRect(112, 66, 565, 18));
-    addCaption(QStringLiteral("optionHeading"), QStringLiteral("Option:"), QRect(16, 268, 200, 20),
-               true);
+    addCaption(QStringLiteral("optionHeading"), QStringLiteral("Option:"),
+               QRect(16, kOptionTop, 200, 20), true);
     addCaption(QStringLiteral("optionCaption"),
                QStringLiteral("Passer automatiquement à la case suivante."),
-               QRect(40, 292, 370, 20));
+               QRect(40, kOptionTop + 24, 370, 20));
     addCaption(QStringLiteral("optionNote1"),
                QStringLiteral("(Si coché, après la saisie d'une lettre dans une des cases, le"),
-               QRect(16, 318, 400, 18));
+               QRect(16, kOptionTop + 50, 400, 18));
     addCaption(QStringLiteral("optionNote2"),
                QStringLiteral("passage dans les cases suivantes se fera automatiquement)"),
-               QRect(16, 336, 400, 18));
+               QRect(16, kOptionTop + 68, 400, 18));
 }
 
 void PatternTab::buildLengthList() {
@@ -218,11 +228,25 @@ void PatternTab::buildSearchControls() {
     CopyChosenResults(*resultList_, context_);
 }
 
+void PatternTab::buildClue() {
+    auto* caption = addCaption(QStringLiteral("clueCaption"), QStringLiteral("Définition :"),
+                               QRect(16, kClueTop + 2, 90, 24), true);
+    clueBox_ = new QLineEdit(this);
+    clueBox_->setObjectName(QStringLiteral("clueBox"));
+    clueBox_->setAccessibleName(
+        QStringLiteral("Définition : ne lister que les synonymes de ce mot"));
+    clueBox_->setPlaceholderText(QStringLiteral("facultatif : ne lister que ses synonymes"));
+    clueBox_->setGeometry(106, kClueTop, 310, 28);
+    clueBox_->setFont(CalibriFont(12, false));
+    caption->setBuddy(clueBox_);
+    connect(clueBox_, &QLineEdit::textChanged, this, &PatternTab::updateSearchButton);
+}
+
 void PatternTab::buildOption() {
     autoAdvanceBox_ = new ImageCheckBox(this);
     autoAdvanceBox_->setObjectName(QStringLiteral("autoAdvanceBox"));
     autoAdvanceBox_->setAccessibleName(QStringLiteral("Passer automatiquement à la case suivante"));
-    autoAdvanceBox_->placeSquare(QPoint(16, 294));
+    autoAdvanceBox_->placeSquare(QPoint(16, kOptionTop + 26));
     autoAdvanceBox_->setChecked(true);
     connect(autoAdvanceBox_, &QCheckBox::clicked, this, &PatternTab::onAutoAdvanceClicked);
 }
@@ -317,8 +341,13 @@ void PatternTab::focusLastUsedBox() {
     moveFocusToBox(lastBox_);
 }
 
+QString PatternTab::clueText() const {
+    return clueBox_->text().trimmed();
+}
+
 void PatternTab::updateSearchButton() {
-    bool anyKnown = false;
+    // A clue is enough on its own: "a synonym of chat in five letters" is a fair question.
+    bool anyKnown = searchLength_ > 0 && !clueText().isEmpty();
     for (int number = 1; number <= searchLength_ && number <= BoxCount; ++number)
         anyKnown = anyKnown || boxText(number) != kJoker;
     searchButton_->setEnabled(anyKnown);
@@ -338,6 +367,8 @@ void PatternTab::onLengthChosen(int index) {
     }
     moveFocusToBox(1);
     searchLength_ = length;
+    // Without a clue the button follows the boxes' changes alone, as it always has.
+    if (!clueText().isEmpty()) updateSearchButton();
 }
 
 void PatternTab::onAutoAdvanceClicked(bool checked) {
@@ -369,13 +400,18 @@ void PatternTab::onSearchClicked() {
     };
     step([this] { searchButton_->setEnabled(false); });
     step([this] { searchLength_ = lengthList_->currentText().toInt(); });
+    step([this] { lookUpClue(); });
     step([this] {
-        if (CheckJokers(searchLength_, patternOfBoxes().toStdU16String()) ==
-            JokerCheck::JokerLimitExceeded)
+        // A clue keeps the list to a few synonyms, so the joker limit has nothing to guard.
+        if (!clue_ && CheckJokers(searchLength_, patternOfBoxes().toStdU16String()) ==
+                          JokerCheck::JokerLimitExceeded)
             showJokerLimitNotice();
     });
     step([this] {
-        if (jokerLimitFlag_) {
+        if (clueRefused_) {
+            clueRefused_ = false;
+            clueBox_->setFocus(Qt::OtherFocusReason);
+        } else if (jokerLimitFlag_) {
             jokerLimitFlag_ = false;
             moveFocusToBox(1);
         } else {
@@ -383,6 +419,18 @@ void PatternTab::onSearchClicked() {
         }
     });
     step([this] { context_.platform.pointer.setScreenPointer(PointerShape::Arrow); });
+}
+
+void PatternTab::lookUpClue() {
+    clue_.reset();
+    const QString clue = clueText();
+    if (clue.isEmpty()) return;
+    clue_ = ClueSynonyms::LookUp(clue.toStdU16String(), context_.dictionaries.synonymLetterTables);
+    if (clue_) return;
+    // Searching the pattern alone instead would pass its words off as synonyms.
+    clueRefused_ = true;
+    context_.platform.messages.show(
+        {AppTitle, ToQString(NoSynonymMessage), MessageIcon::None, MessageButtons::Ok});
 }
 
 void PatternTab::showJokerLimitNotice() {
@@ -405,10 +453,15 @@ void PatternTab::runScan() {
     scanTimer_.stop();
     try {
         resultList_->clear();
-        const std::vector<std::string_view> words = ScanPattern(
+        std::vector<std::string_view> words = ScanPattern(
             searchLength_, patternOfBoxes().toStdU16String(), context_.dictionaries.mainWordList);
-        FillResultList(*resultList_, words);
-        resultCount_->setText(ToQString(ResultCountText(words.size())));
+        const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words), {}};
+        FillResultList(*resultList_, shown.synonyms);
+        if (!shown.broadSense.empty()) {
+            resultList_->addItem(GroupHeader(ToQString(BroadSenseHeader)));
+            FillResultList(*resultList_, shown.broadSense);
+        }
+        resultCount_->setText(ToQString(ResultCountText(shown.count())));
         resultList_->show();
     } catch (const std::exception& failure) {
         // The placeholder stays in view until the next search.

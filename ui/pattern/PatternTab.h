@@ -3,12 +3,15 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <optional>
 
+#include "pattern/ClueSynonyms.h"
 #include "tabs/TabContext.h"
 #include "tabs/TabPage.h"
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -19,7 +22,7 @@ class LetterBox;
 
 /// The "Rechercher" tab: a word length, the known letters typed into a row of one-letter boxes
 /// ("?" where the letter is unknown), and every word of the main list with those letters at
-/// those places.
+/// those places; with a clue ("Définition"), only those that are synonyms of it.
 class PatternTab : public TabPage {
     Q_OBJECT
   public:
@@ -27,7 +30,8 @@ class PatternTab : public TabPage {
 
     /// The length list.
     QWidget* focusTarget() override;
-    /// "Rechercher ", enabled while a box within the length holds something other than "?".
+    /// "Rechercher ", enabled while a box within the length holds something other than "?", or
+    /// once a length is chosen while a clue is typed.
     QAbstractButton* searchButton() override;
     /// The letter box entered last, 0 before any: a search and the option give it the focus back.
     int lastBox() const { return lastBox_; }
@@ -41,6 +45,7 @@ class PatternTab : public TabPage {
     void buildLengthList();
     void buildLetterBoxes();
     void buildSearchControls();
+    void buildClue();
     void buildOption();
     void buildCaptions();
     QLabel* addCaption(const QString& name, const QString& text, const QRect& geometry,
@@ -60,12 +65,14 @@ class PatternTab : public TabPage {
     void onLetterTyped(int number);
     void moveFocusToBox(int number);
     void focusLastUsedBox();
+    QString clueText() const;
     void updateSearchButton();
     void onLengthChosen(int index);
     void onAutoAdvanceClicked(bool checked);
 
     QString patternOfBoxes() const;
     void onSearchClicked();
+    void lookUpClue();
     void showJokerLimitNotice();
     void startScan();
     void runScan();
@@ -80,6 +87,7 @@ class PatternTab : public TabPage {
     QListWidget* searchCover_ = nullptr;
     QListWidget* resultList_ = nullptr;
     QLabel* resultCount_ = nullptr;
+    QLineEdit* clueBox_ = nullptr;
     QTimer scanTimer_{this};
 
     // State of the length list, the boxes and the search.
@@ -89,6 +97,9 @@ class PatternTab : public TabPage {
     QString boxTextAtFocus_;
     bool invalidCharNoticeDone_ = false;
     bool jokerLimitFlag_ = false;
+    // The clue of the search under way, looked up when the button was pressed.
+    std::optional<ClueSynonyms> clue_;
+    bool clueRefused_ = false;
     int changeDepth_ = 0;
 };
 
