@@ -133,11 +133,11 @@ typed 'chat'
 search synonyme Return
 shot synonyme
 
-# 2,3 lettres: a click in the list, then the first letters of a word, which the list jumps to.
+# 2,3 lettres: a first letter typed into the filter, which the tab gives the focus to; both
+# blocks of words still show, with the header between them.
 xdotool key --clearmodifiers ctrl+Tab
 settle
-xdotool mousemove --window "$window" 200 100 click 1
-search lettres o u
+search lettres o
 shot lettres
 
 # A propos: the licence text and the links.

@@ -655,7 +655,9 @@ class PatternTabTest : public QObject {
         p.chooseLength(4);
         p.type("ab");
         p.button->setFocus();
-        p.key(Qt::Key_Tab);  // the option follows the search button
+        p.key(Qt::Key_Tab);  // the clue, then the option, follow the search button
+        QCOMPARE(p.focused(), p.clue);
+        p.key(Qt::Key_Tab);
         QCOMPARE(p.focused(), p.autoAdvance);
         p.key(Qt::Key_Space);
         QVERIFY(!p.autoAdvance->isChecked());
