@@ -33,7 +33,9 @@ class ChosenResultCopier final : public QObject {
         copiedSincePress_ = true;
     }
     void onClicked(QListWidgetItem* item) {
-        if (item && !copiedSincePress_) CopyResult(context_, wordOf(*item));
+        // A group's header line is clicked like any other, but is no word.
+        if (item && !copiedSincePress_ && (item->flags() & Qt::ItemIsSelectable))
+            CopyResult(context_, wordOf(*item));
         copiedSincePress_ = true;
     }
 
