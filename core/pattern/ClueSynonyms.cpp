@@ -4,20 +4,21 @@
 
 #include "pattern/MainListFold.h"
 #include "synonyms/FindSynonymEntry.h"
+#include "text/Text.h"
 
 namespace quillex {
 namespace {
 
 // The synonyms the synonym tab lists once `typed` is entered and looked up, as stored; nullopt
 // where it reports no entry.
-std::optional<std::vector<std::u16string_view>> SynonymsOf(std::u16string_view typed,
-                                                           const SynonymLetterTables& tables) {
+std::optional<std::vector<std::string_view>> SynonymsOf(std::u16string_view typed,
+                                                        const SynonymLetterTables& tables) {
     const auto line = FindSynonymEntry(typed, tables);
     if (!line) return std::nullopt;
-    std::vector<std::u16string_view> synonyms;
-    std::u16string_view rest = line->substr(line->find(u'@') + 1);
+    std::vector<std::string_view> synonyms;
+    std::string_view rest = line->substr(line->find('@') + 1);
     while (!rest.empty()) {
-        const size_t cut = std::min(rest.find(u'\\'), rest.size());
+        const size_t cut = std::min(rest.find('\\'), rest.size());
         if (cut > 0) synonyms.push_back(rest.substr(0, cut));
         rest.remove_prefix(std::min(cut + 1, rest.size()));
     }
@@ -41,8 +42,8 @@ std::optional<ClueSynonyms> ClueSynonyms::LookUp(std::u16string_view clue,
     found.tables_ = &tables;
     found.clue_ = MainListFold(clue);
     found.synonyms_ = std::move(*synonyms);
-    std::vector<std::u16string> folded;
-    for (const std::u16string_view synonym : found.synonyms_) {
+    std::vector<std::string> folded;
+    for (const std::string_view synonym : found.synonyms_) {
         folded.push_back(MainListFold(synonym));
         if (folded.back() == found.clue_) folded.pop_back();
     }
@@ -50,23 +51,23 @@ std::optional<ClueSynonyms> ClueSynonyms::LookUp(std::u16string_view clue,
     return found;
 }
 
-ClueOutcome ClueSynonyms::narrow(std::span<const std::u16string_view> words) const {
+ClueOutcome ClueSynonyms::narrow(std::span<const std::string_view> words) const {
     ClueOutcome outcome;
-    for (const std::u16string_view word : words)
+    for (const std::string_view word : words)
         if (folded_.contains(word)) outcome.synonyms.push_back(word);
     if (outcome.synonyms.size() >= BroadSenseThreshold) return outcome;
 
-    std::vector<std::u16string> further;
-    for (const std::u16string_view synonym : synonyms_) {
-        const auto ofSynonym = SynonymsOf(synonym, *tables_);
+    std::vector<std::string> further;
+    for (const std::string_view synonym : synonyms_) {
+        const auto ofSynonym = SynonymsOf(DecodeWindows1252(synonym), *tables_);
         if (!ofSynonym) continue;
-        for (const std::u16string_view word : *ofSynonym) {
-            std::u16string folded = MainListFold(word);
+        for (const std::string_view word : *ofSynonym) {
+            std::string folded = MainListFold(word);
             if (folded != clue_ && !folded_.contains(folded)) further.push_back(std::move(folded));
         }
     }
     const FoldedWordSet broad(std::move(further));
-    for (const std::u16string_view word : words)
+    for (const std::string_view word : words)
         if (broad.contains(word)) outcome.broadSense.push_back(word);
     return outcome;
 }

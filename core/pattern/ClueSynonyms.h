@@ -18,10 +18,10 @@ inline constexpr std::u16string_view BroadSenseHeader = u"— au sens large —"
 inline constexpr size_t BroadSenseThreshold = 5;
 
 /// What a search with a clue shows: the fitting synonyms, then the fitting synonyms of the
-/// synonyms, each group in the order the words were given.
+/// synonyms, each group in the order the words were given (views of the main list's bytes).
 struct ClueOutcome {
-    std::vector<std::u16string_view> synonyms;
-    std::vector<std::u16string_view> broadSense;
+    std::vector<std::string_view> synonyms;
+    std::vector<std::string_view> broadSense;
 
     /// Every word shown, both groups together.
     size_t count() const { return synonyms.size() + broadSense.size(); }
@@ -38,17 +38,17 @@ class ClueSynonyms {
     /// Keeps, in their order, the words that are synonyms of the clue once folded as the main
     /// list spells its words. When fewer than BroadSenseThreshold are kept, the synonyms of
     /// those synonyms follow as a second group (never the clue itself, never a word twice).
-    ClueOutcome narrow(std::span<const std::u16string_view> words) const;
+    ClueOutcome narrow(std::span<const std::string_view> words) const;
 
     /// The clue's synonyms as the main list would spell them, sorted, each once.
-    const std::vector<std::u16string>& folded() const { return folded_.words(); }
+    const std::vector<std::string>& folded() const { return folded_.words(); }
 
   private:
     ClueSynonyms() = default;
 
     const SynonymLetterTables* tables_ = nullptr;
-    std::u16string clue_;                        // as the main list would spell it
-    std::vector<std::u16string_view> synonyms_;  // as stored, for the second group's look-ups
+    std::string clue_;                        // as the main list would spell it
+    std::vector<std::string_view> synonyms_;  // as stored, for the second group's look-ups
     FoldedWordSet folded_;
 };
 

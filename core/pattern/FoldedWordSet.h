@@ -14,20 +14,20 @@ class FoldedWordSet {
   public:
     FoldedWordSet() = default;
     /// The set of `words`; empty words and repeats are dropped.
-    explicit FoldedWordSet(std::vector<std::u16string> words);
+    explicit FoldedWordSet(std::vector<std::string> words);
 
     /// Whether the set holds `word`.
-    bool contains(std::u16string_view word) const;
+    bool contains(std::string_view word) const;
 
     /// The words, sorted.
-    const std::vector<std::u16string>& words() const { return words_; }
+    const std::vector<std::string>& words() const { return words_; }
 
   private:
     static constexpr size_t Lengths = 16;  // longer words share the last row
-    static size_t LengthOf(std::u16string_view word);
-    static size_t KeyOf(std::u16string_view word);
+    static size_t LengthOf(std::string_view word);
+    static size_t KeyOf(std::string_view word);
 
-    std::vector<std::u16string> words_;
+    std::vector<std::string> words_;
     std::bitset<Lengths> lengths_;
     std::bitset<Lengths * 27 * 27> keys_;
 };

@@ -1,15 +1,19 @@
 #include "pattern/MainListFold.h"
 
-#include <algorithm>
-
 #include "glossary/FoldAccents.h"
+#include "text/Text.h"
 
 namespace quillex {
 
-std::u16string MainListFold(std::u16string_view text) {
-    std::u16string folded = FoldAccents(text);
-    std::erase_if(folded, [](char16_t c) { return c < u'A' || c > u'Z'; });
+std::string MainListFold(std::u16string_view text) {
+    std::string folded;
+    for (const char16_t c : FoldAccents(text))
+        if (c >= u'A' && c <= u'Z') folded += static_cast<char>(c);
     return folded;
+}
+
+std::string MainListFold(std::string_view bytes) {
+    return MainListFold(DecodeWindows1252(bytes));
 }
 
 }  // namespace quillex

@@ -104,7 +104,7 @@ std::variant<WildcardPattern, PatternSyntaxError> WildcardPattern::Parse(std::u1
     return pattern;
 }
 
-bool WildcardPattern::fits(std::u16string_view word) const {
+bool WildcardPattern::fits(std::string_view word) const {
     const auto length = static_cast<size_t>(fixedLength_);
     if (hasRun_ ? word.size() < length : word.size() != length) return false;
     return SegmentFitsAt(symbols_.data(), headLength_, word.data()) &&

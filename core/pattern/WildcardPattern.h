@@ -65,8 +65,9 @@ class WildcardPattern {
     /// The number of "?" positions, which the joker limit counts; sets count as known letters.
     int jokerCount() const { return jokerCount_; }
 
-    /// Whether a word of capitals fits the whole pattern.
-    bool fits(std::u16string_view word) const;
+    /// Whether a word of capitals (Windows-1252 bytes, as the lists hold them) fits the whole
+    /// pattern.
+    bool fits(std::string_view word) const;
 
     /// Whether the part between the first and the last run fits somewhere in `word`, between
     /// the part before the first run and the part after the last one (both already checked).

@@ -35,24 +35,10 @@ std::vector<Check> ChecksFor(const WildcardPattern& pattern, size_t length) {
     return checks;
 }
 
-template <typename Char>
-bool PassesChecks(const std::vector<Check>& checks, const Char* word) {
+bool PassesChecks(const std::vector<Check>& checks, const char* word) {
     for (const Check& check : checks)
         if ((check.letters & LetterBit(word[check.position])) == 0) return false;
     return true;
-}
-
-// Appends the elements begin..end-1 of `list` that have `length` letters and fit.
-void ScanRange(const WildcardPattern& pattern, const WordList& list, int begin, int end,
-               size_t length, std::vector<std::u16string_view>& found) {
-    const std::vector<Check> checks = ChecksFor(pattern, length);
-    const bool middle = pattern.hasMiddle();
-    for (int i = begin; i < end; ++i) {
-        const std::u16string_view word = list[i];
-        if (word.size() != length || !PassesChecks(checks, word.data())) continue;
-        if (middle && !pattern.middleFits(word)) continue;
-        found.push_back(word);
-    }
 }
 
 [[noreturn]] void ThrowSliceMismatch(int length) {
@@ -61,13 +47,30 @@ void ScanRange(const WildcardPattern& pattern, const WordList& list, int begin, 
                           FailureCode::DataMismatch);
 }
 
-// Refuses a slice whose ends are not words of `length` letters: the table and the list
-// disagree, and scanning on would silently miss words.
-void CheckSliceEnds(const WordList& list, int first, int last, int length) {
-    if (first < 0 || last < first || last >= list.count() ||
-        list[first].size() != static_cast<size_t>(length) ||
-        list[last].size() != static_cast<size_t>(length))
+// Appends the words of `length` letters at positions first..last (1-based) that fit. The list
+// views its words one after another, each followed by CR LF, so a length's words lie
+// length + 2 bytes apart: the walk needs no index, once the slice's ends confirm the layout.
+void ScanSlice(const WildcardPattern& pattern, const WordList& list, int length, int first,
+               int last, std::vector<std::string_view>& found) {
+    if (first < 1 || last < first || last > list.count()) ThrowSliceMismatch(length);
+    const std::string_view firstWord = list.atPosition(first);
+    const std::string_view lastWord = list.atPosition(last);
+    const auto size = static_cast<size_t>(length);
+    const size_t stride = size + 2;
+    const size_t count = static_cast<size_t>(last - first) + 1;
+    if (firstWord.size() != size || lastWord.size() != size ||
+        firstWord.data() + (count - 1) * stride != lastWord.data())
         ThrowSliceMismatch(length);
+
+    const std::vector<Check> checks = ChecksFor(pattern, size);
+    const bool middle = pattern.hasMiddle();
+    const char* word = firstWord.data();
+    for (size_t i = 0; i < count; ++i, word += stride) {
+        if (!PassesChecks(checks, word)) continue;
+        const std::string_view fitting(word, size);
+        if (middle && !pattern.middleFits(fitting)) continue;
+        found.push_back(fitting);
+    }
 }
 
 }  // namespace
@@ -78,33 +81,19 @@ WildcardLengths LengthsOf(const WildcardPattern& pattern) {
     return {first, std::min(last, MaxPatternLength)};
 }
 
-std::vector<std::u16string_view> ScanWildcard(const WildcardPattern& pattern,
-                                              const WordList& mainList) {
-    std::vector<std::u16string_view> found;
+std::vector<std::string_view> ScanWildcard(const WildcardPattern& pattern,
+                                           const WordList& mainList) {
+    std::vector<std::string_view> found;
     const WildcardLengths lengths = LengthsOf(pattern);
+    if (lengths.first > lengths.last) return found;
     // Room for every word the lengths hold: pages that stay unused cost nothing, while growing
     // a list of a few hundred thousand words would copy it again and again.
-    if (lengths.first <= lengths.last)
-        found.reserve(static_cast<size_t>(MainLengthRange(lengths.last).last -
-                                          MainLengthRange(lengths.first).first + 1));
+    found.reserve(static_cast<size_t>(MainLengthRange(lengths.last).last -
+                                      MainLengthRange(lengths.first).first + 1));
     for (int length = lengths.first; length <= lengths.last; ++length) {
         const LengthRange range = MainLengthRange(length);
-        CheckSliceEnds(mainList, range.first - 1, range.last - 1, length);
-        ScanRange(pattern, mainList, range.first - 1, range.last, static_cast<size_t>(length),
-                  found);
+        ScanSlice(pattern, mainList, length, range.first, range.last, found);
     }
-    return found;
-}
-
-std::vector<std::u16string_view> ScanWildcardSlice(const WildcardPattern& pattern,
-                                                   const WordList& slice) {
-    std::vector<std::u16string_view> found;
-    if (slice.count() == 0) return found;
-    const int length = static_cast<int>(slice[0].size());
-    const WildcardLengths lengths = LengthsOf(pattern);
-    if (length < lengths.first || length > lengths.last) return found;
-    CheckSliceEnds(slice, 0, slice.count() - 1, length);
-    ScanRange(pattern, slice, 0, slice.count(), static_cast<size_t>(length), found);
     return found;
 }
 

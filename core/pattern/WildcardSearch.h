@@ -20,12 +20,8 @@ WildcardLengths LengthsOf(const WildcardPattern& pattern);
 
 /// The words of 3..15 letters in the main list that fit the pattern, in list order. Throws
 /// InternalFailure when the list disagrees with its length table. The views point into
-/// `mainList`.
-std::vector<std::u16string_view> ScanWildcard(const WildcardPattern& pattern,
-                                              const WordList& mainList);
-
-/// The same over a list holding only words of one length, a length's slice on its own.
-std::vector<std::u16string_view> ScanWildcardSlice(const WildcardPattern& pattern,
-                                                   const WordList& slice);
+/// `mainList`'s bytes.
+std::vector<std::string_view> ScanWildcard(const WildcardPattern& pattern,
+                                           const WordList& mainList);
 
 }  // namespace quillex

@@ -16,8 +16,8 @@ std::optional<std::string_view> FindSynonymEntry(std::u16string_view typed,
     const auto group = FirstLetterGroup::ForFirstCharacter(word.front());
     if (!group) return std::nullopt;
     const SynonymLetterTables::Table& table = letterTables.table(group->letter());
-    const auto k = FindHeadword(word, typed, table.size(),
-                                [&table](int k) { return table.entry(k + 1); });
+    const auto k =
+        FindHeadword(word, typed, table.size(), [&table](int k) { return table.entry(k + 1); });
     if (!k) return std::nullopt;
     return table.entry(*k + 1);
 }

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "TestWindow.h"
-#include "text/Text.h"
 #include "app/Appearance.h"
 #include "glossary/GlossaryFilter.h"
+#include "text/Text.h"
 #include "wordlists/DataTables.h"
 
 namespace quillex::ui {

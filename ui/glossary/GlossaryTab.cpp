@@ -58,7 +58,7 @@ void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
     bool headerDue = false;
-    for (const std::u16string_view line : lines) {
+    for (const std::string_view line : lines) {
         const bool threeLetters = GlossaryWord(line).size() > 2;
         if (!threeLetters) headerDue = true;
         if (threeLetters && headerDue) {

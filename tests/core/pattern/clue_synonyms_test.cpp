@@ -16,7 +16,7 @@ namespace quillex {
 namespace {
 
 using test::Letters;
-using Words = std::vector<std::u16string_view>;
+using Words = std::vector<std::string_view>;
 
 const WordList& Main() {
     static const WordList list = LoadWordList(MainListResource);
@@ -38,21 +38,22 @@ ClueOutcome Narrow(std::u16string_view pattern, std::u16string_view clue) {
 
 TEST(clue_synonyms, synonyms_are_spelt_as_the_main_list_spells_its_words) {
     struct Row {
-        std::u16string_view text, folded;
+        std::u16string_view text;
+        std::string_view folded;
     };
     for (const Row& row :
-         {Row{u"mise à jour", u"MISEAJOUR"}, Row{u"œuvre", u"OEUVRE"}, Row{u"Æschne", u"AESCHNE"},
-          Row{u"aujourd'hui", u"AUJOURDHUI"}, Row{u"porte-monnaie", u"PORTEMONNAIE"},
-          Row{u"ça", u"CA"}, Row{u"Noël", u"NOEL"}, Row{u"12 ans", u"ANS"}, Row{u"", u""}})
+         {Row{u"mise à jour", "MISEAJOUR"}, Row{u"œuvre", "OEUVRE"}, Row{u"Æschne", "AESCHNE"},
+          Row{u"aujourd'hui", "AUJOURDHUI"}, Row{u"porte-monnaie", "PORTEMONNAIE"},
+          Row{u"ça", "CA"}, Row{u"Noël", "NOEL"}, Row{u"12 ans", "ANS"}, Row{u"", ""}})
         EXPECT_EQ(MainListFold(row.text), row.folded) << ToUtf8(row.text);
 }
 
 TEST(clue_synonyms, a_clue_is_looked_up_as_the_synonym_tab_looks_it_up) {
     const auto chat = ClueSynonyms::LookUp(u"chat", Letters());
     ASSERT_TRUE(chat);
-    EXPECT_EQ(chat->folded(), (std::vector<std::u16string>{
-                                  u"CHATON", u"CHATONNE", u"FELIN", u"FELINE", u"FELINNE", u"MATOU",
-                                  u"MINET", u"MINETTE", u"MINOU", u"MINOUNE", u"MISTIGRI"}));
+    EXPECT_EQ(chat->folded(),
+              (std::vector<std::string>{"CHATON", "CHATONNE", "FELIN", "FELINE", "FELINNE", "MATOU",
+                                        "MINET", "MINETTE", "MINOU", "MINOUNE", "MISTIGRI"}));
     for (std::u16string_view same : {u"Chat", u" chat ", u"CHAT"}) {
         const auto found = ClueSynonyms::LookUp(same, Letters());
         ASSERT_TRUE(found) << ToUtf8(same);
@@ -68,33 +69,33 @@ TEST(clue_synonyms, a_clue_is_looked_up_as_the_synonym_tab_looks_it_up) {
 
 TEST(clue_synonyms, only_synonyms_that_fit_are_kept_in_list_order) {
     const ClueOutcome five = Narrow(u"?????", u"chat");
-    EXPECT_EQ(five.synonyms, (Words{u"FELIN", u"MATOU", u"MINET", u"MINOU"}));
+    EXPECT_EQ(five.synonyms, (Words{"FELIN", "MATOU", "MINET", "MINOU"}));
     // Four is short: the synonyms of the synonyms follow, never the clue or a first-group word.
     EXPECT_TRUE(std::ranges::is_sorted(five.broadSense));
-    EXPECT_NE(std::ranges::find(five.broadSense, u"TIGRE"), five.broadSense.end());
-    for (std::u16string_view word : five.broadSense) {
+    EXPECT_NE(std::ranges::find(five.broadSense, "TIGRE"), five.broadSense.end());
+    for (std::string_view word : five.broadSense) {
         EXPECT_EQ(word.size(), 5u);
-        EXPECT_NE(word, u"CHATS");
+        EXPECT_NE(word, "CHATS");
         EXPECT_EQ(std::ranges::find(five.synonyms, word), five.synonyms.end());
     }
     EXPECT_EQ(five.count(), five.synonyms.size() + five.broadSense.size());
 
     const ClueOutcome tiger = Narrow(u"?I??E", u"chat");
     EXPECT_TRUE(tiger.synonyms.empty());
-    EXPECT_EQ(tiger.broadSense, Words{u"TIGRE"});
+    EXPECT_EQ(tiger.broadSense, Words{"TIGRE"});
 }
 
 TEST(clue_synonyms, enough_synonyms_leave_out_the_broad_sense) {
     const ClueOutcome all = Narrow(u"*", u"chat");
     ASSERT_GE(all.synonyms.size(), BroadSenseThreshold);
     EXPECT_TRUE(all.broadSense.empty());
-    EXPECT_EQ(all.synonyms, (Words{u"FELIN", u"MATOU", u"MINET", u"MINOU", u"CHATON", u"FELINE",
-                                   u"MINETTE", u"CHATONNE", u"MISTIGRI"}));
+    EXPECT_EQ(all.synonyms, (Words{"FELIN", "MATOU", "MINET", "MINOU", "CHATON", "FELINE",
+                                   "MINETTE", "CHATONNE", "MISTIGRI"}));
 }
 
 TEST(clue_synonyms, expressions_are_found_under_their_folded_spelling) {
     const ClueOutcome purse = Narrow(u"PORTE*", u"aumônière");
-    EXPECT_EQ(purse.synonyms, (Words{u"PORTEFEUILLE", u"PORTEMONNAIE"}));
+    EXPECT_EQ(purse.synonyms, (Words{"PORTEFEUILLE", "PORTEMONNAIE"}));
     EXPECT_TRUE(Narrow(u"QQ?", u"chat").synonyms.empty());
     EXPECT_TRUE(Narrow(u"QQ?", u"chat").broadSense.empty());
 }
