@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "BuiltInLists.h"
 #include "text/Text.h"
 #include "wordlists/DataTables.h"
 #include "wordlists/LengthRanges.h"
@@ -16,14 +17,9 @@
 namespace quillex {
 namespace {
 
-const WordList& Main() {
-    static const WordList list = LoadWordList("LISTEDESMOTS", 101);
-    return list;
-}
-const WordList& Scrabble() {
-    static const WordList list = LoadWordList("LISTESCRAB", 102);
-    return list;
-}
+using test::MainList;
+using test::ScrabbleList;
+
 const WordList& Synonyms() {
     static const WordList list = LoadWordList("LISTESYNONYMES", 103);
     return list;
@@ -69,8 +65,8 @@ std::u16string DictionaryKey(std::u16string_view headword) {
 }
 
 TEST(data, every_list_agrees_with_its_fixed_tables) {
-    EXPECT_EQ(CheckAgainstTables(MainListResource, Main()), std::nullopt);
-    EXPECT_EQ(CheckAgainstTables(ScrabbleListResource, Scrabble()), std::nullopt);
+    EXPECT_EQ(CheckAgainstTables(MainListResource, MainList()), std::nullopt);
+    EXPECT_EQ(CheckAgainstTables(ScrabbleListResource, ScrabbleList()), std::nullopt);
     EXPECT_EQ(CheckAgainstTables(SynonymListResource, Synonyms()), std::nullopt);
     EXPECT_EQ(CheckAgainstTables(GlossaryResource, Glossary()), std::nullopt);
 }
@@ -82,8 +78,8 @@ TEST(data, length_slices_cover_each_list_exactly_and_hold_only_their_length) {
         LengthRange (*range)(int);
     };
     for (const Row& row :
-         {Row{Main(), MinMainLength, MaxMainLength, MainLengthRange},
-          Row{Scrabble(), MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange}}) {
+         {Row{MainList(), MinMainLength, MaxMainLength, MainLengthRange},
+          Row{ScrabbleList(), MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange}}) {
         int expectedFirst = 1;
         for (int length = row.lowest; length <= row.highest; ++length) {
             const LengthRange slice = row.range(length);
@@ -104,13 +100,13 @@ TEST(data, first_and_last_words_of_sample_slices) {
         std::string_view first, last;
     };
     const Row rows[] = {
-        {Main(), MainLengthRange(2), "AA", "YS"},
-        {Main(), MainLengthRange(3), "AAS", "ZUT"},
-        {Main(), MainLengthRange(9), "ABAISSAIS", "ZYMOTIQUE"},
-        {Main(), MainLengthRange(15), "ABANDONNASSIONS", "ZOOTECHNICIENNE"},
-        {Scrabble(), ScrabbleLengthRange(2), "AA", "XI"},
-        {Scrabble(), ScrabbleLengthRange(3), "AAS", "ZUT"},
-        {Scrabble(), ScrabbleLengthRange(9), "ABAISSAIS", "ZYMOTIQUE"},
+        {MainList(), MainLengthRange(2), "AA", "YS"},
+        {MainList(), MainLengthRange(3), "AAS", "ZUT"},
+        {MainList(), MainLengthRange(9), "ABAISSAIS", "ZYMOTIQUE"},
+        {MainList(), MainLengthRange(15), "ABANDONNASSIONS", "ZOOTECHNICIENNE"},
+        {ScrabbleList(), ScrabbleLengthRange(2), "AA", "XI"},
+        {ScrabbleList(), ScrabbleLengthRange(3), "AAS", "ZUT"},
+        {ScrabbleList(), ScrabbleLengthRange(9), "ABAISSAIS", "ZYMOTIQUE"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.list.atPosition(row.slice.first), row.first);
@@ -119,7 +115,7 @@ TEST(data, first_and_last_words_of_sample_slices) {
 }
 
 TEST(data, word_lists_are_distinct_capitals_sorted_by_length_then_alphabet) {
-    for (const WordList* list : {&Main(), &Scrabble()}) {
+    for (const WordList* list : {&MainList(), &ScrabbleList()}) {
         for (int i = 0; i < list->count(); ++i) {
             ASSERT_TRUE(CapitalsOnly((*list)[i])) << i;
             if (i == 0) continue;
@@ -136,13 +132,13 @@ std::unordered_set<std::string_view> WordsOf(const WordList& list) {
 }
 
 TEST(data, every_scrabble_word_is_in_the_main_list) {
-    const auto main = WordsOf(Main());
-    for (int i = 0; i < Scrabble().count(); ++i)
-        ASSERT_TRUE(main.contains(Scrabble()[i])) << Scrabble()[i];
+    const auto main = WordsOf(MainList());
+    for (int i = 0; i < ScrabbleList().count(); ++i)
+        ASSERT_TRUE(main.contains(ScrabbleList()[i])) << ScrabbleList()[i];
 }
 
 TEST(data, scrabble_list_takes_the_words_french_scrabble_accepts) {
-    const auto main = WordsOf(Main()), scrabble = WordsOf(Scrabble());
+    const auto main = WordsOf(MainList()), scrabble = WordsOf(ScrabbleList());
     // Left out, though the main list keeps them: elided forms (tagged ":F" by the lexicon),
     // abbreviations and fragments of phrases (tools/scrabble_exclusions.txt), words French
     // Scrabble does not accept, and pieces of set phrases the supplement does not take.
@@ -172,7 +168,7 @@ TEST(data, scrabble_list_takes_the_words_french_scrabble_accepts) {
 }
 
 TEST(data, main_list_takes_compounds_and_names_but_no_unit_symbol_or_web_fragment) {
-    const auto main = WordsOf(Main());
+    const auto main = WordsOf(MainList());
     for (std::string_view word : {"KM", "CM", "KG", "ZBQ", "ZCD", "ZCI", "HTTP", "HTTPS", "WWW",
                                   "COM", "ORG", "TEN", "MEN"})
         EXPECT_FALSE(main.contains(word)) << word;
@@ -184,7 +180,7 @@ TEST(data, main_list_takes_compounds_and_names_but_no_unit_symbol_or_web_fragmen
 }
 
 TEST(data, no_element_is_empty_or_holds_a_zero_character) {
-    for (const WordList* list : {&Main(), &Scrabble(), &Synonyms(), &Glossary()})
+    for (const WordList* list : {&MainList(), &ScrabbleList(), &Synonyms(), &Glossary()})
         EXPECT_FALSE(HasNulOrIsEmpty(*list));
 }
 
@@ -334,7 +330,7 @@ TEST(data, glossary_holds_the_short_scrabble_words_two_letters_first) {
         ASSERT_EQ(colon, i < two.last ? 2u : 3u) << ToUtf8(line);
         ASSERT_GT(line.size(), colon + 2) << ToUtf8(line);
         EXPECT_EQ(ToUpper(line.substr(0, colon)), line.substr(0, colon));
-        EXPECT_EQ(DictionaryKey(line.substr(0, colon)), ToLower(Line(Scrabble(), i)))
+        EXPECT_EQ(DictionaryKey(line.substr(0, colon)), ToLower(Line(ScrabbleList(), i)))
             << ToUtf8(line);
     }
 }

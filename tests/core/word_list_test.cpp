@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "BuiltInLists.h"
 #include "errors/InternalFailure.h"
 #include "text/Text.h"
 #include "wordlists/LoadWordList.h"
@@ -16,10 +17,7 @@
 namespace quillex {
 namespace {
 
-WordList FromBytes(const std::string& bytes) {
-    return WordList::FromWindows1252(
-        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-}
+using test::ListOfBytes;
 
 std::vector<std::u16string> Elements(const WordList& list) {
     std::vector<std::u16string> out;
@@ -72,12 +70,12 @@ TEST(word_list, splits_hand_made_inputs_at_every_crlf) {
         {"zero bytes inside a line are dropped", std::string("A\0B\r\n\0", 6), {u"AB", u""}},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(Elements(FromBytes(row.bytes)), row.expected) << row.name;
+        EXPECT_EQ(Elements(ListOfBytes(row.bytes)), row.expected) << row.name;
 }
 
 TEST(word_list, elements_are_views_of_the_bytes_themselves) {
     const std::string bytes = "AA\r\nL\x92\xE9t\xE9\r\nZUT";
-    const WordList list = FromBytes(bytes);
+    const WordList list = ListOfBytes(bytes);
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list[1].data(), bytes.data() + 4);
     EXPECT_EQ(list[1], "L\x92\xE9t\xE9");
@@ -85,9 +83,9 @@ TEST(word_list, elements_are_views_of_the_bytes_themselves) {
     EXPECT_EQ(list.text().data(), bytes.data());
     // Only bytes holding zeros before their end are copied, without them.
     const std::string padded("ZUT\0\0", 5);
-    EXPECT_EQ(FromBytes(padded)[0].data(), padded.data());
+    EXPECT_EQ(ListOfBytes(padded)[0].data(), padded.data());
     const std::string holed("A\0B", 3);
-    const WordList copied = FromBytes(holed);
+    const WordList copied = ListOfBytes(holed);
     EXPECT_EQ(copied[0], "AB");
     const WordList copy = copied;  // a copy shares the bytes it views
     EXPECT_EQ(copy[0], "AB");
@@ -127,7 +125,8 @@ TEST(word_list, words_laid_out_by_length_are_found_without_an_index) {
 }
 
 TEST(word_list, at_refuses_indexes_outside_the_list) {
-    const WordList list = FromBytes("AA\r\nAB");
+    const std::string bytes = "AA\r\nAB";
+    const WordList list = ListOfBytes(bytes);
     EXPECT_EQ(list.at(1), "AB");
     EXPECT_EQ(list.atPosition(1), "AA");
     EXPECT_THROW(list.at(2), std::out_of_range);
@@ -153,7 +152,8 @@ TEST(load_word_list, missing_resource_is_a_reported_failure) {
 }
 
 TEST(load_word_list, list_that_disagrees_with_its_tables_is_described) {
-    const auto problem = CheckAgainstTables(MainListResource, FromBytes("AA\r\nAB"));
+    const std::string bytes = "AA\r\nAB";
+    const auto problem = CheckAgainstTables(MainListResource, ListOfBytes(bytes));
     ASSERT_TRUE(problem.has_value());
     EXPECT_NE(problem->find(u"LISTEDESMOTS compte 2 lignes"), std::u16string::npos);
 }
@@ -214,7 +214,7 @@ TEST(load_word_list, a_list_cut_otherwise_than_its_groups_is_described) {
         row.damage(lines);
         ASSERT_EQ(lines.size(), count);
         const std::string damaged = JoinLines(lines);
-        const auto problem = CheckAgainstTables(row.resource, FromBytes(damaged));
+        const auto problem = CheckAgainstTables(row.resource, ListOfBytes(damaged));
         ASSERT_TRUE(problem.has_value()) << ToUtf8(row.where);
         EXPECT_NE(problem->find(row.where), std::u16string::npos) << ToUtf8(*problem);
         EXPECT_NE(problem->find(row.what), std::u16string::npos) << ToUtf8(*problem);

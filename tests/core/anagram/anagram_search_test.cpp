@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "../BuiltInLists.h"
 #include "anagram/MarkedWord.h"
 #include "text/Text.h"
 #include "wordlists/LengthRanges.h"
@@ -18,13 +19,10 @@
 namespace quillex {
 namespace {
 
-const WordList& Scrabble() {
-    static const WordList list = LoadWordList(ScrabbleListResource);
-    return list;
-}
+using test::ScrabbleList;
 
 std::vector<std::u16string> Words(std::u16string_view draw) {
-    const AnagramOutcome outcome = AnagramSearch(draw, Scrabble());
+    const AnagramOutcome outcome = AnagramSearch(draw, ScrabbleList());
     EXPECT_EQ(outcome.status, AnagramStatus::Found) << ToUtf8(draw);
     std::vector<std::u16string> words;
     for (const std::string_view word : outcome.words) words.push_back(DecodeWindows1252(word));
@@ -57,8 +55,8 @@ std::u16string Sorted(std::u16string_view text) {
 std::vector<std::u16string> OracleWords(std::u16string_view draw) {
     static const auto positionsBySortedLetters = [] {
         std::unordered_map<std::u16string, std::vector<int>> index;
-        for (int i = 0; i < Scrabble().count(); ++i)
-            index[Sorted(DecodeWindows1252(Scrabble()[i]))].push_back(i);
+        for (int i = 0; i < ScrabbleList().count(); ++i)
+            index[Sorted(DecodeWindows1252(ScrabbleList()[i]))].push_back(i);
         return index;
     }();
     std::u16string letters = ToUpper(draw);
@@ -72,7 +70,7 @@ std::vector<std::u16string> OracleWords(std::u16string_view draw) {
     }
     std::sort(positions.begin(), positions.end());
     std::vector<std::u16string> found;
-    for (int i : positions) found.push_back(DecodeWindows1252(Scrabble()[i]));
+    for (int i : positions) found.push_back(DecodeWindows1252(ScrabbleList()[i]));
     return found;
 }
 
@@ -105,7 +103,7 @@ TEST(anagram_search, refuses_short_draws_then_extra_jokers_then_long_draws) {
     };
     for (const auto& row : rows) {
         const AnagramOutcome outcome =
-            AnagramSearch({.draw = row.draw, .twoJokers = row.twoJokers}, Scrabble());
+            AnagramSearch({.draw = row.draw, .twoJokers = row.twoJokers}, ScrabbleList());
         EXPECT_EQ(outcome.status, row.status) << Describe(row.draw);
         if (row.status != AnagramStatus::Found) {
             EXPECT_TRUE(outcome.words.empty()) << Describe(row.draw);
@@ -251,10 +249,10 @@ TEST(anagram_search, words_of_the_list_find_themselves_with_or_without_the_joker
         positions.push_back(ScrabbleLengthRange(length).first);
         positions.push_back(ScrabbleLengthRange(length).last);
     }
-    for (int position = 1; position <= Scrabble().count(); position += 2003)
+    for (int position = 1; position <= ScrabbleList().count(); position += 2003)
         positions.push_back(position);
     for (int position : positions) {
-        const std::u16string word = DecodeWindows1252(Scrabble().atPosition(position));
+        const std::u16string word = DecodeWindows1252(ScrabbleList().atPosition(position));
         auto findsWord = [&](const std::u16string& draw) {
             const auto found = Words(draw);
             return std::find(found.begin(), found.end(), word) != found.end();
@@ -335,7 +333,7 @@ TEST(anagram_search, options_add_longer_then_shorter_words_with_free_letters_mar
          {u"SaS", u"SeS", u"SiS", u"SuS", u"aS", u"eS", u"oS", u"Sa", u"Se", u"Si", u"Su", u"uS"}},
     };
     for (const auto& row : rows) {
-        const AnagramOutcome outcome = AnagramSearch(row.query, Scrabble());
+        const AnagramOutcome outcome = AnagramSearch(row.query, ScrabbleList());
         EXPECT_EQ(outcome.status, AnagramStatus::Found) << Describe(row.query);
         EXPECT_EQ(MarkedWords(outcome), row.marked) << Describe(row.query);
     }
@@ -349,7 +347,8 @@ std::u16string RandomDraw(std::mt19937& random) {
         u"BVHFQJXYZKW";
     std::u16string draw;
     if (random() % 2 == 0) {
-        draw = DecodeWindows1252(Scrabble()[static_cast<int>(random() % Scrabble().count())]);
+        draw =
+            DecodeWindows1252(ScrabbleList()[static_cast<int>(random() % ScrabbleList().count())]);
         std::shuffle(draw.begin(), draw.end(), random);
         if (random() % 3 == 0) draw[random() % draw.size()] = frequent[random() % frequent.size()];
     } else {
@@ -374,9 +373,9 @@ std::vector<std::u16string> ReferenceMarkedWords(const AnagramQuery& query) {
     };
     static const Indexed list = [] {
         Indexed indexed;
-        indexed.counts.resize(26 * static_cast<size_t>(Scrabble().count()));
-        for (int i = 0; i < Scrabble().count(); ++i) {
-            const auto word = Scrabble()[i];
+        indexed.counts.resize(26 * static_cast<size_t>(ScrabbleList().count()));
+        for (int i = 0; i < ScrabbleList().count(); ++i) {
+            const auto word = ScrabbleList()[i];
             for (const char16_t c : word) ++indexed.counts[26 * i + (c - u'A')];
             if (indexed.byLength.size() <= word.size()) indexed.byLength.resize(word.size() + 1);
             indexed.byLength[word.size()].push_back(i);
@@ -411,7 +410,7 @@ std::vector<std::u16string> ReferenceMarkedWords(const AnagramQuery& query) {
             const bool fits =
                 length >= n ? holdsDrawn && beyondDrawn == allowed : beyondDrawn <= allowed;
             if (!fits) continue;
-            std::u16string word = DecodeWindows1252(Scrabble()[i]);
+            std::u16string word = DecodeWindows1252(ScrabbleList()[i]);
             int beyond[26];
             for (int l = 0; l < 26; ++l) beyond[l] = std::max(0, counts[l] - drawnCounts[l]);
             for (auto at = word.rbegin(); at != word.rend(); ++at)
@@ -443,7 +442,7 @@ TEST(anagram_search, agrees_with_a_letter_count_oracle_on_random_draws) {
                                  .boardLetter = boardLetter,
                                  .twoJokers = twoJokers};
         const bool extras = shorterWords || boardLetter || twoJokers;
-        const AnagramOutcome outcome = AnagramSearch(query, Scrabble());
+        const AnagramOutcome outcome = AnagramSearch(query, ScrabbleList());
         const auto jokers = std::count(draw.begin(), draw.end(), u'?');
         if (jokers > (twoJokers ? 2 : 1)) {
             ASSERT_EQ(outcome.status,

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../BuiltInLists.h"
 #include "../synonyms/SynonymData.h"
 #include "pattern/MainListFold.h"
 #include "pattern/WildcardSearch.h"
@@ -16,15 +17,11 @@ namespace quillex {
 namespace {
 
 using test::Letters;
+using test::MainList;
 using Words = std::vector<std::string_view>;
 
-const WordList& Main() {
-    static const WordList list = LoadWordList(MainListResource);
-    return list;
-}
-
 Words Scan(std::u16string_view text) {
-    return ScanWildcard(std::get<WildcardPattern>(WildcardPattern::Parse(text)), Main());
+    return ScanWildcard(std::get<WildcardPattern>(WildcardPattern::Parse(text)), MainList());
 }
 
 ClueOutcome Narrow(std::u16string_view pattern, std::u16string_view clue) {

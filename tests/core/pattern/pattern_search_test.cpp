@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../BuiltInLists.h"
 #include "errors/InternalFailure.h"
 #include "pattern/JokerLimits.h"
 #include "pattern/PatternSearch.h"
@@ -16,19 +17,16 @@
 namespace quillex {
 namespace {
 
+using test::ListOfBytes;
+using test::MainList;
 using Words = std::vector<std::string_view>;
-
-const WordList& Main() {
-    static const WordList list = LoadWordList(MainListResource);
-    return list;
-}
 
 // Every word of the whole list, by length, found without the length table.
 const std::vector<Words>& WordsByLength() {
     static const std::vector<Words> byLength = [] {
         std::vector<Words> groups(MaxPatternLength + 1);
-        for (int i = 0; i < Main().count(); ++i) {
-            const std::string_view word = Main()[i];
+        for (int i = 0; i < MainList().count(); ++i) {
+            const std::string_view word = MainList()[i];
             if (word.size() < groups.size()) groups[word.size()].push_back(word);
         }
         return groups;
@@ -49,13 +47,8 @@ Words Oracle(std::u16string_view pattern) {
     return found;
 }
 
-WordList FromText(const std::string& text) {
-    return WordList::FromWindows1252(
-        std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
-}
-
 Words Scan(std::u16string_view pattern) {
-    return ScanPattern(static_cast<int>(pattern.size()), pattern, Main());
+    return ScanPattern(static_cast<int>(pattern.size()), pattern, MainList());
 }
 
 TEST(pattern_search, scan_agrees_with_plain_comparison_on_random_patterns) {
@@ -102,8 +95,8 @@ TEST(pattern_search, first_and_last_word_of_each_slice_are_found) {
     for (int length = MinPatternLength; length <= MaxPatternLength; ++length) {
         SCOPED_TRACE(length);
         const LengthRange range = MainLengthRange(length);
-        const std::string_view first = Main().atPosition(range.first);
-        const std::string_view last = Main().atPosition(range.last);
+        const std::string_view first = MainList().atPosition(range.first);
+        const std::string_view last = MainList().atPosition(range.last);
         EXPECT_EQ(Scan(DecodeWindows1252(first)), Words{first});
         EXPECT_EQ(Scan(DecodeWindows1252(last)), Words{last});
         // With as many leading jokers as allowed, they still open and close the results.
@@ -118,7 +111,7 @@ TEST(pattern_search, first_and_last_word_of_each_slice_are_found) {
 }
 
 TEST(pattern_search, last_word_of_the_list_is_found_as_stored) {
-    const std::string_view last = Main()[Main().count() - 1];
+    const std::string_view last = MainList()[MainList().count() - 1];
     ASSERT_EQ(last.size(), 15u);
     EXPECT_EQ(Scan(DecodeWindows1252(last)), Words{last});
 }
@@ -145,29 +138,30 @@ TEST(pattern_search, characters_no_word_holds_match_nothing) {
 TEST(pattern_search, lengths_outside_three_to_fifteen_scan_nothing) {
     for (int length : {-3, 0, 1, 2, 16, 100}) {
         SCOPED_TRACE(length);
-        EXPECT_TRUE(ScanPattern(length, u"????????????????", Main()).empty());
-        const PatternOutcome outcome = PatternSearch(length, u"AA", Main());
+        EXPECT_TRUE(ScanPattern(length, u"????????????????", MainList()).empty());
+        const PatternOutcome outcome = PatternSearch(length, u"AA", MainList());
         EXPECT_FALSE(outcome.jokerLimitExceeded);
         EXPECT_TRUE(outcome.words.empty());
     }
 }
 
 TEST(pattern_search, pattern_shorter_than_length_ends_in_jokers_and_longer_is_cut) {
-    EXPECT_EQ(ScanPattern(4, u"QU", Main()), Oracle(u"QU??"));
-    EXPECT_EQ(ScanPattern(3, u"QUIZZ", Main()), Oracle(u"QUI"));
+    EXPECT_EQ(ScanPattern(4, u"QU", MainList()), Oracle(u"QU??"));
+    EXPECT_EQ(ScanPattern(3, u"QUIZZ", MainList()), Oracle(u"QUI"));
 }
 
 TEST(pattern_search, joker_limit_refusal_scans_nothing) {
-    const PatternOutcome refused = PatternSearch(11, u"?????????ES", Main());
+    const PatternOutcome refused = PatternSearch(11, u"?????????ES", MainList());
     EXPECT_TRUE(refused.jokerLimitExceeded);
     EXPECT_TRUE(refused.words.empty());
-    const PatternOutcome runs = PatternSearch(10, u"????????ES", Main());
+    const PatternOutcome runs = PatternSearch(10, u"????????ES", MainList());
     EXPECT_FALSE(runs.jokerLimitExceeded);
     EXPECT_EQ(runs.words, Scan(u"????????ES"));
 }
 
 TEST(pattern_search, a_list_that_disagrees_with_the_length_table_is_a_reported_failure) {
-    EXPECT_THROW(ScanPattern(3, u"A??", FromText("ABC\r\nDEFG\r\n")), InternalFailure);
+    const std::string bytes = "ABC\r\nDEFG\r\n";
+    EXPECT_THROW(ScanPattern(3, u"A??", ListOfBytes(bytes)), InternalFailure);
 }
 
 TEST(pattern_search, a_slice_on_its_own_gives_what_the_whole_list_gives) {
@@ -175,7 +169,7 @@ TEST(pattern_search, a_slice_on_its_own_gives_what_the_whole_list_gives) {
         std::string bytes;  // the words of this length as a resource of their own
         for (std::string_view word : WordsByLength()[length]) bytes.append(word).append("\r\n");
         bytes.resize(bytes.size() - 2);
-        const WordList slice = FromText(bytes);
+        const WordList slice = ListOfBytes(bytes);
         std::u16string pattern(length, u'?');
         pattern[1] = u'E';
         pattern[length - 1] = u'S';
@@ -184,8 +178,9 @@ TEST(pattern_search, a_slice_on_its_own_gives_what_the_whole_list_gives) {
 }
 
 TEST(pattern_search, a_slice_with_words_of_another_length_is_a_reported_failure) {
-    EXPECT_THROW(ScanSlice(3, u"A??", FromText("ABC\r\nDEFG")), InternalFailure);
-    EXPECT_THROW(ScanSlice(4, u"A???", FromText("ABCD\r\nDEF")), InternalFailure);
+    const std::string threeThenFour = "ABC\r\nDEFG", fourThenThree = "ABCD\r\nDEF";
+    EXPECT_THROW(ScanSlice(3, u"A??", ListOfBytes(threeThenFour)), InternalFailure);
+    EXPECT_THROW(ScanSlice(4, u"A???", ListOfBytes(fourThenThree)), InternalFailure);
     EXPECT_TRUE(ScanSlice(3, u"A??", WordList()).empty());
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../BuiltInLists.h"
 #include "errors/InternalFailure.h"
 #include "pattern/JokerLimits.h"
 #include "pattern/PatternSearch.h"
@@ -19,20 +20,12 @@
 namespace quillex {
 namespace {
 
+using test::ListOfBytes;
+using test::MainList;
 using Words = std::vector<std::string_view>;
-
-const WordList& Main() {
-    static const WordList list = LoadWordList(MainListResource);
-    return list;
-}
 
 WildcardPattern Read(std::u16string_view text) {
     return std::get<WildcardPattern>(WildcardPattern::Parse(text));
-}
-
-WordList FromText(const std::string& text) {
-    return WordList::FromWindows1252(
-        std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
 }
 
 // Whether one symbol of an upper-cased pattern ("?", a letter, or a bracketed set) takes `c`.
@@ -82,8 +75,8 @@ Words Reference(std::u16string_view pattern) {
         i = end - 1;
     }
     Words found;
-    for (int i = 0; i < Main().count(); ++i) {
-        const std::string_view word = Main()[i];
+    for (int i = 0; i < MainList().count(); ++i) {
+        const std::string_view word = MainList()[i];
         if (word.size() >= 3 && word.size() <= 15 &&
             Matches(symbols.data(), symbols.data() + symbols.size(), word))
             found.push_back(word);
@@ -96,7 +89,7 @@ Words Reference(std::u16string_view pattern) {
 std::u16string RandomPattern(std::mt19937& random) {
     // The main list's words are capitals A..Z, the same in either encoding.
     const std::u16string word =
-        DecodeWindows1252(Main()[static_cast<int>(random() % Main().count())]);
+        DecodeWindows1252(MainList()[static_cast<int>(random() % MainList().count())]);
     std::u16string pattern;
     const auto letter = [&random] { return static_cast<char16_t>(u'A' + random() % 26); };
     for (size_t i = 0; i < word.size(); ++i) {
@@ -144,7 +137,7 @@ TEST(wildcard_search, scan_agrees_with_a_plain_matcher_on_random_patterns) {
         SCOPED_TRACE(ToUtf8(text));
         const WildcardPattern pattern = Read(text);
         const Words expected = Reference(text);
-        ASSERT_EQ(ScanWildcard(pattern, Main()), expected);
+        ASSERT_EQ(ScanWildcard(pattern, MainList()), expected);
         withRun += pattern.hasRun();
         nonEmpty += !expected.empty();
     }
@@ -154,10 +147,11 @@ TEST(wildcard_search, scan_agrees_with_a_plain_matcher_on_random_patterns) {
 
 TEST(wildcard_search, the_issue_examples_and_window_patterns_agree) {
     for (std::u16string_view text : {u"CH*EN", u"A[EI]?", u"*ISME", u"??E?????S", u"qu?"})
-        EXPECT_EQ(ScanWildcard(Read(text), Main()), Reference(text)) << ToUtf8(text);
-    EXPECT_EQ(ScanWildcard(Read(u"????????ES"), Main()), ScanPattern(10, u"????????ES", Main()));
-    EXPECT_EQ(ScanWildcard(Read(u"*"), Main()).size(),
-              static_cast<size_t>(Main().count() - MainLengthRange(2).last));
+        EXPECT_EQ(ScanWildcard(Read(text), MainList()), Reference(text)) << ToUtf8(text);
+    EXPECT_EQ(ScanWildcard(Read(u"????????ES"), MainList()),
+              ScanPattern(10, u"????????ES", MainList()));
+    EXPECT_EQ(ScanWildcard(Read(u"*"), MainList()).size(),
+              static_cast<size_t>(MainList().count() - MainLengthRange(2).last));
 }
 
 TEST(wildcard_search, lengths_stay_within_three_to_fifteen) {
@@ -171,11 +165,13 @@ TEST(wildcard_search, lengths_stay_within_three_to_fifteen) {
         EXPECT_EQ(lengths.first, row.first) << ToUtf8(row.text);
         EXPECT_EQ(lengths.last, row.last) << ToUtf8(row.text);
     }
-    EXPECT_TRUE(ScanWildcard(Read(u"A?"), Main()).empty());  // two-letter words are not searched
+    // Two-letter words are not searched.
+    EXPECT_TRUE(ScanWildcard(Read(u"A?"), MainList()).empty());
 }
 
 TEST(wildcard_search, a_list_that_disagrees_with_its_table_is_a_reported_failure) {
-    EXPECT_THROW(ScanWildcard(Read(u"A??"), FromText("ABC\r\nDEFG")), InternalFailure);
+    const std::string bytes = "ABC\r\nDEFG";
+    EXPECT_THROW(ScanWildcard(Read(u"A??"), ListOfBytes(bytes)), InternalFailure);
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+// Lists for the engine tests: the built-in lists, loaded once per test program, and lists that
+// view a test's own bytes.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "wordlists/LoadWordList.h"
+#include "wordlists/WordList.h"
+
+namespace quillex::test {
+
+inline const WordList& MainList() {
+    static const WordList list = LoadWordList(MainListResource);
+    return list;
+}
+
+inline const WordList& ScrabbleList() {
+    static const WordList list = LoadWordList(ScrabbleListResource);
+    return list;
+}
+
+// The list views `bytes`, which must outlive it; a temporary string would leave it dangling.
+inline WordList ListOfBytes(const std::string& bytes) {
+    return WordList::FromWindows1252(
+        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+}
+WordList ListOfBytes(std::string&&) = delete;
+
+}  // namespace quillex::test
