@@ -13,7 +13,7 @@
 #include <QTextEdit>
 #include <QUrl>
 #include <filesystem>
-#include <memory>
+#include <fstream>
 
 #include "TestWindow.h"
 #include "about/DownloadLinks.h"
@@ -26,9 +26,28 @@ namespace {
 
 using testing::TestWindow;
 
+std::filesystem::path PathOf(const QString& name) {
+    return QFile::encodeName(name).toStdString();
+}
+
+// Removes a folder and what it holds at the end of a scope: QTemporaryDir decodes names, so it
+// cannot remove one whose name is no UTF-8.
+struct RemovedAtEnd {
+    std::filesystem::path folder;
+    ~RemovedAtEnd() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+};
+
+// The program's folder in the build tree, or in an install tree when the install test runs this.
+std::vector<std::filesystem::path> GuideFoldersOfTheProgram() {
+    return AboutTab::GuideFolders(PathOf(qEnvironmentVariable("QUILLEX_PROGRAM_DIR")));
+}
+
 // Clicks the site button with the guide looked for in these folders; returns what the shell
 // was asked to open.
-QStringList ClickSite(TestWindow& t, const QStringList& guideFolders) {
+QStringList ClickSite(TestWindow& t, const std::vector<std::filesystem::path>& guideFolders) {
     t.window->findChild<AboutTab*>()->setGuideFolders(guideFolders);
     t.window->tabControl()->setCurrentIndex(4);
     auto* site = t.find<QAbstractButton>("siteButton");
@@ -98,12 +117,7 @@ class AboutTabTest : public QObject {
         const std::filesystem::path folder =
             (QFile::encodeName(parent.path()) + "/caf\xE9").toStdString();
         QVERIFY(::mkdir(folder.c_str(), 0700) == 0);
-        // QTemporaryDir decodes names, so it could not remove this one itself.
-        const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)>
-            removal(&folder, [](const std::filesystem::path* path) {
-                std::error_code ignored;
-                std::filesystem::remove_all(*path, ignored);
-            });
+        const RemovedAtEnd removal{folder};
         std::filesystem::copy_file(
             QFile::encodeName(qEnvironmentVariable("QUILLEX_SOURCE_DIR") + "/Licence.rtf")
                 .toStdString(),
@@ -172,8 +186,7 @@ class AboutTabTest : public QObject {
         const QString page = qEnvironmentVariable("QUILLEX_GUIDE_PAGE");
         QVERIFY2(QFileInfo(page).isFile(), qPrintable(page + " is missing"));
         TestWindow t;
-        const QStringList opened =
-            ClickSite(t, AboutTab::GuideFolders(qEnvironmentVariable("QUILLEX_PROGRAM_DIR")));
+        const QStringList opened = ClickSite(t, GuideFoldersOfTheProgram());
         QCOMPARE(opened, QStringList{QUrl::fromLocalFile(page).toString()});
         QVERIFY(opened.first().startsWith(QStringLiteral("file:///")));
         QCOMPARE(t.window->focusWidget(), t.window->focusSink());
@@ -181,33 +194,47 @@ class AboutTabTest : public QObject {
     }
 
     void site_button_opens_the_first_guide_found_or_only_says_it_is_missing_data() {
-        QTest::addColumn<QStringList>("files");  // made under a temporary root
+        QTest::addColumn<QByteArray>("tree");    // a folder of the temporary root, by its bytes
+        QTest::addColumn<QStringList>("files");  // made under that folder
         QTest::addColumn<QString>("opened");     // the page asked for; empty: none
         const QString installed = QStringLiteral("share/doc/quillex/guide/index.html");
         const QString beside = QStringLiteral("bin/guide/index.html");
-        QTest::newRow("install tree") << QStringList{installed} << installed;
-        QTest::newRow("build tree first") << QStringList{beside, installed} << beside;
-        QTest::newRow("no guide") << QStringList{} << QString();
+        QTest::newRow("install tree") << QByteArray("tree") << QStringList{installed} << installed;
+        QTest::newRow("build tree first")
+            << QByteArray("tree") << QStringList{beside, installed} << beside;
+        // "café" in Latin-1: the é is one byte that is no UTF-8.
+        QTest::newRow("tree whose name is not utf-8")
+            << QByteArray("caf\xE9") << QStringList{installed} << installed;
+        QTest::newRow("no guide") << QByteArray("tree") << QStringList{} << QString();
         QTest::newRow("guide folder without its page")
+            << QByteArray("tree")
             << QStringList{QStringLiteral("share/doc/quillex/guide/guide.css"),
                            QStringLiteral("bin/guide/guide.css")}
             << QString();
     }
 
     void site_button_opens_the_first_guide_found_or_only_says_it_is_missing() {
+        QFETCH(QByteArray, tree);
         QFETCH(QStringList, files);
         QFETCH(QString, opened);
         QTemporaryDir root;
+        const std::filesystem::path treeFolder = PathOf(root.path()) / tree.toStdString();
+        const RemovedAtEnd removal{treeFolder};
         for (const QString& file : files) {
-            QVERIFY(QDir(root.path()).mkpath(QFileInfo(file).path()));
-            QFile made(root.filePath(file));
-            QVERIFY(made.open(QIODevice::WriteOnly));
+            const std::filesystem::path made = treeFolder / PathOf(file);
+            std::filesystem::create_directories(made.parent_path());
+            QVERIFY(std::ofstream(made).good());
         }
         TestWindow t;
-        const QStringList asked = ClickSite(t, AboutTab::GuideFolders(root.filePath("bin")));
+        const QStringList asked = ClickSite(t, AboutTab::GuideFolders(treeFolder / "bin"));
         QCOMPARE(t.window->focusWidget(), t.window->focusSink());
         if (!opened.isEmpty()) {
-            QCOMPARE(asked, QStringList{QUrl::fromLocalFile(root.filePath(opened)).toString()});
+            // The address names the page's own bytes.
+            QCOMPARE(asked.size(), 1);
+            const QUrl address(asked.first());
+            QCOMPARE(address.scheme(), QStringLiteral("file"));
+            QCOMPARE(QByteArray::fromPercentEncoding(address.path(QUrl::FullyEncoded).toLatin1()),
+                     QByteArray::fromStdString((treeFolder / PathOf(opened)).string()));
             QVERIFY(t.fakes.messages.shown.isEmpty());
             return;
         }
@@ -218,15 +245,14 @@ class AboutTabTest : public QObject {
         QCOMPARE(message.text.split("\r\n"),
                  (QStringList{QStringLiteral("Le guide de l'utilisateur est introuvable."),
                               QStringLiteral("Il s'installe avec Quillex, dans le dossier :"),
-                              QDir::toNativeSeparators(
-                                  QDir::cleanPath(root.filePath("share/doc/quillex/guide")))}));
+                              QDir::toNativeSeparators(QFile::decodeName(
+                                  (treeFolder / "share/doc/quillex/guide").c_str()))}));
         QCOMPARE(message.icon, MessageIcon::Warning);
     }
 
     void tab_reaches_the_links_then_the_site_button_and_keys_open_them() {
         TestWindow t;
-        t.window->findChild<AboutTab*>()->setGuideFolders(
-            AboutTab::GuideFolders(qEnvironmentVariable("QUILLEX_PROGRAM_DIR")));
+        t.window->findChild<AboutTab*>()->setGuideFolders(GuideFoldersOfTheProgram());
         t.window->tabControl()->setCurrentIndex(4);
         t.find<QWidget>("licenceView")->setFocus();
         QStringList reached;

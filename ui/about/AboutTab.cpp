@@ -30,7 +30,7 @@ QRect PageRect(int left, int top, int width, int height) {
 }
 
 const QString kLicenceFile = QStringLiteral("Licence.rtf");
-const QString kGuidePage = QStringLiteral("index.html");
+constexpr const char* kGuidePage = "index.html";
 
 }  // namespace
 
@@ -46,15 +46,20 @@ AboutTab::AboutTab(TabContext& context, QWidget* parent) : TabPage(parent), cont
     });
 }
 
-std::vector<std::filesystem::path> AboutTab::DefaultLicenceFolders() {
+std::filesystem::path AboutTab::ProgramFolder() {
     // The program's own path as the kernel has it, bytes and all; Qt's decoded one is the
     // fallback where /proc is missing.
     std::error_code error;
-    std::filesystem::path programFolder =
+    std::filesystem::path folder =
         std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
-    if (error || programFolder.empty())
-        programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    if (error || folder.empty())
+        folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    return folder;
+}
+
+std::vector<std::filesystem::path> AboutTab::DefaultLicenceFolders() {
     // Installed, the program is in <prefix>/bin and its data in <prefix>/share/quillex.
+    const std::filesystem::path programFolder = ProgramFolder();
     return {StartFolder(), programFolder,
             (programFolder / ".." / "share" / "quillex").lexically_normal()};
 }
@@ -70,11 +75,12 @@ void AboutTab::setLicenceFolders(const QStringList& folders) {
     setLicenceFolders(std::move(paths));
 }
 
-QStringList AboutTab::GuideFolders(const QString& programFolder) {
+std::vector<std::filesystem::path> AboutTab::GuideFolders(
+    const std::filesystem::path& programFolder) {
     // The build copies the guide beside the program; installed, the program is in <prefix>/bin
     // and the guide in <prefix>/share/doc/quillex/guide.
-    return {QDir(programFolder).filePath(QStringLiteral("guide")),
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/quillex/guide"))};
+    return {programFolder / "guide",
+            (programFolder / ".." / "share" / "doc" / "quillex" / "guide").lexically_normal()};
 }
 
 void AboutTab::buildControls() {
@@ -196,15 +202,21 @@ void AboutTab::loadLicence() {
 }
 
 void AboutTab::openGuide() {
-    for (const QString& folder : guideFolders_) {
-        const QString page = QDir(folder).filePath(kGuidePage);
-        if (folder.isEmpty() || !QFileInfo(page).isFile()) continue;
-        context_.platform.shell.open(QUrl::fromLocalFile(page).toString());
+    for (const std::filesystem::path& folder : guideFolders_) {
+        const std::filesystem::path page = folder / kGuidePage;
+        std::error_code error;
+        if (folder.empty() || !std::filesystem::is_regular_file(page, error)) continue;
+        // The address carries the path's bytes percent-encoded, so that a folder whose name is
+        // no UTF-8 is still the one opened.
+        const QByteArray bytes = QByteArray::fromStdString(page.string());
+        context_.platform.shell.open(
+            QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/")).toString());
         return;
     }
     // Installed without its documentation: say where the guide belongs rather than send the
     // user anywhere else.
-    const QString expected = guideFolders_.isEmpty() ? QString() : guideFolders_.last();
+    const QString expected =
+        guideFolders_.empty() ? QString() : QFile::decodeName(guideFolders_.back().c_str());
     context_.platform.messages.show(
         {AppTitle,
          QStringLiteral("Le guide de l'utilisateur est introuvable.") + LineBreak +

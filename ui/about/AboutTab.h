@@ -27,6 +27,9 @@ class AboutTab : public TabPage {
     /// Arms the timer that loads the licence text half a second later.
     void armLicenceTimer();
 
+    /// The program's folder, named by its bytes so that a name that is no UTF-8 still opens.
+    static std::filesystem::path ProgramFolder();
+
     /// Folders searched for the licence file, in order: the start folder, the program's
     /// folder, the data folder installed beside the program's.
     static std::vector<std::filesystem::path> DefaultLicenceFolders();
@@ -35,8 +38,11 @@ class AboutTab : public TabPage {
 
     /// Folders searched for the user guide from the program's folder, in order: the copy beside
     /// the program in the build tree, then the documentation folder installed beside its own.
-    static QStringList GuideFolders(const QString& programFolder);
-    void setGuideFolders(QStringList folders) { guideFolders_ = std::move(folders); }
+    static std::vector<std::filesystem::path> GuideFolders(
+        const std::filesystem::path& programFolder);
+    void setGuideFolders(std::vector<std::filesystem::path> folders) {
+        guideFolders_ = std::move(folders);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,7 +55,7 @@ class AboutTab : public TabPage {
 
     TabContext& context_;
     std::vector<std::filesystem::path> licenceFolders_ = DefaultLicenceFolders();
-    QStringList guideFolders_ = GuideFolders(QCoreApplication::applicationDirPath());
+    std::vector<std::filesystem::path> guideFolders_ = GuideFolders(ProgramFolder());
     QLabel* versionLabel_ = nullptr;
     QLabel* descriptionLabel_ = nullptr;
     RichTextView* licenceView_ = nullptr;
