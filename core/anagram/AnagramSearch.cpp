@@ -24,9 +24,10 @@ AnagramStatus Validate(const AnagramQuery& query) {
     return AnagramStatus::Found;
 }
 
-// The list's elements [first, last) as they lie in its bytes: when both ends have Length letters
+// The list's elements [first, last) as they lie in its bytes. When both ends have Length letters
 // and sit a whole number of (Length + 2)-byte lines apart, word i starts at
-// begin + (i - first) * (Length + 2) with no look-up. Otherwise each element is read on its own.
+// begin + (i - first) * (Length + 2): the scan reads it with no look-up and no test. Otherwise
+// each element is read on its own.
 template <int Length>
 class Stretch {
   public:
@@ -38,14 +39,21 @@ class Stretch {
             begin_ = front.data();
     }
 
-    std::string_view word(int i) const {
-        if (begin_)
-            return std::string_view(begin_ + static_cast<size_t>(i - first_) * Stride, Length);
-        return list_[i];
+    /// Runs `scan` with the reader of word i that fits this stretch, so that the scan's loop is
+    /// compiled once for each layout and holds no test of it.
+    template <typename Scan>
+    void read(Scan&& scan) const {
+        if (begin_) {
+            scan([begin = begin_ - static_cast<ptrdiff_t>(first_) * Stride](int i) {
+                return std::string_view(begin + static_cast<ptrdiff_t>(i) * Stride, Length);
+            });
+        } else {
+            scan([&list = list_](int i) { return list[i]; });
+        }
     }
 
   private:
-    static constexpr size_t Stride = Length + 2;
+    static constexpr ptrdiff_t Stride = Length + 2;
     const WordList& list_;
     int first_;
     const char* begin_ = nullptr;  // set when the elements are evenly laid out
@@ -74,33 +82,35 @@ enum class SumTest { Same, OneMore, Extra };
 template <int Length, SumTest Test>
 void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch& search,
                    Words& found) {
-    const Stretch<Length> stretch(list, first, last);
     const uint64_t drawSum = search.letters.letterSum();
     ExtraLetterSums::Probe extras{};
     if constexpr (Test == SumTest::Extra) extras = search.extraSums->probe();
-    constexpr int BlockSize = 256;
-    std::array<int, BlockSize> candidates;
-    for (int blockStart = first; blockStart < last; blockStart += BlockSize) {
-        const int blockEnd = std::min(last, blockStart + BlockSize);
-        int candidateCount = 0;
-        for (int i = blockStart; i < blockEnd; ++i) {
-            const auto word = stretch.word(i);
-            if (word.size() != Length) continue;
-            uint64_t sum = 0;
-            for (int k = 0; k < Length; ++k)
-                sum += LetterSum::weight(static_cast<unsigned char>(word[k]));
-            const uint64_t extra = sum - drawSum;
-            candidates[candidateCount] = i;
-            if constexpr (Test == SumTest::Same) candidateCount += extra == 0;
-            if constexpr (Test == SumTest::OneMore)
-                candidateCount += LetterSum::isOneCharacter(extra);
-            if constexpr (Test == SumTest::Extra) candidateCount += extras.mayBe(extra);
+    Stretch<Length>(list, first, last).read([&](auto wordAt) {
+        constexpr int BlockSize = 256;
+        std::array<int, BlockSize> candidates;
+        for (int blockStart = first; blockStart < last; blockStart += BlockSize) {
+            const int blockEnd = std::min(last, blockStart + BlockSize);
+            int candidateCount = 0;
+            for (int i = blockStart; i < blockEnd; ++i) {
+                const std::string_view word = wordAt(i);
+                if (word.size() != Length) continue;
+                uint64_t sum = 0;
+                for (int k = 0; k < Length; ++k)
+                    sum += LetterSum::weight(static_cast<unsigned char>(word[k]));
+                const uint64_t extra = sum - drawSum;
+                candidates[candidateCount] = i;
+                if constexpr (Test == SumTest::Same) candidateCount += extra == 0;
+                if constexpr (Test == SumTest::OneMore)
+                    candidateCount += LetterSum::isOneCharacter(extra);
+                if constexpr (Test == SumTest::Extra) candidateCount += extras.mayBe(extra);
+            }
+            for (int c = 0; c < candidateCount; ++c) {
+                const std::string_view word = wordAt(candidates[c]);
+                if (search.letters.uncoveredCount(word) <= search.freeLetters)
+                    found.push_back(word);
+            }
         }
-        for (int c = 0; c < candidateCount; ++c) {
-            const auto word = stretch.word(candidates[c]);
-            if (search.letters.uncoveredCount(word) <= search.freeLetters) found.push_back(word);
-        }
-    }
+    });
 }
 
 // Scans list indexes [first, last) for words of Length letters made of part of the draw, its
@@ -109,21 +119,22 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
 template <int Length>
 void ScanPartDraw(const WordList& list, int first, int last, const SliceSearch& search,
                   Words& found) {
-    const Stretch<Length> stretch(list, first, last);
-    if (Length <= ShortWordExcess::MaxLength && search.shortExcess) {
-        const ShortWordExcess& excess = *search.shortExcess;
+    Stretch<Length>(list, first, last).read([&](auto wordAt) {
+        if (Length <= ShortWordExcess::MaxLength && search.shortExcess) {
+            const ShortWordExcess& excess = *search.shortExcess;
+            for (int i = first; i < last; ++i) {
+                const std::string_view word = wordAt(i);
+                if (word.size() == Length && excess.uncoveredCount(word) <= search.freeLetters)
+                    found.push_back(word);
+            }
+            return;
+        }
         for (int i = first; i < last; ++i) {
-            const auto word = stretch.word(i);
-            if (word.size() == Length && excess.uncoveredCount(word) <= search.freeLetters)
+            const std::string_view word = wordAt(i);
+            if (word.size() == Length && search.letters.uncoveredCount(word) <= search.freeLetters)
                 found.push_back(word);
         }
-        return;
-    }
-    for (int i = first; i < last; ++i) {
-        const auto word = stretch.word(i);
-        if (word.size() == Length && search.letters.uncoveredCount(word) <= search.freeLetters)
-            found.push_back(word);
-    }
+    });
 }
 
 using SliceScanner = void (*)(const WordList&, int, int, const SliceSearch&, Words&);
