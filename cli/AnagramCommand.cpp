@@ -8,6 +8,7 @@
 #include "PrintLines.h"
 #include "anagram/AnagramSearch.h"
 #include "anagram/MarkedWord.h"
+#include "glossary/FoldAccents.h"
 #include "text/Text.h"
 
 namespace quillex::cli {
@@ -60,7 +61,8 @@ AnagramArguments ReadArguments(std::span<const std::string_view> args) {
 // stderr, as the window says it.
 int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const AnagramArguments read = ReadArguments(args);
-    const std::u16string draw = FromUtf8(read.draw);
+    // The list holds plain capitals: "é" is played as E, "œ" as O and E, as in the window.
+    const std::u16string draw = FoldAccents(FromUtf8(read.draw));
     AnagramQuery query = read.extras;
     query.draw = draw;
     const AnagramOutcome outcome = AnagramSearch(query, ScrabbleList());

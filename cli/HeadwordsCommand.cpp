@@ -9,12 +9,13 @@
 
 namespace quillex::cli {
 
-// Lists the headwords the synonym tab shows while TEXT is typed, lower-cased as the tab does.
+// Lists the headwords the synonym tab shows while TEXT is typed, trimmed and lower-cased as the tab
+// does.
 int RunHeadwords(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const auto operands = SplitArguments(args).operands;
     if (operands.empty()) throw UsageFailure{"TEXTE manquant"};
     if (operands.size() > 1) throw UsageFailure{"un seul TEXTE attendu"};
-    const std::u16string text = ToLower(FromUtf8(operands[0]));
+    const std::u16string text = ToLower(Trimmed(FromUtf8(operands[0])));
     ListedEntries entries;
     const auto headwords = BrowseHeadwords(text, SynonymTablesFor(text), entries);
     PrintLines(out, headwords);

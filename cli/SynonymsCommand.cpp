@@ -10,12 +10,13 @@
 
 namespace quillex::cli {
 
-// Looks WORD up as the synonym tab does once WORD is typed: browse, then look-up.
+// Looks WORD up as the synonym tab does once WORD is typed: the white space around it dropped,
+// browse, then look-up.
 int RunSynonyms(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const auto operands = SplitArguments(args).operands;
     if (operands.empty()) throw UsageFailure{"MOT manquant"};
     if (operands.size() > 1) throw UsageFailure{"un seul MOT attendu"};
-    const std::u16string typed = FromUtf8(operands[0]);
+    const std::u16string typed(Trimmed(FromUtf8(operands[0])));
     const std::u16string word = ToLower(typed);
     ListedEntries entries;
     BrowseHeadwords(word, SynonymTablesFor(word), entries);

@@ -25,12 +25,6 @@ std::optional<std::vector<std::string_view>> SynonymsOf(std::u16string_view type
     return synonyms;
 }
 
-std::u16string_view Trimmed(std::u16string_view text) {
-    const size_t first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
-}
-
 }  // namespace
 
 std::optional<ClueSynonyms> ClueSynonyms::LookUp(std::u16string_view clue,

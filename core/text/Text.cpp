@@ -65,6 +65,12 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
     }
 }
 
+bool IsWhiteSpace(char16_t c) {
+    return (c >= u'\t' && c <= u'\r') || c == u' ' || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
 }  // namespace
 
 int Windows1252Byte(char16_t c) {
@@ -160,6 +166,12 @@ std::u16string ToUpper(std::u16string_view text) {
     std::u16string out(text);
     for (auto& c : out) c = UpperChar(c);
     return out;
+}
+
+std::u16string_view Trimmed(std::u16string_view text) {
+    while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
+    return text;
 }
 
 }  // namespace quillex

@@ -9,7 +9,8 @@ expect anagram_two_letters 0 '^SE$' '^$' -- anagram ES
 expect anagram_counts_letters 1 '^$' '^Aucun  mot  trouvé\.$' -- anagram TUSSAU
 expect anagram_none_found 1 '^$' '^Aucun  mot  trouvé\.$' -- anagram ZZ
 expect anagram_nine_e 1 '^$' '^Aucun  mot  trouvé\.$' -- anagram EEEEEEEEE
-expect anagram_accented_letter 1 '^$' '^Aucun  mot  trouvé\.$' -- anagram 'É?'
+expect anagram_accented_letter 0 '^EH$' '^$' -- anagram 'É?'
+expect anagram_ligature 0 '^ECROU$' '^$' -- anagram 'cœur'
 expect anagram_space 1 '^$' '^Aucun  mot  trouvé\.$' -- anagram 'A B'
 expect anagram_too_short 1 '^$' '^Vous devez saisir, dans la zone de texte, un mot compris entre 3 et 9 lettres\.$' -- anagram A
 expect anagram_empty 1 '^$' 'un mot compris entre 3 et 9 lettres' -- anagram ''

@@ -46,6 +46,7 @@ expect pattern_clue_direct_synonyms 0 '^FELIN$' '^$' -- pattern '?????' --clue C
 expect pattern_clue_counts_every_word_shown 0 '^8 mots trouvés$' '^$' -- pattern '?????' --clue chat --count
 expect pattern_clue_lifts_the_joker_limit 0 '^MATOU$' '^$' -- pattern '??T??' --clue chat
 expect pattern_clue_with_a_run 0 '^PORTEMONNAIE$' '^$' -- pattern 'PORTE*' --clue 'aumônière'
+expect pattern_clue_white_space_around 0 '^FELIN$' '^$' -- pattern '?????' --clue $'\xc2\xa0chat\t'
 expect pattern_clue_without_entry 1 '^$' '^Pas de synonyme pour ce mot\.$' -- pattern '?I??E' --clue chatx
 expect pattern_clue_nothing_fits 1 '^$' '^Aucun mot trouvé$' -- pattern 'QQ?' --clue chat
 expect pattern_clue_missing_word 2 '^$' '--clue attend un mot' -- pattern '?I??E' --clue

@@ -4,6 +4,7 @@ expect headwords_text_lower_cased 0 '^Afrique$' '^$' -- headwords AFR
 expect headwords_first_letter_folded 0 '^ça$' '^$' -- headwords ca
 expect headwords_ligature 0 '^œil-de-bœuf$' '^$' -- headwords oeil
 expect headwords_into_synonyms 0 '^à droite$' '^$' -- headwords 'a droite@h'
+expect headwords_spaces_around 0 '^chacal$' '^$' -- headwords ' cha '
 expect headwords_nothing 1 '^$' '^Aucune entrée ne commence par ce texte\.$' -- headwords xz
 expect headwords_one_character 1 '^$' 'Aucune entrée' -- headwords a
 expect headwords_digit 1 '^$' 'Aucune entrée' -- headwords 1a
@@ -14,6 +15,7 @@ expect synonyms_capital 0 '^félin$' '^$' -- synonyms Chat
 expect synonyms_spelling_kept 0 '^Cosmos$' '^$' -- synonyms Terre
 expect synonyms_ligature 0 '^bourgeon$' '^$' -- synonyms œil
 expect synonyms_long_line 0 '^intimide$' '^$' -- synonyms trouble
+expect synonyms_spaces_around 0 '^matou$' '^$' -- synonyms $' chat\t'
 expect synonyms_not_found 1 '^$' '^Pas de synonyme pour ce mot\.$' -- synonyms chatx
 expect synonyms_too_short 1 '^$' '^Pas de synonyme pour ce mot\.$' -- synonyms à
 expect synonyms_missing_word 2 '^$' '^quillex-cli synonyms : MOT manquant$' -- synonyms

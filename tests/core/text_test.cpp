@@ -47,5 +47,19 @@ TEST(text, case_mapping_covers_french_letters_only) {
     EXPECT_EQ(ToUpper(u"été à ça œil ÿ ß ÷"), u"ÉTÉ À ÇA ŒIL Ÿ ß ÷");
 }
 
+TEST(text, trimming_drops_white_space_of_every_kind_at_the_ends_only) {
+    const struct {
+        std::u16string_view text, trimmed;
+    } rows[] = {
+        {u"chat", u"chat"},
+        {u" \t chat\r\n", u"chat"},
+        {u"\u00A0mise à jour\u202F", u"mise à jour"},
+        {u"\u3000\u2009", u""},
+        {u"", u""},
+        {u"\u200Bchat", u"\u200Bchat"},  // a zero-width space is no white space
+    };
+    for (const auto& row : rows) EXPECT_EQ(Trimmed(row.text), row.trimmed) << ToUtf8(row.text);
+}
+
 }  // namespace
 }  // namespace quillex
