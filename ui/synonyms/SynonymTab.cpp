@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <optional>
+#include <utility>
 
 #include "app/AppConstants.h"
 #include "app/Appearance.h"
@@ -112,7 +113,7 @@ void SynonymTab::connectHandlers() {
     connect(headwordList_, &QListWidget::itemClicked, this, &SynonymTab::onHeadwordChosen);
     connect(headwordList_, &QListWidget::itemActivated, this, &SynonymTab::lookUpItem);
     // The click before a double-click refills the headword list, and the list then takes the
-    // second click for a new press: the tab sees the double-click itself.
+    // second click for a new press on whatever lies there: the tab sees the double-click itself.
     headwordList_->viewport()->installEventFilter(this);
     connect(synonymList_, &QListWidget::itemClicked, this, &SynonymTab::onSynonymClicked);
     // The arrows walk the synonyms as clicks do.
@@ -137,7 +138,9 @@ void SynonymTab::onHistoryChosen() {
 }
 
 void SynonymTab::onHeadwordChosen(QListWidgetItem* item) {
-    if (item) setWordText(item->text());
+    if (!item) return;
+    clickedHeadword_ = item->text();
+    setWordText(clickedHeadword_);
 }
 
 void SynonymTab::onSynonymClicked(QListWidgetItem* item) {
@@ -145,21 +148,35 @@ void SynonymTab::onSynonymClicked(QListWidgetItem* item) {
 }
 
 bool SynonymTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == headwordList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        const auto* click = static_cast<QMouseEvent*>(event);
-        if (click->button() == Qt::LeftButton) {
-            if (QListWidgetItem* item = headwordList_->itemAt(click->position().toPoint()))
-                lookUpItem(item);
-            return true;
+    if (watched == headwordList_->viewport()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                clickedHeadword_.clear();
+                break;
+            case QEvent::MouseButtonDblClick:
+                if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
+                // The word is the one the first click chose, wherever the refilled list now
+                // puts it.
+                if (!clickedHeadword_.isEmpty()) lookUpText(clickedHeadword_);
+                doubleClickHeld_ = true;
+                return true;
+            case QEvent::MouseButtonRelease:
+                if (std::exchange(doubleClickHeld_, false)) return true;
+                break;
+            default:
+                break;
         }
     }
     return TabPage::eventFilter(watched, event);
 }
 
 void SynonymTab::lookUpItem(QListWidgetItem* item) {
+    if (item) lookUpText(item->text());
+}
+
+void SynonymTab::lookUpText(const QString& text) {
     // The word goes into the box as a click puts it there: the look-up reads the box.
-    if (!item) return;
-    setWordText(item->text());
+    setWordText(text);
     synonymLookup();
 }
 

@@ -42,6 +42,7 @@ class SynonymTab : public TabPage {
     void onHeadwordChosen(QListWidgetItem* item);
     void onSynonymClicked(QListWidgetItem* item);
     void lookUpItem(QListWidgetItem* item);
+    void lookUpText(const QString& text);
     void setWordText(const QString& text);
     void browse(const QString& loweredText);
     void synonymLookup();
@@ -56,6 +57,12 @@ class SynonymTab : public TabPage {
     LookupHistory lookupHistory_;
     /// The lower-cased text whose headwords the list shows; the look-up searches for it.
     QString browsedText_;
+    /// The headword the last press on the headword list chose. The click refills the list, so
+    /// the double-click that follows may land on another word or on none.
+    QString clickedHeadword_;
+    /// Set from a double-click on the headword list until its button comes up: the list would
+    /// take that release for a click on the word again.
+    bool doubleClickHeld_ = false;
 
     QComboBox* wordBox_ = nullptr;
     QListWidget* headwordList_ = nullptr;
