@@ -91,6 +91,13 @@ class GlossaryTabTest : public QObject {
             QCOMPARE(Shown(list), Expected(row.typed));
             QCOMPARE(list->item(0)->text().section(':', 0, 0), row.firstWord);
         }
+        // Each change of the filter shows the list from its first line, wherever it was.
+        for (const QString& typed : {QStringLiteral("a"), QString()}) {
+            list->scrollToBottom();
+            QVERIFY(testing::TopRow(list) > 0);
+            filter->setText(typed);
+            QCOMPARE(testing::TopRow(list), 0);
+        }
         QVERIFY(Shown(list).contains("#" + kThreeLetterHeader));  // "a": both blocks show
 
         QTest::keyClicks(filter, QStringLiteral("xyz"));

@@ -8,6 +8,7 @@
 #include "app/Twips.h"
 #include "glossary/GlossaryFilter.h"
 #include "tabs/GroupHeader.h"
+#include "tabs/ResultListFill.h"
 
 namespace quillex::ui {
 
@@ -69,7 +70,7 @@ void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
         }
         texts.append(ToQString(line));
     }
-    glossaryList_->addItems(texts);
+    FillList(*glossaryList_, texts);
 }
 
 }  // namespace quillex::ui
