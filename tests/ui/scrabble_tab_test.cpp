@@ -381,17 +381,35 @@ class ScrabbleTabTest : public QObject {
 
     void shorter_words_follow_longest_first_and_allow_two_jokers() {
         ScrabblePage p;
-        p.setOption("shorterWordsBox", true);
+        const QStringList fullLength{"CHIEN", "CHINE", "NICHE"};
         p.search(QStringLiteral("chien"));
+        QCOMPARE(p.listed(), fullLength);
+        // Ticked or unticked after a search, the box searches the same draw again, and the
+        // focus stays in the draw box.
+        p.setOption("shorterWordsBox", true);
+        QVERIFY(QTest::qWaitFor([&p] { return p.searchDone(); }, 5000));
         QCOMPARE(p.listed(),
                  (QStringList{"CHIEN", "CHINE", "NICHE", "CHIE", "CINE", "HEIN", "CHI", "HIC",
                               "HIE", "NIE", "CE", "CI", "EH", "EN", "HE", "HI", "IN", "NE", "NI"}));
         QCOMPARE(p.count->text(), QStringLiteral("19  mots  trouvés."));
+        QVERIFY(p.draw->hasFocus());
+        p.setOption("shorterWordsBox", false);
+        QVERIFY(QTest::qWaitFor([&p] { return p.searchDone(); }, 5000));
+        QCOMPARE(p.listed(), fullLength);
+        QCOMPARE(p.count->text(), QStringLiteral("3  mots  trouvés."));
+        p.setOption("shorterWordsBox", true);
         p.search(QStringLiteral("?KW?"));
         QVERIFY(p.t.fakes.messages.shown.isEmpty());
         QCOMPARE(p.listed().mid(0, 5), (QStringList{"KAWA", "KIWI", "KWAS", "WIKI", "WOKS"}));
         QCOMPARE(p.count->text(), QString::number(p.list->count()) + "  mots  trouvés.");
         QVERIFY(p.list->count() > 80);  // every two-letter word, for one
+        // A draw edited since its search keeps the list until the next search.
+        const QStringList listed = p.listed();
+        p.type(QStringLiteral("?KW"));
+        p.setOption("shorterWordsBox", false);
+        QVERIFY(p.searchDone());
+        QCOMPARE(p.listed(), listed);
+        p.setOption("shorterWordsBox", true);
         p.search(QStringLiteral("???A"));
         QCOMPARE(p.t.fakes.messages.shown.size(), 1);
         QCOMPARE(p.t.fakes.messages.shown.first().title, QStringLiteral("INFORMATION"));

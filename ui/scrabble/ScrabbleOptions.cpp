@@ -28,6 +28,8 @@ ScrabbleOptions::ScrabbleOptions(QWidget* parent) : QWidget(parent) {
         QStringLiteral("Ajoute les mots d'une lettre de plus que le tirage : tout le tirage et "
                        "une lettre déjà posée sur le plateau."));
     connect(jokerLetterBox_, &QCheckBox::toggled, this, &ScrabbleOptions::jokerLettersToggled);
+    for (QCheckBox* box : {shorterWordsBox_, boardLetterBox_})
+        connect(box, &QCheckBox::toggled, this, &ScrabbleOptions::wordChoiceToggled);
 }
 
 QCheckBox* ScrabbleOptions::addBox(const QString& objectName, const QString& caption, int row) {

@@ -24,6 +24,8 @@ class ScrabbleOptions : public QWidget {
   signals:
     /// The joker-letter box changed: the listed words are to be written again.
     void jokerLettersToggled(bool shown);
+    /// The shorter-words or the board-letter box changed: another search finds other words.
+    void wordChoiceToggled();
 
   private:
     QCheckBox* addBox(const QString& objectName, const QString& caption, int row);

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <stdexcept>
+#include <utility>
 
 #include "anagram/AnagramSearch.h"
 #include "anagram/MarkedWord.h"
@@ -47,6 +48,7 @@ ScrabbleTab::ScrabbleTab(TabContext& context, QWidget* parent)
     options_ = new ScrabbleOptions(this);
     options_->setGeometry(312, 306, 357, 72);
     connect(options_, &ScrabbleOptions::jokerLettersToggled, this, &ScrabbleTab::writeListedWords);
+    connect(options_, &ScrabbleOptions::wordChoiceToggled, this, &ScrabbleTab::refreshListedWords);
     searchTimer_.setObjectName(QStringLiteral("searchTimer"));
     searchTimer_.setSingleShot(true);
     connect(&searchTimer_, &QTimer::timeout, this, &ScrabbleTab::runDelayedSearch);
@@ -145,13 +147,24 @@ void ScrabbleTab::onDrawChanged(const QString& draw) {
 
 void ScrabbleTab::onSearchClicked() {
     // The search blocks the thread; the timer lets the window repaint first.
+    refreshing_ = false;
     context_.focusSink->setFocus();
+    searchTimer_.start(kSearchDelayMs);
+}
+
+// The words listed for the draw still in the box are searched again under the options now
+// ticked, so that the list never shows what the boxes no longer ask for. A list of another
+// draw, or none, waits for the next search.
+void ScrabbleTab::refreshListedWords() {
+    if (listedDraw_.isEmpty() || drawBox_->text() != listedDraw_ || searchTimer_.isActive()) return;
+    refreshing_ = true;
     searchTimer_.start(kSearchDelayMs);
 }
 
 void ScrabbleTab::runDelayedSearch() {
     searchTimer_.stop();
     listing_ = false;
+    const QString searched = drawBox_->text();
     int count = 0;
     try {
         count = runSearch();
@@ -164,6 +177,7 @@ void ScrabbleTab::runDelayedSearch() {
                             ErrorPlaceCode::AnagramSearch);
         count = wordsListedSoFar();
     }
+    listedDraw_ = count >= 1 ? searched : QString();
     finishSearch(count);
 }
 
@@ -236,7 +250,7 @@ void ScrabbleTab::finishSearch(int count) {
     }
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
     searchButton_->setEnabled(true);
-    focusDrawBoxIfShown();
+    if (!std::exchange(refreshing_, false)) focusDrawBoxIfShown();
 }
 
 // The user may have changed tab while the search ran: the focus then stays on the tab shown.

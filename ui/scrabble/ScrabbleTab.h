@@ -44,6 +44,7 @@ class ScrabbleTab : public TabPage {
     void finishSearch(int count);
     void focusDrawBoxIfShown();
     void writeListedWords();
+    void refreshListedWords();
 
     TabContext& context_;
     QLabel* drawPanel_ = nullptr;
@@ -58,6 +59,11 @@ class ScrabbleTab : public TabPage {
     QTimer searchTimer_{this};
     /// Set once the running search has cleared the list and starts listing its own words.
     bool listing_ = false;
+    /// The draw, as typed, whose words the list shows; empty when it shows none.
+    QString listedDraw_;
+    /// Set while the search asked for by an option box is pending or running: it leaves the
+    /// focus where the user has it.
+    bool refreshing_ = false;
 };
 
 }  // namespace quillex::ui
