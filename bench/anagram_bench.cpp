@@ -5,19 +5,17 @@
 // largest slice).
 #include <benchmark/benchmark.h>
 
+#include "BuiltInLists.h"
 #include "anagram/AnagramSearch.h"
 #include "wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {
 
-const WordList& Scrabble() {
-    static const WordList list = LoadWordList(ScrabbleListResource);
-    return list;
-}
+using test::ScrabbleList;
 
 void BM_AnagramSearch(benchmark::State& state, std::u16string_view draw) {
-    const WordList& list = Scrabble();
+    const WordList& list = ScrabbleList();
     size_t found = 0;
     for (auto _ : state) {
         auto outcome = AnagramSearch(draw, list);
@@ -37,7 +35,7 @@ BENCHMARK_CAPTURE(BM_AnagramSearch, typical_chien, std::u16string_view(u"CHIEN")
     ->Unit(benchmark::kMicrosecond);
 
 void BM_AnagramExtras(benchmark::State& state, AnagramQuery query) {
-    const WordList& list = Scrabble();
+    const WordList& list = ScrabbleList();
     size_t found = 0;
     for (auto _ : state) {
         auto outcome = AnagramSearch(query, list);

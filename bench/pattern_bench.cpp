@@ -3,19 +3,17 @@
 
 #include <string>
 
+#include "BuiltInLists.h"
 #include "pattern/PatternSearch.h"
 #include "wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {
 
-const WordList& Main() {
-    static const WordList list = LoadWordList(MainListResource);
-    return list;
-}
+using test::MainList;
 
 void Search(benchmark::State& state, std::u16string pattern) {
-    const WordList& list = Main();
+    const WordList& list = MainList();
     const int length = static_cast<int>(pattern.size());
     size_t found = 0;
     for (auto _ : state) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "BuiltInLists.h"
 #include "synonyms/BrowseHeadwords.h"
 #include "synonyms/SynonymLookup.h"
 #include "text/Text.h"
@@ -13,15 +14,7 @@
 namespace quillex {
 namespace {
 
-const SynonymLetterTables& Letters() {
-    static const WordList list = LoadWordList(SynonymListResource);
-    static const SynonymLetterTables tables = [] {
-        SynonymLetterTables filled;
-        filled.fill(list);
-        return filled;
-    }();
-    return tables;
-}
+using test::Letters;
 
 // Two-letter texts of group c, the largest: "co" lists the most headwords of any text, "ça"
 // folds, "cz" lists nothing but still folds and compares every line.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "BuiltInLists.h"
 #include "pattern/ClueSynonyms.h"
 #include "pattern/PatternSearch.h"
 #include "pattern/WildcardSearch.h"
@@ -13,20 +14,8 @@
 namespace quillex {
 namespace {
 
-const WordList& Main() {
-    static const WordList list = LoadWordList(MainListResource);
-    return list;
-}
-
-const SynonymLetterTables& Letters() {
-    static const WordList list = LoadWordList(SynonymListResource);
-    static const SynonymLetterTables tables = [] {
-        SynonymLetterTables filled;
-        filled.fill(list);
-        return filled;
-    }();
-    return tables;
-}
+using test::Letters;
+using test::MainList;
 
 WildcardPattern Read(std::u16string_view text) {
     return std::get<WildcardPattern>(WildcardPattern::Parse(text));
@@ -34,7 +23,7 @@ WildcardPattern Read(std::u16string_view text) {
 
 // Every length from the pattern's own up to 15 is scanned.
 void BM_Wildcard(benchmark::State& state, std::u16string_view text) {
-    const WordList& list = Main();
+    const WordList& list = MainList();
     const WildcardPattern pattern = Read(text);
     size_t found = 0;
     for (auto _ : state) {
@@ -57,7 +46,7 @@ BENCHMARK_CAPTURE(BM_Wildcard, sets_fixed_length, u"A[EI]?[^S]??[RS]")
 // group's look-ups when fewer than five synonyms fit, and the narrowing of the words.
 void BM_ClueAdds(benchmark::State& state, std::u16string_view text, std::u16string_view clue) {
     const WildcardPattern pattern = Read(text);
-    const auto words = ScanWildcard(pattern, Main());
+    const auto words = ScanWildcard(pattern, MainList());
     const SynonymLetterTables& letters = Letters();
     size_t shown = 0;
     for (auto _ : state) {

@@ -1,11 +1,12 @@
-// Lists for the engine tests: the built-in lists, loaded once per test program, and lists that
-// view a test's own bytes.
+// Lists for the engine tests and benchmarks: the built-in lists, loaded once per program, and
+// lists that view a test's own bytes.
 #pragma once
 
 #include <span>
 #include <string>
 
 #include "wordlists/LoadWordList.h"
+#include "wordlists/SynonymLetterTables.h"
 #include "wordlists/WordList.h"
 
 namespace quillex::test {
@@ -18,6 +19,21 @@ inline const WordList& MainList() {
 inline const WordList& ScrabbleList() {
     static const WordList list = LoadWordList(ScrabbleListResource);
     return list;
+}
+
+inline const WordList& SynonymLines() {
+    static const WordList list = LoadWordList(SynonymListResource);
+    return list;
+}
+
+/// The synonym list's letter groups.
+inline const SynonymLetterTables& Letters() {
+    static const SynonymLetterTables tables = [] {
+        SynonymLetterTables filled;
+        filled.fill(SynonymLines());
+        return filled;
+    }();
+    return tables;
 }
 
 // The list views `bytes`, which must outlive it; a temporary string would leave it dangling.

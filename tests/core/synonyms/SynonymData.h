@@ -5,25 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "../BuiltInLists.h"
 #include "text/Text.h"
-#include "wordlists/LoadWordList.h"
-#include "wordlists/SynonymLetterTables.h"
 
 namespace quillex::test {
-
-inline const WordList& SynonymLines() {
-    static const WordList list = LoadWordList(SynonymListResource);
-    return list;
-}
-
-inline const SynonymLetterTables& Letters() {
-    static const SynonymLetterTables tables = [] {
-        SynonymLetterTables filled;
-        filled.fill(SynonymLines());
-        return filled;
-    }();
-    return tables;
-}
 
 // The stored line of a headword, found by a plain scan of the whole list.
 inline std::string_view LineOf(std::u16string_view headword) {
