@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BuiltInLists.h"
-#include "anagram/AnagramSearch.h"
-#include "wordlists/LoadWordList.h"
+#include "core/anagram/AnagramSearch.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {

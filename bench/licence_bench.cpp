@@ -13,8 +13,8 @@
 #include <fstream>
 #include <string>
 
-#include "about/RichTextView.h"
-#include "richtext/RichTextReader.h"
+#include "ui/about/RichTextView.h"
+#include "core/richtext/RichTextReader.h"
 
 namespace quillex {
 namespace {

@@ -2,9 +2,9 @@
 // pass) and checked against their tables, as the splash does, and the heap they take.
 #include <benchmark/benchmark.h>
 
-#include "wordlists/LoadWordList.h"
-#include "wordlists/Resources.h"
-#include "wordlists/SynonymLetterTables.h"
+#include "core/wordlists/LoadWordList.h"
+#include "core/wordlists/Resources.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "BuiltInLists.h"
-#include "pattern/PatternSearch.h"
-#include "wordlists/LoadWordList.h"
+#include "core/pattern/PatternSearch.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {

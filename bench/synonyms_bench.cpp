@@ -5,11 +5,11 @@
 #include <string>
 
 #include "BuiltInLists.h"
-#include "synonyms/BrowseHeadwords.h"
-#include "synonyms/SynonymLookup.h"
-#include "text/Text.h"
-#include "wordlists/LoadWordList.h"
-#include "wordlists/SynonymLetterTables.h"
+#include "core/synonyms/BrowseHeadwords.h"
+#include "core/synonyms/SynonymLookup.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LoadWordList.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "BuiltInLists.h"
-#include "pattern/ClueSynonyms.h"
-#include "pattern/PatternSearch.h"
-#include "pattern/WildcardSearch.h"
-#include "wordlists/LoadWordList.h"
-#include "wordlists/SynonymLetterTables.h"
+#include "core/pattern/ClueSynonyms.h"
+#include "core/pattern/PatternSearch.h"
+#include "core/pattern/WildcardSearch.h"
+#include "core/wordlists/LoadWordList.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 namespace {

@@ -6,10 +6,10 @@
 #include "EchoSafe.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
-#include "anagram/AnagramSearch.h"
-#include "anagram/MarkedWord.h"
-#include "glossary/FoldAccents.h"
-#include "text/Text.h"
+#include "core/anagram/AnagramSearch.h"
+#include "core/anagram/MarkedWord.h"
+#include "core/glossary/FoldAccents.h"
+#include "core/text/Text.h"
 
 namespace quillex::cli {
 namespace {

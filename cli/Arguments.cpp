@@ -4,7 +4,7 @@
 
 #include "Command.h"
 #include "EchoSafe.h"
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex::cli {
 

@@ -5,8 +5,8 @@
 #include "EchoSafe.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
-#include "glossary/GlossaryFilter.h"
-#include "text/Text.h"
+#include "core/glossary/GlossaryFilter.h"
+#include "core/text/Text.h"
 
 namespace quillex::cli {
 

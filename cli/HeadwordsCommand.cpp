@@ -4,8 +4,8 @@
 #include "Command.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
-#include "synonyms/BrowseHeadwords.h"
-#include "text/Text.h"
+#include "core/synonyms/BrowseHeadwords.h"
+#include "core/text/Text.h"
 
 namespace quillex::cli {
 

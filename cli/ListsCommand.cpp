@@ -3,7 +3,7 @@
 #include "Arguments.h"
 #include "Command.h"
 #include "LoadedLists.h"
-#include "wordlists/LengthRanges.h"
+#include "core/wordlists/LengthRanges.h"
 
 namespace quillex::cli {
 

@@ -1,9 +1,9 @@
 #include "LoadedLists.h"
 
-#include "errors/InternalFailure.h"
-#include "synonyms/FirstLetterGroup.h"
-#include "text/Text.h"
-#include "wordlists/LoadWordList.h"
+#include "core/errors/InternalFailure.h"
+#include "core/synonyms/FirstLetterGroup.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex::cli {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wordlists/SynonymLetterTables.h"
-#include "wordlists/WordList.h"
+#include "core/wordlists/SynonymLetterTables.h"
+#include "core/wordlists/WordList.h"
 
 namespace quillex::cli {
 

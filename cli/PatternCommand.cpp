@@ -8,14 +8,14 @@
 #include "EchoSafe.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
-#include "pattern/ClueSynonyms.h"
-#include "pattern/JokerLimits.h"
-#include "pattern/PatternEntry.h"
-#include "pattern/PatternSearch.h"
-#include "pattern/PatternTexts.h"
-#include "pattern/WildcardSearch.h"
-#include "synonyms/SynonymLookupResult.h"
-#include "text/Text.h"
+#include "core/pattern/ClueSynonyms.h"
+#include "core/pattern/JokerLimits.h"
+#include "core/pattern/PatternEntry.h"
+#include "core/pattern/PatternSearch.h"
+#include "core/pattern/PatternTexts.h"
+#include "core/pattern/WildcardSearch.h"
+#include "core/synonyms/SynonymLookupResult.h"
+#include "core/text/Text.h"
 
 namespace quillex::cli {
 namespace {

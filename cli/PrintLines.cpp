@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex::cli {
 

@@ -4,9 +4,9 @@
 #include "Command.h"
 #include "LoadedLists.h"
 #include "PrintLines.h"
-#include "synonyms/BrowseHeadwords.h"
-#include "synonyms/SynonymLookup.h"
-#include "text/Text.h"
+#include "core/synonyms/BrowseHeadwords.h"
+#include "core/synonyms/SynonymLookup.h"
+#include "core/text/Text.h"
 
 namespace quillex::cli {
 

@@ -12,8 +12,8 @@
 #include "Command.h"
 #include "DescriptorOutput.h"
 #include "EchoSafe.h"
-#include "errors/InternalFailure.h"
-#include "text/Text.h"
+#include "core/errors/InternalFailure.h"
+#include "core/text/Text.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // application, and RunProgram does the rest.
 #include <QApplication>
 
-#include "app/AppConstants.h"
-#include "app/Program.h"
-#include "platform/QtPlatform.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Program.h"
+#include "ui/platform/QtPlatform.h"
 
 int main(int argc, char** argv) {
     using namespace quillex::ui;

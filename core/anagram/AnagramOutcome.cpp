@@ -1,4 +1,4 @@
-#include "anagram/AnagramOutcome.h"
+#include "core/anagram/AnagramOutcome.h"
 
 namespace quillex {
 

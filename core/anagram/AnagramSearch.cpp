@@ -1,13 +1,13 @@
-#include "anagram/AnagramSearch.h"
+#include "core/anagram/AnagramSearch.h"
 
 #include <algorithm>
 #include <array>
 
-#include "anagram/DrawLetters.h"
-#include "anagram/ExtraLetterSums.h"
-#include "anagram/LetterSum.h"
-#include "anagram/ShortWordExcess.h"
-#include "wordlists/LengthRanges.h"
+#include "core/anagram/DrawLetters.h"
+#include "core/anagram/ExtraLetterSums.h"
+#include "core/anagram/LetterSum.h"
+#include "core/anagram/ShortWordExcess.h"
+#include "core/wordlists/LengthRanges.h"
 
 namespace quillex {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "anagram/AnagramOutcome.h"
-#include "anagram/AnagramQuery.h"
-#include "wordlists/WordList.h"
+#include "core/anagram/AnagramOutcome.h"
+#include "core/anagram/AnagramQuery.h"
+#include "core/wordlists/WordList.h"
 
 namespace quillex {
 

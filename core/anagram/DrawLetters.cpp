@@ -1,9 +1,9 @@
-#include "anagram/DrawLetters.h"
+#include "core/anagram/DrawLetters.h"
 
 #include <algorithm>
 
-#include "anagram/AnagramOutcome.h"
-#include "anagram/LetterSum.h"
+#include "core/anagram/AnagramOutcome.h"
+#include "core/anagram/LetterSum.h"
 
 namespace quillex {
 

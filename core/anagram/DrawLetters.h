@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "anagram/CapitalIndex.h"
+#include "core/anagram/CapitalIndex.h"
 
 namespace quillex {
 

@@ -1,8 +1,8 @@
-#include "anagram/ExtraLetterSums.h"
+#include "core/anagram/ExtraLetterSums.h"
 
 #include <algorithm>
 
-#include "anagram/LetterSum.h"
+#include "core/anagram/LetterSum.h"
 
 namespace quillex {
 namespace {

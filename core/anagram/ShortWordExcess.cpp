@@ -1,4 +1,4 @@
-#include "anagram/ShortWordExcess.h"
+#include "core/anagram/ShortWordExcess.h"
 
 namespace quillex {
 

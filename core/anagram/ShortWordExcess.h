@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "anagram/CapitalIndex.h"
-#include "anagram/DrawLetters.h"
+#include "core/anagram/CapitalIndex.h"
+#include "core/anagram/DrawLetters.h"
 
 namespace quillex {
 

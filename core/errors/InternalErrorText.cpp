@@ -1,10 +1,10 @@
-#include "errors/InternalErrorText.h"
+#include "core/errors/InternalErrorText.h"
 
 #include <new>
 #include <stdexcept>
 
-#include "errors/InternalFailure.h"
-#include "text/Text.h"
+#include "core/errors/InternalFailure.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "errors/ErrorPlaceCode.h"
+#include "core/errors/ErrorPlaceCode.h"
 
 namespace quillex {
 

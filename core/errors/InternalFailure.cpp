@@ -1,6 +1,6 @@
-#include "errors/InternalFailure.h"
+#include "core/errors/InternalFailure.h"
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 

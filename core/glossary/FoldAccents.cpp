@@ -1,6 +1,6 @@
-#include "glossary/FoldAccents.h"
+#include "core/glossary/FoldAccents.h"
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

@@ -1,10 +1,10 @@
-#include "glossary/GlossaryFilter.h"
+#include "core/glossary/GlossaryFilter.h"
 
 #include <array>
 #include <string>
 
-#include "glossary/FoldAccents.h"
-#include "text/Text.h"
+#include "core/glossary/FoldAccents.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

@@ -1,10 +1,10 @@
-#include "pattern/ClueSynonyms.h"
+#include "core/pattern/ClueSynonyms.h"
 
 #include <algorithm>
 
-#include "pattern/MainListFold.h"
-#include "synonyms/FindSynonymEntry.h"
-#include "text/Text.h"
+#include "core/pattern/MainListFold.h"
+#include "core/synonyms/FindSynonymEntry.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "pattern/FoldedWordSet.h"
-#include "wordlists/SynonymLetterTables.h"
+#include "core/pattern/FoldedWordSet.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 

@@ -1,4 +1,4 @@
-#include "pattern/FoldedWordSet.h"
+#include "core/pattern/FoldedWordSet.h"
 
 #include <algorithm>
 

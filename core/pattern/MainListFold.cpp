@@ -1,7 +1,7 @@
-#include "pattern/MainListFold.h"
+#include "core/pattern/MainListFold.h"
 
-#include "glossary/FoldAccents.h"
-#include "text/Text.h"
+#include "core/glossary/FoldAccents.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 

@@ -1,8 +1,8 @@
-#include "pattern/PatternEntry.h"
+#include "core/pattern/PatternEntry.h"
 
 #include <algorithm>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 

@@ -1,9 +1,9 @@
-#include "pattern/PatternProbe.h"
+#include "core/pattern/PatternProbe.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "pattern/PatternSearch.h"
+#include "core/pattern/PatternSearch.h"
 
 namespace quillex {
 namespace {

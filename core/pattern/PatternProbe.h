@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "pattern/LetterPair.h"
+#include "core/pattern/LetterPair.h"
 
 namespace quillex {
 

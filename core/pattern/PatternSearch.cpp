@@ -1,4 +1,4 @@
-#include "pattern/PatternSearch.h"
+#include "core/pattern/PatternSearch.h"
 
 #include <algorithm>
 #include <array>
@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "errors/InternalFailure.h"
-#include "pattern/JokerLimits.h"
-#include "pattern/PatternProbe.h"
-#include "text/Text.h"
-#include "wordlists/LengthRanges.h"
+#include "core/errors/InternalFailure.h"
+#include "core/pattern/JokerLimits.h"
+#include "core/pattern/PatternProbe.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LengthRanges.h"
 
 namespace quillex {
 namespace {

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "wordlists/WordList.h"
+#include "core/wordlists/WordList.h"
 
 namespace quillex {
 

@@ -1,6 +1,6 @@
-#include "pattern/PatternTexts.h"
+#include "core/pattern/PatternTexts.h"
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 

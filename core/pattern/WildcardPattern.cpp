@@ -1,4 +1,4 @@
-#include "pattern/WildcardPattern.h"
+#include "core/pattern/WildcardPattern.h"
 
 #include <bit>
 #include <optional>

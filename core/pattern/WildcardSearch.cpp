@@ -1,13 +1,13 @@
-#include "pattern/WildcardSearch.h"
+#include "core/pattern/WildcardSearch.h"
 
 #include <algorithm>
 #include <bit>
 #include <string>
 
-#include "errors/InternalFailure.h"
-#include "pattern/JokerLimits.h"
-#include "text/Text.h"
-#include "wordlists/LengthRanges.h"
+#include "core/errors/InternalFailure.h"
+#include "core/pattern/JokerLimits.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LengthRanges.h"
 
 namespace quillex {
 namespace {

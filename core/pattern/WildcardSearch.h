@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "pattern/WildcardPattern.h"
-#include "wordlists/WordList.h"
+#include "core/pattern/WildcardPattern.h"
+#include "core/wordlists/WordList.h"
 
 namespace quillex {
 

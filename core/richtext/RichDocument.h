@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "richtext/RichParagraph.h"
+#include "core/richtext/RichParagraph.h"
 
 namespace quillex {
 

@@ -1,11 +1,11 @@
-#include "richtext/RichDocumentBuilder.h"
+#include "core/richtext/RichDocumentBuilder.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "richtext/WebAddresses.h"
-#include "text/Text.h"
+#include "core/richtext/WebAddresses.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

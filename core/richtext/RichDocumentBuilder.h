@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "richtext/RichDocument.h"
-#include "richtext/RtfToken.h"
+#include "core/richtext/RichDocument.h"
+#include "core/richtext/RtfToken.h"
 
 namespace quillex {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "richtext/RichParagraphFormat.h"
-#include "richtext/RichRun.h"
+#include "core/richtext/RichParagraphFormat.h"
+#include "core/richtext/RichRun.h"
 
 namespace quillex {
 

@@ -1,4 +1,4 @@
-#include "richtext/RichTextReader.h"
+#include "core/richtext/RichTextReader.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,10 +7,10 @@
 #include <system_error>
 #include <vector>
 
-#include "errors/InternalFailure.h"
-#include "richtext/RichDocumentBuilder.h"
-#include "richtext/RtfTokenizer.h"
-#include "text/Text.h"
+#include "core/errors/InternalFailure.h"
+#include "core/richtext/RichDocumentBuilder.h"
+#include "core/richtext/RtfTokenizer.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <span>
 
-#include "richtext/RichDocument.h"
+#include "core/richtext/RichDocument.h"
 
 namespace quillex {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <span>
 
-#include "richtext/RtfToken.h"
+#include "core/richtext/RtfToken.h"
 
 namespace quillex {
 

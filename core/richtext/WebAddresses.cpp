@@ -1,4 +1,4 @@
-#include "richtext/WebAddresses.h"
+#include "core/richtext/WebAddresses.h"
 
 #include <array>
 #include <string_view>

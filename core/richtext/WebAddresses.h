@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "richtext/RichRun.h"
+#include "core/richtext/RichRun.h"
 
 namespace quillex {
 

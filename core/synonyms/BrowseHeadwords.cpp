@@ -1,7 +1,7 @@
-#include "synonyms/BrowseHeadwords.h"
+#include "core/synonyms/BrowseHeadwords.h"
 
-#include "synonyms/FirstLetterGroup.h"
-#include "text/Text.h"
+#include "core/synonyms/FirstLetterGroup.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 

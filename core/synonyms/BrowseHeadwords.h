@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "synonyms/ListedEntries.h"
-#include "wordlists/SynonymLetterTables.h"
+#include "core/synonyms/ListedEntries.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 

@@ -1,10 +1,10 @@
-#include "synonyms/FindSynonymEntry.h"
+#include "core/synonyms/FindSynonymEntry.h"
 
 #include <string>
 
-#include "synonyms/FirstLetterGroup.h"
-#include "synonyms/HeadwordMatch.h"
-#include "text/Text.h"
+#include "core/synonyms/FirstLetterGroup.h"
+#include "core/synonyms/HeadwordMatch.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "wordlists/SynonymLetterTables.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 

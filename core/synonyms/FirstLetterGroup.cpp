@@ -1,10 +1,10 @@
-#include "synonyms/FirstLetterGroup.h"
+#include "core/synonyms/FirstLetterGroup.h"
 
 #include <array>
 
-#include "synonyms/LowerCharacter.h"
-#include "synonyms/StringReplace.h"
-#include "text/Text.h"
+#include "core/synonyms/LowerCharacter.h"
+#include "core/synonyms/StringReplace.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

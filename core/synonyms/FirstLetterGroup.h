@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "synonyms/AccentFold.h"
+#include "core/synonyms/AccentFold.h"
 
 namespace quillex {
 

@@ -1,6 +1,6 @@
-#include "synonyms/HeadwordMatch.h"
+#include "core/synonyms/HeadwordMatch.h"
 
-#include "synonyms/FirstLetterGroup.h"
+#include "core/synonyms/FirstLetterGroup.h"
 
 namespace quillex {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "synonyms/LowerCharacter.h"
-#include "text/Text.h"
+#include "core/synonyms/LowerCharacter.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 

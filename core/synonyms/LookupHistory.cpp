@@ -1,8 +1,8 @@
-#include "synonyms/LookupHistory.h"
+#include "core/synonyms/LookupHistory.h"
 
 #include <algorithm>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

@@ -1,4 +1,4 @@
-#include "synonyms/StringReplace.h"
+#include "core/synonyms/StringReplace.h"
 
 namespace quillex {
 

@@ -1,11 +1,11 @@
-#include "synonyms/SynonymLookup.h"
+#include "core/synonyms/SynonymLookup.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 
-#include "synonyms/HeadwordMatch.h"
-#include "text/Text.h"
+#include "core/synonyms/HeadwordMatch.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "synonyms/ListedEntries.h"
-#include "synonyms/LookupHistory.h"
-#include "synonyms/SynonymLookupResult.h"
+#include "core/synonyms/ListedEntries.h"
+#include "core/synonyms/LookupHistory.h"
+#include "core/synonyms/SynonymLookupResult.h"
 
 namespace quillex {
 

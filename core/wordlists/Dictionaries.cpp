@@ -1,6 +1,6 @@
-#include "wordlists/Dictionaries.h"
+#include "core/wordlists/Dictionaries.h"
 
-#include "wordlists/LoadWordList.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wordlists/DataTables.h"
+#include "core/wordlists/DataTables.h"
 
 namespace quillex {
 

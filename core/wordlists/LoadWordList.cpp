@@ -1,12 +1,12 @@
-#include "wordlists/LoadWordList.h"
+#include "core/wordlists/LoadWordList.h"
 
 #include <array>
 
-#include "errors/InternalFailure.h"
-#include "text/Text.h"
-#include "wordlists/DataTables.h"
-#include "wordlists/LengthRanges.h"
-#include "wordlists/Resources.h"
+#include "core/errors/InternalFailure.h"
+#include "core/text/Text.h"
+#include "core/wordlists/DataTables.h"
+#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/Resources.h"
 
 namespace quillex {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "wordlists/WordList.h"
+#include "core/wordlists/WordList.h"
 
 namespace quillex {
 

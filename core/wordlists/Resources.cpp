@@ -1,4 +1,4 @@
-#include "wordlists/Resources.h"
+#include "core/wordlists/Resources.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "wordlists/SynonymLetterTables.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 #include <algorithm>
 
-#include "errors/InternalFailure.h"
-#include "wordlists/DataTables.h"
+#include "core/errors/InternalFailure.h"
+#include "core/wordlists/DataTables.h"
 
 namespace quillex {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "wordlists/WordList.h"
+#include "core/wordlists/WordList.h"
 
 namespace quillex {
 

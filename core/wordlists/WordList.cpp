@@ -1,4 +1,4 @@
-#include "wordlists/WordList.h"
+#include "core/wordlists/WordList.h"
 
 #include <algorithm>
 #include <cstring>

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "wordlists/DataTables.h"
+#include "core/wordlists/DataTables.h"
 
 namespace quillex {
 

@@ -5,9 +5,9 @@
 #include <span>
 #include <string>
 
-#include "wordlists/LoadWordList.h"
-#include "wordlists/SynonymLetterTables.h"
-#include "wordlists/WordList.h"
+#include "core/wordlists/LoadWordList.h"
+#include "core/wordlists/SynonymLetterTables.h"
+#include "core/wordlists/WordList.h"
 
 namespace quillex::test {
 

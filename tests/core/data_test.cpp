@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "BuiltInLists.h"
-#include "text/Text.h"
-#include "wordlists/DataTables.h"
-#include "wordlists/LengthRanges.h"
-#include "wordlists/LoadWordList.h"
-#include "wordlists/SynonymLetterTables.h"
+#include "core/text/Text.h"
+#include "core/wordlists/DataTables.h"
+#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LoadWordList.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 namespace {

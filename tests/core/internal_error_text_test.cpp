@@ -1,11 +1,11 @@
-#include "errors/InternalErrorText.h"
+#include "core/errors/InternalErrorText.h"
 
 #include <gtest/gtest.h>
 
 #include <new>
 #include <stdexcept>
 
-#include "errors/InternalFailure.h"
+#include "core/errors/InternalFailure.h"
 
 namespace quillex {
 namespace {

@@ -1,4 +1,4 @@
-#include "wordlists/WordList.h"
+#include "core/wordlists/WordList.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "BuiltInLists.h"
-#include "errors/InternalFailure.h"
-#include "text/Text.h"
-#include "wordlists/LoadWordList.h"
-#include "wordlists/Resources.h"
-#include "wordlists/SynonymLetterTables.h"
+#include "core/errors/InternalFailure.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LoadWordList.h"
+#include "core/wordlists/Resources.h"
+#include "core/wordlists/SynonymLetterTables.h"
 
 namespace quillex {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "wordlists/Dictionaries.h"
+#include "core/wordlists/Dictionaries.h"
 
 namespace quillex::fuzz {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "FuzzLists.h"
-#include "anagram/AnagramSearch.h"
+#include "core/anagram/AnagramSearch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string draw = quillex::fuzz::AsText(data, size);

@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "FuzzLists.h"
-#include "synonyms/BrowseHeadwords.h"
-#include "synonyms/SynonymLookup.h"
-#include "text/Text.h"
+#include "core/synonyms/BrowseHeadwords.h"
+#include "core/synonyms/SynonymLookup.h"
+#include "core/text/Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string typed = quillex::fuzz::AsText(data, size);

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "FuzzLists.h"
-#include "pattern/PatternSearch.h"
+#include "core/pattern/PatternSearch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "richtext/RichDocumentBuilder.h"
-#include "richtext/RichTextReader.h"
+#include "core/richtext/RichDocumentBuilder.h"
+#include "core/richtext/RichTextReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const quillex::RichDocument document = quillex::ParseRichText({data, size});

@@ -6,8 +6,8 @@
 #include <variant>
 
 #include "FuzzLists.h"
-#include "pattern/ClueSynonyms.h"
-#include "pattern/WildcardSearch.h"
+#include "core/pattern/ClueSynonyms.h"
+#include "core/pattern/WildcardSearch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string input = quillex::fuzz::AsText(data, size);

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "wordlists/WordList.h"
+#include "core/wordlists/WordList.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // code 101): everything else is the real program.
 #include <QApplication>
 
-#include "app/AppConstants.h"
-#include "app/Program.h"
-#include "errors/InternalFailure.h"
-#include "platform/QtPlatform.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Program.h"
+#include "core/errors/InternalFailure.h"
+#include "ui/platform/QtPlatform.h"
 
 int main(int argc, char** argv) {
     using namespace quillex::ui;

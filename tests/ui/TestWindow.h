@@ -4,10 +4,10 @@
 #include <QTest>
 #include <memory>
 
-#include "about/AboutTab.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/FakePlatform.h"
-#include "wordlists/Dictionaries.h"
+#include "ui/about/AboutTab.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/platform/FakePlatform.h"
+#include "core/wordlists/Dictionaries.h"
 
 namespace quillex::ui::testing {
 

@@ -16,10 +16,10 @@
 #include <fstream>
 
 #include "TestWindow.h"
-#include "about/DownloadLinks.h"
-#include "about/RichTextView.h"
-#include "app/AppConstants.h"
-#include "richtext/RichTextReader.h"
+#include "ui/about/DownloadLinks.h"
+#include "ui/about/RichTextView.h"
+#include "ui/app/AppConstants.h"
+#include "core/richtext/RichTextReader.h"
 
 namespace quillex::ui {
 namespace {

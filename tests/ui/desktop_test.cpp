@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "TestWindow.h"
-#include "app/Fonts.h"
+#include "ui/app/Fonts.h"
 
 namespace quillex::ui {
 namespace {

@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "TestWindow.h"
-#include "app/Appearance.h"
-#include "glossary/GlossaryFilter.h"
-#include "text/Text.h"
-#include "wordlists/DataTables.h"
+#include "ui/app/Appearance.h"
+#include "core/glossary/GlossaryFilter.h"
+#include "core/text/Text.h"
+#include "core/wordlists/DataTables.h"
 
 namespace quillex::ui {
 namespace {

@@ -16,12 +16,12 @@
 #include <algorithm>
 
 #include "TestWindow.h"
-#include "app/Appearance.h"
-#include "pattern/ClueSynonyms.h"
-#include "pattern/PatternSearch.h"
-#include "pattern/PatternTab.h"
-#include "pattern/PatternTexts.h"
-#include "tabs/ResultListFill.h"
+#include "ui/app/Appearance.h"
+#include "core/pattern/ClueSynonyms.h"
+#include "core/pattern/PatternSearch.h"
+#include "ui/pattern/PatternTab.h"
+#include "core/pattern/PatternTexts.h"
+#include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "TestWindow.h"
-#include "scrabble/ScrabbleTab.h"
-#include "tabs/ResultCopy.h"
+#include "ui/scrabble/ScrabbleTab.h"
+#include "ui/tabs/ResultCopy.h"
 
 namespace quillex::ui {
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/SingleInstance.h"
+#include "ui/platform/SingleInstance.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

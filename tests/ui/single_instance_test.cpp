@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/SingleInstance.h"
+#include "ui/platform/SingleInstance.h"
 
 namespace quillex::ui {
 namespace {

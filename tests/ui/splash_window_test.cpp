@@ -7,13 +7,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Program.h"
-#include "errors/InternalFailure.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/FakePlatform.h"
-#include "platform/QtPlatform.h"
-#include "platform/SingleInstance.h"
-#include "splash/SplashWindow.h"
+#include "ui/app/Program.h"
+#include "core/errors/InternalFailure.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/platform/FakePlatform.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/platform/SingleInstance.h"
+#include "ui/splash/SplashWindow.h"
 
 namespace quillex::ui {
 namespace {

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "TestWindow.h"
-#include "tabs/TabPage.h"
+#include "ui/tabs/TabPage.h"
 
 namespace quillex::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "about/AboutTab.h"
+#include "ui/about/AboutTab.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,15 +9,15 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "about/DownloadLinks.h"
-#include "about/LinkLabel.h"
-#include "about/RichTextView.h"
-#include "app/AppConstants.h"
-#include "app/Appearance.h"
-#include "app/ReportInternalError.h"
-#include "app/Twips.h"
-#include "errors/InternalFailure.h"
-#include "richtext/RichTextReader.h"
+#include "ui/about/DownloadLinks.h"
+#include "ui/about/LinkLabel.h"
+#include "ui/about/RichTextView.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/ReportInternalError.h"
+#include "ui/app/Twips.h"
+#include "core/errors/InternalFailure.h"
+#include "core/richtext/RichTextReader.h"
 
 namespace quillex::ui {
 namespace {

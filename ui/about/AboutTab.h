@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "tabs/TabContext.h"
-#include "tabs/TabPage.h"
+#include "ui/tabs/TabContext.h"
+#include "ui/tabs/TabPage.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "about/DownloadLinks.h"
+#include "ui/about/DownloadLinks.h"
 
 namespace quillex::ui {
 

@@ -1,4 +1,4 @@
-#include "about/LinkLabel.h"
+#include "ui/about/LinkLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

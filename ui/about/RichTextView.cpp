@@ -1,4 +1,4 @@
-#include "about/RichTextView.h"
+#include "ui/about/RichTextView.h"
 
 #include <QTextBlockFormat>
 #include <QTextCursor>

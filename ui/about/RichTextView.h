@@ -2,7 +2,7 @@
 
 #include <QTextBrowser>
 
-#include "richtext/RichDocument.h"
+#include "core/richtext/RichDocument.h"
 
 namespace quillex::ui {
 

@@ -1,4 +1,4 @@
-#include "app/AppConstants.h"
+#include "ui/app/AppConstants.h"
 
 #include <system_error>
 

@@ -1,8 +1,8 @@
-#include "app/Appearance.h"
+#include "ui/app/Appearance.h"
 
 #include <QWidget>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex::ui {
 

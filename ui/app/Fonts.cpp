@@ -1,4 +1,4 @@
-#include "app/Fonts.h"
+#include "ui/app/Fonts.h"
 
 #include <QFont>
 

@@ -1,4 +1,4 @@
-#include "app/Program.h"
+#include "ui/app/Program.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -7,10 +7,10 @@
 #include <iostream>
 #include <memory>
 
-#include "app/AppConstants.h"
-#include "app/Fonts.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/SingleInstance.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Fonts.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/platform/SingleInstance.h"
 
 namespace quillex::ui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Platform.h"
-#include "splash/SplashWindow.h"
+#include "ui/platform/Platform.h"
+#include "ui/splash/SplashWindow.h"
 
 class QApplication;
 

@@ -1,7 +1,7 @@
-#include "app/ReportInternalError.h"
+#include "ui/app/ReportInternalError.h"
 
-#include "app/AppConstants.h"
-#include "errors/InternalErrorText.h"
+#include "ui/app/AppConstants.h"
+#include "core/errors/InternalErrorText.h"
 
 namespace quillex::ui {
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <exception>
 
-#include "errors/ErrorPlaceCode.h"
-#include "platform/MessageService.h"
+#include "core/errors/ErrorPlaceCode.h"
+#include "ui/platform/MessageService.h"
 
 namespace quillex::ui {
 

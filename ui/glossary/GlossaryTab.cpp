@@ -1,14 +1,14 @@
-#include "glossary/GlossaryTab.h"
+#include "ui/glossary/GlossaryTab.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/Appearance.h"
-#include "app/Twips.h"
-#include "glossary/GlossaryFilter.h"
-#include "tabs/GroupHeader.h"
-#include "tabs/ResultListFill.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/Twips.h"
+#include "core/glossary/GlossaryFilter.h"
+#include "ui/tabs/GroupHeader.h"
+#include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "tabs/TabContext.h"
-#include "tabs/TabPage.h"
+#include "ui/tabs/TabContext.h"
+#include "ui/tabs/TabPage.h"
 
 class QLineEdit;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "mainwindow/MainWindow.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -10,14 +10,14 @@
 #include <QShortcut>
 #include <QTabWidget>
 
-#include "about/AboutTab.h"
-#include "app/AppConstants.h"
-#include "app/Appearance.h"
-#include "app/Twips.h"
-#include "glossary/GlossaryTab.h"
-#include "pattern/PatternTab.h"
-#include "scrabble/ScrabbleTab.h"
-#include "synonyms/SynonymTab.h"
+#include "ui/about/AboutTab.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/Twips.h"
+#include "ui/glossary/GlossaryTab.h"
+#include "ui/pattern/PatternTab.h"
+#include "ui/scrabble/ScrabbleTab.h"
+#include "ui/synonyms/SynonymTab.h"
 
 namespace quillex::ui {
 namespace {

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "tabs/TabContext.h"
+#include "ui/tabs/TabContext.h"
 
 class QLineEdit;
 class QPushButton;

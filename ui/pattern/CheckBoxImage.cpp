@@ -1,4 +1,4 @@
-#include "pattern/CheckBoxImage.h"
+#include "ui/pattern/CheckBoxImage.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,9 +1,9 @@
-#include "pattern/ImageCheckBox.h"
+#include "ui/pattern/ImageCheckBox.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-#include "pattern/CheckBoxImage.h"
+#include "ui/pattern/CheckBoxImage.h"
 
 namespace quillex::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "pattern/LetterBox.h"
+#include "ui/pattern/LetterBox.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

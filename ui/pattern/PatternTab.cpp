@@ -1,4 +1,4 @@
-#include "pattern/PatternTab.h"
+#include "ui/pattern/PatternTab.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -10,20 +10,20 @@
 #include <functional>
 #include <string>
 
-#include "app/AppConstants.h"
-#include "app/Appearance.h"
-#include "app/ReportInternalError.h"
-#include "pattern/ClueSynonyms.h"
-#include "pattern/ImageCheckBox.h"
-#include "pattern/JokerLimits.h"
-#include "pattern/LetterBox.h"
-#include "pattern/PatternEntry.h"
-#include "pattern/PatternSearch.h"
-#include "pattern/PatternTexts.h"
-#include "synonyms/SynonymLookupResult.h"
-#include "tabs/GroupHeader.h"
-#include "tabs/ResultCopy.h"
-#include "tabs/ResultListFill.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/ReportInternalError.h"
+#include "core/pattern/ClueSynonyms.h"
+#include "ui/pattern/ImageCheckBox.h"
+#include "core/pattern/JokerLimits.h"
+#include "ui/pattern/LetterBox.h"
+#include "core/pattern/PatternEntry.h"
+#include "core/pattern/PatternSearch.h"
+#include "core/pattern/PatternTexts.h"
+#include "core/synonyms/SynonymLookupResult.h"
+#include "ui/tabs/GroupHeader.h"
+#include "ui/tabs/ResultCopy.h"
+#include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {

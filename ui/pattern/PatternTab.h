@@ -5,9 +5,9 @@
 #include <array>
 #include <optional>
 
-#include "pattern/ClueSynonyms.h"
-#include "tabs/TabContext.h"
-#include "tabs/TabPage.h"
+#include "core/pattern/ClueSynonyms.h"
+#include "ui/tabs/TabContext.h"
+#include "ui/tabs/TabPage.h"
 
 class QComboBox;
 class QLabel;

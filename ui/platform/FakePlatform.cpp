@@ -1,4 +1,4 @@
-#include "platform/FakePlatform.h"
+#include "ui/platform/FakePlatform.h"
 
 namespace quillex::ui {
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "platform/Platform.h"
+#include "ui/platform/Platform.h"
 
 class QWidget;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ClipboardService.h"
-#include "platform/MessageService.h"
-#include "platform/PointerService.h"
-#include "platform/ShellService.h"
+#include "ui/platform/ClipboardService.h"
+#include "ui/platform/MessageService.h"
+#include "ui/platform/PointerService.h"
+#include "ui/platform/ShellService.h"
 
 namespace quillex::ui {
 

@@ -1,4 +1,4 @@
-#include "platform/SingleInstance.h"
+#include "ui/platform/SingleInstance.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

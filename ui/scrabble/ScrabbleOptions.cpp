@@ -1,8 +1,8 @@
-#include "scrabble/ScrabbleOptions.h"
+#include "ui/scrabble/ScrabbleOptions.h"
 
 #include <QCheckBox>
 
-#include "app/Appearance.h"
+#include "ui/app/Appearance.h"
 
 namespace quillex::ui {
 namespace {

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <string_view>
 
-#include "anagram/AnagramQuery.h"
+#include "core/anagram/AnagramQuery.h"
 
 class QCheckBox;
 

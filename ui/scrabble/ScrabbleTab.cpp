@@ -1,4 +1,4 @@
-#include "scrabble/ScrabbleTab.h"
+#include "ui/scrabble/ScrabbleTab.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,14 +7,14 @@
 #include <stdexcept>
 #include <utility>
 
-#include "anagram/AnagramSearch.h"
-#include "anagram/MarkedWord.h"
-#include "app/Appearance.h"
-#include "app/ReportInternalError.h"
-#include "glossary/FoldAccents.h"
-#include "scrabble/ScrabbleOptions.h"
-#include "tabs/ResultCopy.h"
-#include "tabs/ResultListFill.h"
+#include "core/anagram/AnagramSearch.h"
+#include "core/anagram/MarkedWord.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/ReportInternalError.h"
+#include "core/glossary/FoldAccents.h"
+#include "ui/scrabble/ScrabbleOptions.h"
+#include "ui/tabs/ResultCopy.h"
+#include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "anagram/AnagramOutcome.h"
-#include "tabs/TabContext.h"
-#include "tabs/TabPage.h"
+#include "core/anagram/AnagramOutcome.h"
+#include "ui/tabs/TabContext.h"
+#include "ui/tabs/TabPage.h"
 
 class QLabel;
 class QLineEdit;

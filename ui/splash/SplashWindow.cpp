@@ -1,15 +1,15 @@
-#include "splash/SplashWindow.h"
+#include "ui/splash/SplashWindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 
-#include "app/AppConstants.h"
-#include "app/Appearance.h"
-#include "app/ReportInternalError.h"
-#include "app/Twips.h"
-#include "errors/InternalErrorText.h"
-#include "errors/InternalFailure.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/ReportInternalError.h"
+#include "ui/app/Twips.h"
+#include "core/errors/InternalErrorText.h"
+#include "core/errors/InternalFailure.h"
 
 namespace quillex::ui {
 namespace {

@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/Platform.h"
-#include "wordlists/Dictionaries.h"
-#include "wordlists/LoadWordList.h"
+#include "ui/platform/Platform.h"
+#include "core/wordlists/Dictionaries.h"
+#include "core/wordlists/LoadWordList.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "synonyms/SynonymTab.h"
+#include "ui/synonyms/SynonymTab.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -10,14 +10,14 @@
 #include <optional>
 #include <utility>
 
-#include "app/AppConstants.h"
-#include "app/Appearance.h"
-#include "app/ReportInternalError.h"
-#include "app/Twips.h"
-#include "synonyms/BrowseHeadwords.h"
-#include "synonyms/SynonymLookup.h"
-#include "tabs/ResultListFill.h"
-#include "text/Text.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/ReportInternalError.h"
+#include "ui/app/Twips.h"
+#include "core/synonyms/BrowseHeadwords.h"
+#include "core/synonyms/SynonymLookup.h"
+#include "ui/tabs/ResultListFill.h"
+#include "core/text/Text.h"
 
 namespace quillex::ui {
 namespace {

@@ -3,12 +3,12 @@
 #include <QString>
 #include <exception>
 
-#include "errors/ErrorPlaceCode.h"
-#include "synonyms/ListedEntries.h"
-#include "synonyms/LookupHistory.h"
-#include "synonyms/SynonymLookupResult.h"
-#include "tabs/TabContext.h"
-#include "tabs/TabPage.h"
+#include "core/errors/ErrorPlaceCode.h"
+#include "core/synonyms/ListedEntries.h"
+#include "core/synonyms/LookupHistory.h"
+#include "core/synonyms/SynonymLookupResult.h"
+#include "ui/tabs/TabContext.h"
+#include "ui/tabs/TabPage.h"
 
 class QComboBox;
 class QLabel;

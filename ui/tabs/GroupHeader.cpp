@@ -1,4 +1,4 @@
-#include "tabs/GroupHeader.h"
+#include "ui/tabs/GroupHeader.h"
 
 #include <QColor>
 #include <QListWidgetItem>

@@ -1,9 +1,9 @@
-#include "tabs/ResultCopy.h"
+#include "ui/tabs/ResultCopy.h"
 
 #include <QEvent>
 #include <QListWidget>
 
-#include "app/AppConstants.h"
+#include "ui/app/AppConstants.h"
 
 namespace quillex::ui {
 namespace {

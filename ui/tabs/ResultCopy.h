@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "tabs/TabContext.h"
+#include "ui/tabs/TabContext.h"
 
 class QListWidget;
 class QListWidgetItem;

@@ -1,9 +1,9 @@
-#include "tabs/ResultListFill.h"
+#include "ui/tabs/ResultListFill.h"
 
 #include <QListWidget>
 #include <QStringList>
 
-#include "app/Appearance.h"
+#include "ui/app/Appearance.h"
 
 namespace quillex::ui {
 

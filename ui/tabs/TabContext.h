@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Platform.h"
-#include "wordlists/Dictionaries.h"
+#include "ui/platform/Platform.h"
+#include "core/wordlists/Dictionaries.h"
 
 class QWidget;
 

@@ -1,11 +1,11 @@
-#include "anagram/AnagramOutcome.h"
+#include "core/anagram/AnagramOutcome.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "anagram/MarkedWord.h"
+#include "core/anagram/MarkedWord.h"
 
 namespace quillex {
 namespace {

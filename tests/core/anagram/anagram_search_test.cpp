@@ -1,4 +1,4 @@
-#include "anagram/AnagramSearch.h"
+#include "core/anagram/AnagramSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "../BuiltInLists.h"
-#include "anagram/MarkedWord.h"
-#include "text/Text.h"
-#include "wordlists/LengthRanges.h"
-#include "wordlists/LoadWordList.h"
+#include "tests/core/BuiltInLists.h"
+#include "core/anagram/MarkedWord.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {

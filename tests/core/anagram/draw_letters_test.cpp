@@ -1,13 +1,13 @@
-#include "anagram/DrawLetters.h"
+#include "core/anagram/DrawLetters.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "anagram/ShortWordExcess.h"
-#include "text/Text.h"
-#include "wordlists/LoadWordList.h"
+#include "core/anagram/ShortWordExcess.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {

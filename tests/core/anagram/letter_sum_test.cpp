@@ -1,15 +1,15 @@
-#include "anagram/LetterSum.h"
+#include "core/anagram/LetterSum.h"
 
 #include <gtest/gtest.h>
 
-#include "anagram/ExtraLetterSums.h"
+#include "core/anagram/ExtraLetterSums.h"
 
 #include <algorithm>
 #include <string>
 #include <unordered_map>
 
-#include "text/Text.h"
-#include "wordlists/LoadWordList.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {

@@ -1,4 +1,4 @@
-#include "glossary/FoldAccents.h"
+#include "core/glossary/FoldAccents.h"
 
 #include <gtest/gtest.h>
 

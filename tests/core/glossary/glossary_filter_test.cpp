@@ -1,4 +1,4 @@
-#include "glossary/GlossaryFilter.h"
+#include "core/glossary/GlossaryFilter.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "text/Text.h"
-#include "wordlists/LoadWordList.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {

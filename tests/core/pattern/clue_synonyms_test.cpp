@@ -1,5 +1,5 @@
 // A clue narrowing a pattern's words to its synonyms, over the real lists.
-#include "pattern/ClueSynonyms.h"
+#include "core/pattern/ClueSynonyms.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "../BuiltInLists.h"
-#include "../synonyms/SynonymData.h"
-#include "pattern/MainListFold.h"
-#include "pattern/WildcardSearch.h"
-#include "text/Text.h"
+#include "tests/core/BuiltInLists.h"
+#include "tests/core/synonyms/SynonymData.h"
+#include "core/pattern/MainListFold.h"
+#include "core/pattern/WildcardSearch.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

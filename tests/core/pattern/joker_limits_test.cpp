@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "pattern/JokerLimits.h"
-#include "pattern/PatternSearch.h"
+#include "core/pattern/JokerLimits.h"
+#include "core/pattern/PatternSearch.h"
 
 namespace quillex {
 namespace {

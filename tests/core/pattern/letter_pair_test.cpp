@@ -4,7 +4,7 @@
 #include <array>
 #include <cstring>
 
-#include "pattern/LetterPair.h"
+#include "core/pattern/LetterPair.h"
 
 namespace quillex {
 namespace {

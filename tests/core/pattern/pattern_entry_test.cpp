@@ -1,7 +1,7 @@
 // What a letter box accepts, and a pattern typed as text.
 #include <gtest/gtest.h>
 
-#include "pattern/PatternEntry.h"
+#include "core/pattern/PatternEntry.h"
 
 namespace quillex {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "pattern/PatternProbe.h"
+#include "core/pattern/PatternProbe.h"
 
 namespace quillex {
 namespace {

@@ -1,8 +1,8 @@
 // The count label and the notices of the pattern search.
 #include <gtest/gtest.h>
 
-#include "pattern/PatternTexts.h"
-#include "text/Text.h"
+#include "core/pattern/PatternTexts.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

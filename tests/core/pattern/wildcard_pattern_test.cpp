@@ -1,11 +1,11 @@
 // Reading a script's pattern, and fitting one word to it.
-#include "pattern/WildcardPattern.h"
+#include "core/pattern/WildcardPattern.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

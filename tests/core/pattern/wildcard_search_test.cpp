@@ -1,5 +1,5 @@
 // The wildcard scan over the real main list, checked against a plain recursive matcher.
-#include "pattern/WildcardSearch.h"
+#include "core/pattern/WildcardSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "../BuiltInLists.h"
-#include "errors/InternalFailure.h"
-#include "pattern/JokerLimits.h"
-#include "pattern/PatternSearch.h"
-#include "text/Text.h"
-#include "wordlists/LengthRanges.h"
-#include "wordlists/LoadWordList.h"
+#include "tests/core/BuiltInLists.h"
+#include "core/errors/InternalFailure.h"
+#include "core/pattern/JokerLimits.h"
+#include "core/pattern/PatternSearch.h"
+#include "core/text/Text.h"
+#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex {
 namespace {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "richtext/RichTextReader.h"
-#include "text/Text.h"
+#include "core/richtext/RichTextReader.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

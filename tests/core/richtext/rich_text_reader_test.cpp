@@ -1,4 +1,4 @@
-#include "richtext/RichTextReader.h"
+#include "core/richtext/RichTextReader.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "errors/InternalFailure.h"
-#include "richtext/RichDocumentBuilder.h"
-#include "text/Text.h"
+#include "core/errors/InternalFailure.h"
+#include "core/richtext/RichDocumentBuilder.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

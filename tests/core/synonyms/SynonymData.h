@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "../BuiltInLists.h"
-#include "text/Text.h"
+#include "tests/core/BuiltInLists.h"
+#include "core/text/Text.h"
 
 namespace quillex::test {
 

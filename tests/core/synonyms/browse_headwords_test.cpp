@@ -1,4 +1,4 @@
-#include "synonyms/BrowseHeadwords.h"
+#include "core/synonyms/BrowseHeadwords.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "SynonymData.h"
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

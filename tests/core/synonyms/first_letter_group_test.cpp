@@ -1,11 +1,11 @@
-#include "synonyms/FirstLetterGroup.h"
+#include "core/synonyms/FirstLetterGroup.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "SynonymData.h"
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

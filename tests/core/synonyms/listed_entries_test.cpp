@@ -1,4 +1,4 @@
-#include "synonyms/ListedEntries.h"
+#include "core/synonyms/ListedEntries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "synonyms/LookupHistory.h"
+#include "core/synonyms/LookupHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

@@ -1,10 +1,10 @@
-#include "synonyms/LowerCharacter.h"
+#include "core/synonyms/LowerCharacter.h"
 
 #include <gtest/gtest.h>
 
 #include <string_view>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

@@ -1,8 +1,8 @@
-#include "synonyms/StringReplace.h"
+#include "core/synonyms/StringReplace.h"
 
 #include <gtest/gtest.h>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {

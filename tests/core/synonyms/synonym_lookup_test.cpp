@@ -1,4 +1,4 @@
-#include "synonyms/SynonymLookup.h"
+#include "core/synonyms/SynonymLookup.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "SynonymData.h"
-#include "synonyms/BrowseHeadwords.h"
-#include "synonyms/FindSynonymEntry.h"
-#include "text/Text.h"
+#include "core/synonyms/BrowseHeadwords.h"
+#include "core/synonyms/FindSynonymEntry.h"
+#include "core/text/Text.h"
 
 namespace quillex {
 namespace {
