@@ -5,14 +5,13 @@
 // largest slice).
 #include <benchmark/benchmark.h>
 
-#include "BuiltInLists.h"
 #include "core/anagram/AnagramSearch.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
-
-using test::ScrabbleList;
 
 void BM_AnagramSearch(benchmark::State& state, std::u16string_view draw) {
     const WordList& list = ScrabbleList();

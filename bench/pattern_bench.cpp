@@ -3,14 +3,13 @@
 
 #include <string>
 
-#include "BuiltInLists.h"
 #include "core/pattern/PatternSearch.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
-
-using test::MainList;
 
 void Search(benchmark::State& state, std::u16string pattern) {
     const WordList& list = MainList();

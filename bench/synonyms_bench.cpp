@@ -4,22 +4,21 @@
 
 #include <string>
 
-#include "BuiltInLists.h"
 #include "core/synonyms/BrowseHeadwords.h"
 #include "core/synonyms/SynonymLookup.h"
 #include "core/text/Text.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
 #include "core/wordlists/SynonymLetterTables.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
 
-using test::Letters;
-
 // Two-letter texts of group c, the largest: "co" lists the most headwords of any text, "ça"
 // folds, "cz" lists nothing but still folds and compares every line.
 void BM_BrowseTwoLetters(benchmark::State& state, std::u16string_view text) {
-    const SynonymLetterTables& letters = Letters();
+    const SynonymLetterTables& letters = SynonymTables();
     ListedEntries entries;
     size_t listed = 0;
     for (auto _ : state) {
@@ -37,7 +36,7 @@ BENCHMARK_CAPTURE(BM_BrowseTwoLetters, cz_nothing, u"cz")->Unit(benchmark::kMicr
 // (both passes run over all the listing).
 void BM_LookupAfterBrowse(benchmark::State& state, std::u16string_view typed) {
     ListedEntries entries;
-    BrowseHeadwords(u"co", Letters(), entries);
+    BrowseHeadwords(u"co", SynonymTables(), entries);
     const std::u16string word = ToLower(typed);
     LookupHistory history;
     for (auto _ : state) benchmark::DoNotOptimize(SynonymLookup(word, typed, entries, history));
@@ -49,7 +48,7 @@ BENCHMARK_CAPTURE(BM_LookupAfterBrowse, not_found, u"Coxzz")->Unit(benchmark::kM
 // The longest line: all its synonyms are split and copied.
 void BM_LookupLongestLine(benchmark::State& state) {
     ListedEntries entries;
-    BrowseHeadwords(u"trouble", Letters(), entries);
+    BrowseHeadwords(u"trouble", SynonymTables(), entries);
     LookupHistory history;
     for (auto _ : state)
         benchmark::DoNotOptimize(SynonymLookup(u"trouble", u"trouble", entries, history));

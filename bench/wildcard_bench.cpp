@@ -4,18 +4,16 @@
 
 #include <string>
 
-#include "BuiltInLists.h"
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/PatternSearch.h"
 #include "core/pattern/WildcardSearch.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
 #include "core/wordlists/SynonymLetterTables.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
-
-using test::Letters;
-using test::MainList;
 
 WildcardPattern Read(std::u16string_view text) {
     return std::get<WildcardPattern>(WildcardPattern::Parse(text));
@@ -47,7 +45,7 @@ BENCHMARK_CAPTURE(BM_Wildcard, sets_fixed_length, u"A[EI]?[^S]??[RS]")
 void BM_ClueAdds(benchmark::State& state, std::u16string_view text, std::u16string_view clue) {
     const WildcardPattern pattern = Read(text);
     const auto words = ScanWildcard(pattern, MainList());
-    const SynonymLetterTables& letters = Letters();
+    const SynonymLetterTables& letters = SynonymTables();
     size_t shown = 0;
     for (auto _ : state) {
         const auto synonyms = ClueSynonyms::LookUp(clue, letters);

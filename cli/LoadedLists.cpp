@@ -1,45 +1,10 @@
 #include "LoadedLists.h"
 
-#include "core/errors/InternalFailure.h"
 #include "core/synonyms/FirstLetterGroup.h"
 #include "core/text/Text.h"
 #include "core/wordlists/LoadWordList.h"
 
 namespace quillex::cli {
-namespace {
-
-WordList LoadChecked(WordListResource resource) {
-    WordList list = LoadWordList(resource);
-    if (auto problem = CheckAgainstTables(resource, list))
-        throw InternalFailure(*problem, FailureCode::DataMismatch);
-    return list;
-}
-
-}  // namespace
-
-const WordList& MainList() {
-    static const WordList list = LoadChecked(MainListResource);
-    return list;
-}
-
-const WordList& ScrabbleList() {
-    static const WordList list = LoadChecked(ScrabbleListResource);
-    return list;
-}
-
-const WordList& SynonymList() {
-    static const WordList list = LoadChecked(SynonymListResource);
-    return list;
-}
-
-const SynonymLetterTables& SynonymTables() {
-    static const SynonymLetterTables tables = [] {
-        SynonymLetterTables filled;
-        filled.fill(SynonymList());
-        return filled;
-    }();
-    return tables;
-}
 
 const SynonymLetterTables& SynonymTablesFor(std::u16string_view text) {
     static WordList groupLines;
@@ -52,11 +17,6 @@ const SynonymLetterTables& SynonymTablesFor(std::u16string_view text) {
     groupLines = LoadSynonymGroup(static_cast<char>(group->letter()));
     tables.fillGroup(group->letter(), groupLines);
     return tables;
-}
-
-const WordList& GlossaryList() {
-    static const WordList list = LoadChecked(GlossaryResource);
-    return list;
 }
 
 }  // namespace quillex::cli

@@ -1,25 +1,14 @@
 #pragma once
 
-#include "core/wordlists/SynonymLetterTables.h"
-#include "core/wordlists/WordList.h"
+#include <string_view>
+
+#include "core/wordlists/Dictionaries.h"
 
 namespace quillex::cli {
 
-// Each list is loaded and checked against its tables on first use only, so that a command reads
-// just the lists it searches. A list that disagrees with its tables throws InternalFailure.
-
-/// The main word list.
-const WordList& MainList();
-/// The Scrabble word list.
-const WordList& ScrabbleList();
-/// The synonym list.
-const WordList& SynonymList();
-/// The synonym list cut into its letter tables.
-const SynonymLetterTables& SynonymTables();
 /// Letter tables holding only the group a headword browse of `text` reads (the text is
-/// lower-cased as the browse does it): that group alone is split and checked.
+/// lower-cased as the browse does it): that group alone is split and checked, so a browse does
+/// not split the whole synonym list.
 const SynonymLetterTables& SynonymTablesFor(std::u16string_view text);
-/// The glossary of the two- and three-letter words.
-const WordList& GlossaryList();
 
 }  // namespace quillex::cli

@@ -12,14 +12,13 @@
 #include "Command.h"
 #include "DescriptorOutput.h"
 #include "EchoSafe.h"
+#include "core/Version.h"
 #include "core/errors/InternalFailure.h"
 #include "core/text/Text.h"
 
 namespace {
 
 using namespace quillex::cli;
-
-constexpr std::string_view kVersion = "1.00";
 
 // Columns a UTF-8 text takes in a terminal: one per character.
 size_t Columns(std::string_view utf8) {
@@ -62,7 +61,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
                (args[0] == "--help" || args[0] == "-h" || args[0] == "--version")) {
         if (args.size() > 1) return Usage(err, std::string(args[0]) + " ne prend pas d'argument");
         if (args[0] == "--version")
-            out << "quillex-cli " << kVersion << '\n';
+            out << "quillex-cli " << quillex::ProgramVersion << '\n';
         else
             PrintHelp(out);
         return Success;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/wordlists/LoadWordList.h"
 #include "core/wordlists/SynonymLetterTables.h"
 #include "core/wordlists/WordList.h"
 
 namespace quillex {
 
-/// The four built-in lists and the synonym letter tables, filled once at start-up and read-only
-/// afterwards. The letter tables point into synonymList, so the object never moves.
+/// The four built-in lists and the synonym letter tables, filled once and read-only afterwards.
+/// The letter tables point into synonymList, so the object never moves.
 struct Dictionaries {
     WordList mainWordList;
     WordList scrabbleWordList;
@@ -19,8 +20,21 @@ struct Dictionaries {
     Dictionaries& operator=(const Dictionaries&) = delete;
 };
 
-/// Loads the four built-in lists into `into` and cuts the synonym list into its letter tables,
-/// all at once (the window's splash does the same step by step).
-void LoadAllLists(Dictionaries& into);
+// The built-in lists of this process, each loaded and checked against its tables the first time
+// it is asked for, so that a command reads only the lists it searches. A list that is missing or
+// disagrees with its tables throws InternalFailure, at every call.
+
+/// The main (crossword) list.
+const WordList& MainList();
+/// The Scrabble list.
+const WordList& ScrabbleList();
+/// The synonym list.
+const WordList& SynonymList();
+/// The synonym list cut into its letter tables.
+const SynonymLetterTables& SynonymTables();
+/// The glossary of the two- and three-letter words.
+const WordList& GlossaryList();
+/// All of them at once, as the window holds them.
+const Dictionaries& BuiltInDictionaries();
 
 }  // namespace quillex

@@ -15,10 +15,6 @@ std::u16string Number(long value) {
     return FromUtf8(std::to_string(value));
 }
 
-bool Is(WordListResource resource, std::string_view typeName, int id) {
-    return resource.typeName == typeName && resource.id == id;
-}
-
 std::optional<std::u16string> CheckSlices(const WordList& list, int lowest, int highest,
                                           LengthRange (*range)(int)) {
     for (int length = lowest; length <= highest; ++length) {
@@ -117,35 +113,61 @@ size_t FirstLineFrom(std::string_view text, char letter) {
     return low;
 }
 
-int ExpectedCount(WordListResource resource) {
-    if (resource.id == MainListResource.id) return data::MainWordCount;
-    if (resource.id == ScrabbleListResource.id) return data::ScrabbleWordCount;
-    if (resource.id == SynonymListResource.id) return data::SynonymLineCount;
-    return data::GlossaryLineCount;
+std::optional<std::u16string> CheckMainSlices(const WordList& list) {
+    return CheckSlices(list, MinMainLength, MaxMainLength, MainLengthRange);
+}
+
+std::optional<std::u16string> CheckScrabbleSlices(const WordList& list) {
+    return CheckSlices(list, MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange);
+}
+
+// What the generated tables say of each resource: its count, its layout, how it is checked.
+struct ListTables {
+    WordListResource resource;
+    int count;
+    std::span<const data::LengthRange> lengthRanges;  // empty: split as lines
+    std::optional<std::u16string> (*check)(const WordList&);
+};
+
+constexpr ListTables kTables[] = {
+    {MainListResource, data::MainWordCount, data::MainLengthRanges, CheckMainSlices},
+    {ScrabbleListResource, data::ScrabbleWordCount, data::ScrabbleLengthRanges,
+     CheckScrabbleSlices},
+    {SynonymListResource, data::SynonymLineCount, {}, CheckSynonymGroups},
+    {GlossaryResource, data::GlossaryLineCount, {}, CheckGlossaryBlocks},
+};
+
+const ListTables* TablesOf(std::string_view typeName, int id) {
+    for (const ListTables& tables : kTables)
+        if (tables.resource.typeName == typeName && tables.resource.id == id) return &tables;
+    return nullptr;
+}
+
+InternalFailure NotFound(std::string_view typeName, int id) {
+    return InternalFailure(u"Ressource introuvable : " + FromUtf8(typeName) + u" " + Number(id),
+                           FailureCode::ResourceNotFound);
 }
 
 }  // namespace
 
 WordList LoadWordList(std::string_view typeName, int id) {
+    const ListTables* tables = TablesOf(typeName, id);
     const auto bytes = ReadResource(typeName, id);
-    if (!bytes) {
-        throw InternalFailure(u"Ressource introuvable : " + FromUtf8(typeName) + u" " + Number(id),
-                              FailureCode::ResourceNotFound);
-    }
+    if (!tables || !bytes) throw NotFound(typeName, id);
     // The word lists are read where they lie; should their layout not be the one their table
-    // gives, they are split like any text and the start-up check says where they disagree.
-    std::optional<WordList> fixed;
-    if (Is(MainListResource, typeName, id))
-        fixed = WordList::FromLengthSlices(*bytes, data::MainLengthRanges);
-    else if (Is(ScrabbleListResource, typeName, id))
-        fixed = WordList::FromLengthSlices(*bytes, data::ScrabbleLengthRanges);
-    if (fixed) return std::move(*fixed);
-    return WordList::FromWindows1252(*bytes);
+    // gives, they are split like any text and the check below says where they disagree.
+    std::optional<WordList> list;
+    if (!tables->lengthRanges.empty())
+        list = WordList::FromLengthSlices(*bytes, tables->lengthRanges);
+    if (!list) list = WordList::FromWindows1252(*bytes);
+    if (auto problem = CheckAgainstTables(tables->resource, *list))
+        throw InternalFailure(*problem, FailureCode::DataMismatch);
+    return std::move(*list);
 }
 
 WordList LoadSynonymGroup(char letter) {
     const auto bytes = ReadResource(SynonymListResource.typeName, SynonymListResource.id);
-    if (!bytes) return LoadWordList(SynonymListResource);  // reports the missing resource
+    if (!bytes) throw NotFound(SynonymListResource.typeName, SynonymListResource.id);
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     const size_t begin = FirstLineFrom(text, letter);
     const size_t end = FirstLineFrom(text, static_cast<char>(letter + 1));
@@ -173,20 +195,14 @@ WordList LoadSynonymGroup(char letter) {
 
 std::optional<std::u16string> CheckAgainstTables(WordListResource resource, const WordList& list) {
     const std::u16string name = FromUtf8(resource.typeName);
-    if (list.count() != ExpectedCount(resource)) {
+    const ListTables* tables = TablesOf(resource.typeName, resource.id);
+    if (!tables) return u"La liste " + name + u" n'a pas de tables";
+    if (list.count() != tables->count) {
         return u"La liste " + name + u" compte " + Number(list.count()) + u" lignes au lieu de " +
-               Number(ExpectedCount(resource));
+               Number(tables->count);
     }
-    std::optional<std::u16string> problem;
-    if (resource.id == MainListResource.id)
-        problem = CheckSlices(list, MinMainLength, MaxMainLength, MainLengthRange);
-    else if (resource.id == ScrabbleListResource.id)
-        problem = CheckSlices(list, MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange);
-    else if (resource.id == SynonymListResource.id)
-        problem = CheckSynonymGroups(list);
-    else
-        problem = CheckGlossaryBlocks(list);
-    if (problem) return u"La liste " + name + u" ne suit pas ses tables : " + *problem;
+    if (auto problem = tables->check(list))
+        return u"La liste " + name + u" ne suit pas ses tables : " + *problem;
     return std::nullopt;
 }
 

@@ -18,7 +18,9 @@ inline constexpr WordListResource ScrabbleListResource{"LISTESCRAB", 102};
 inline constexpr WordListResource SynonymListResource{"LISTESYNONYMES", 103};
 inline constexpr WordListResource GlossaryResource{"MOT23LETTRES", 104};
 
-/// Reads a built-in resource into a new WordList; throws InternalFailure when it is missing.
+/// Reads a built-in resource into a new WordList and checks it against its tables (count, length
+/// slices, letter groups or blocks): the one way a list is loaded. Throws InternalFailure when the
+/// resource is missing (ResourceNotFound) or disagrees with its tables (DataMismatch).
 WordList LoadWordList(std::string_view typeName, int id);
 
 /// The same, for one of the four resources above.

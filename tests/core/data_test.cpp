@@ -7,27 +7,16 @@
 #include <unordered_set>
 #include <vector>
 
-#include "BuiltInLists.h"
 #include "core/text/Text.h"
 #include "core/wordlists/DataTables.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LengthRanges.h"
 #include "core/wordlists/LoadWordList.h"
 #include "core/wordlists/SynonymLetterTables.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
-
-using test::MainList;
-using test::ScrabbleList;
-
-const WordList& Synonyms() {
-    static const WordList list = LoadWordList("LISTESYNONYMES", 103);
-    return list;
-}
-const WordList& Glossary() {
-    static const WordList list = LoadWordList("MOT23LETTRES", 104);
-    return list;
-}
 
 bool CapitalsOnly(std::string_view word) {
     return std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
@@ -67,8 +56,8 @@ std::u16string DictionaryKey(std::u16string_view headword) {
 TEST(data, every_list_agrees_with_its_fixed_tables) {
     EXPECT_EQ(CheckAgainstTables(MainListResource, MainList()), std::nullopt);
     EXPECT_EQ(CheckAgainstTables(ScrabbleListResource, ScrabbleList()), std::nullopt);
-    EXPECT_EQ(CheckAgainstTables(SynonymListResource, Synonyms()), std::nullopt);
-    EXPECT_EQ(CheckAgainstTables(GlossaryResource, Glossary()), std::nullopt);
+    EXPECT_EQ(CheckAgainstTables(SynonymListResource, SynonymList()), std::nullopt);
+    EXPECT_EQ(CheckAgainstTables(GlossaryResource, GlossaryList()), std::nullopt);
 }
 
 TEST(data, length_slices_cover_each_list_exactly_and_hold_only_their_length) {
@@ -180,13 +169,13 @@ TEST(data, main_list_takes_compounds_and_names_but_no_unit_symbol_or_web_fragmen
 }
 
 TEST(data, no_element_is_empty_or_holds_a_zero_character) {
-    for (const WordList* list : {&MainList(), &ScrabbleList(), &Synonyms(), &Glossary()})
+    for (const WordList* list : {&MainList(), &ScrabbleList(), &SynonymList(), &GlossaryList()})
         EXPECT_FALSE(HasNulOrIsEmpty(*list));
 }
 
 TEST(data, synonym_lines_have_one_at_sign_and_no_empty_synonym) {
-    for (int i = 0; i < Synonyms().count(); ++i) {
-        const auto line = Line(Synonyms(), i);
+    for (int i = 0; i < SynonymList().count(); ++i) {
+        const auto line = Line(SynonymList(), i);
         const auto at = line.find(u'@');
         ASSERT_NE(at, std::u16string_view::npos) << i;
         ASSERT_GE(at, 2u) << i;  // a one-letter headword could never be looked up
@@ -201,7 +190,7 @@ TEST(data, synonym_lines_have_one_at_sign_and_no_empty_synonym) {
 
 TEST(data, synonym_lines_are_in_dictionary_order_and_cut_by_first_letter) {
     SynonymLetterTables tables;
-    tables.fill(Synonyms());
+    tables.fill(SynonymList());
     std::u16string previous;
     for (char16_t letter = u'a'; letter <= u'z'; ++letter) {
         const auto& table = tables.table(letter);
@@ -218,20 +207,20 @@ TEST(data, synonym_lines_are_in_dictionary_order_and_cut_by_first_letter) {
 
 TEST(data, sample_lines_of_each_list) {
     SynonymLetterTables tables;
-    tables.fill(Synonyms());
+    tables.fill(SynonymList());
     EXPECT_EQ(DecodeWindows1252(tables.table(u'a').entry(1)), u"à cause@par\\dans\\pour");
     EXPECT_EQ(DecodeWindows1252(tables.table(u'z').entry(tables.table(u'z').size())),
               u"zythum@bière\\cervoise");
     std::unordered_set<std::u16string> lines;
-    for (int i = 0; i < Synonyms().count(); ++i) lines.insert(Line(Synonyms(), i));
+    for (int i = 0; i < SynonymList().count(); ++i) lines.insert(Line(SynonymList(), i));
     EXPECT_TRUE(lines.contains(u"île@îlot\\atoll\\archipel"));
     EXPECT_TRUE(lines.contains(u"Afrique@continent\\terre"));
     EXPECT_TRUE(lines.contains(u"étoilé@constellé\\agrémenté\\brillant\\orné\\parsemé\\semé"));
 
     // Glossary words keep their accents, and sort with them disregarded.
     std::vector<std::u16string> words;
-    for (int i = 0; i < Glossary().count(); ++i)
-        words.push_back(Line(Glossary(), i).substr(0, Line(Glossary(), i).find(u':')));
+    for (int i = 0; i < GlossaryList().count(); ++i)
+        words.push_back(Line(GlossaryList(), i).substr(0, Line(GlossaryList(), i).find(u':')));
     for (std::u16string_view word : {u"ÇA", u"ÂGE", u"AÏE", u"ÉPI"})
         EXPECT_NE(std::find(words.begin(), words.end(), word), words.end()) << ToUtf8(word);
     const auto at = [&](std::u16string_view word) {
@@ -245,7 +234,7 @@ TEST(data, synonym_list_leaves_out_placeholders_product_names_and_wrong_pairs) {
     // headword -> its synonyms
     std::unordered_map<std::u16string_view, std::vector<std::u16string_view>> entries;
     std::vector<std::u16string> lines;  // decoded once, before any view of them is taken
-    for (int i = 0; i < Synonyms().count(); ++i) lines.push_back(Line(Synonyms(), i));
+    for (int i = 0; i < SynonymList().count(); ++i) lines.push_back(Line(SynonymList(), i));
     for (const std::u16string_view line : lines) {
         ASSERT_EQ(line.find(u'!'), std::u16string_view::npos) << ToUtf8(line);
         const auto at = line.find(u'@');
@@ -295,9 +284,9 @@ TEST(data, synonym_list_leaves_out_placeholders_product_names_and_wrong_pairs) {
 
 TEST(data, glossary_lines_give_the_right_class_and_forms) {
     const auto line = [](std::u16string_view word) {
-        for (int i = 0; i < Glossary().count(); ++i)
-            if (Line(Glossary(), i).starts_with(std::u16string(word) + u": "))
-                return Line(Glossary(), i);
+        for (int i = 0; i < GlossaryList().count(); ++i)
+            if (Line(GlossaryList(), i).starts_with(std::u16string(word) + u": "))
+                return Line(GlossaryList(), i);
         return std::u16string();
     };
     const std::u16string_view rows[][2] = {
@@ -318,7 +307,7 @@ TEST(data, glossary_lines_give_the_right_class_and_forms) {
 }
 
 TEST(data, glossary_holds_the_short_scrabble_words_two_letters_first) {
-    const WordList& glossary = Glossary();
+    const WordList& glossary = GlossaryList();
     ASSERT_EQ(glossary.count(), data::GlossaryLineCount);
     const LengthRange two = ScrabbleLengthRange(2), three = ScrabbleLengthRange(3);
     EXPECT_EQ(glossary.count(), three.last);

@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "BuiltInLists.h"
 #include "core/errors/InternalFailure.h"
 #include "core/text/Text.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
 #include "core/wordlists/Resources.h"
 #include "core/wordlists/SynonymLetterTables.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {

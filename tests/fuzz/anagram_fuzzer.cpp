@@ -3,8 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "FuzzLists.h"
 #include "core/anagram/AnagramSearch.h"
+#include "core/wordlists/Dictionaries.h"
+#include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string draw = quillex::fuzz::AsText(data, size);
@@ -13,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                       .shorterWords = (extras & 1) != 0,
                                       .boardLetter = (extras & 2) != 0,
                                       .twoJokers = (extras & 4) != 0};
-    const auto outcome = quillex::AnagramSearch(query, quillex::fuzz::Lists().scrabbleWordList);
+    const auto outcome =
+        quillex::AnagramSearch(query, quillex::BuiltInDictionaries().scrabbleWordList);
     if (outcome.freeLetterPlaces.size() != outcome.words.size()) __builtin_trap();
     const size_t n = draw.size();
     for (size_t i = 0; i < outcome.words.size(); ++i) {

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <variant>
 
-#include "FuzzLists.h"
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/WildcardSearch.h"
+#include "core/wordlists/Dictionaries.h"
+#include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string input = quillex::fuzz::AsText(data, size);
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto parsed = quillex::WildcardPattern::Parse(std::u16string_view(input).substr(0, cut));
     const auto* pattern = std::get_if<quillex::WildcardPattern>(&parsed);
     if (pattern == nullptr) return 0;
-    const auto& lists = quillex::fuzz::Lists();
+    const auto& lists = quillex::BuiltInDictionaries();
     const auto words = quillex::ScanWildcard(*pattern, lists.mainWordList);
     for (const auto word : words)
         if (!pattern->fits(word)) __builtin_trap();

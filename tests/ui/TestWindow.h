@@ -4,20 +4,12 @@
 #include <QTest>
 #include <memory>
 
+#include "core/wordlists/Dictionaries.h"
 #include "ui/about/AboutTab.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/platform/FakePlatform.h"
-#include "core/wordlists/Dictionaries.h"
 
 namespace quillex::ui::testing {
-
-/// The built-in lists, loaded once for all the tests of a program.
-inline const Dictionaries& LoadedDictionaries() {
-    static Dictionaries dictionaries;
-    static const bool loaded = (LoadAllLists(dictionaries), true);
-    (void)loaded;
-    return dictionaries;
-}
 
 /// The row shown at the top of the list once its pending layout has run.
 inline int TopRow(QListWidget* list) {
@@ -30,7 +22,7 @@ struct TestWindow {
     FakePlatform fakes;
     std::unique_ptr<MainWindow> window;
 
-    TestWindow() : window(std::make_unique<MainWindow>(LoadedDictionaries(), fakes.platform())) {
+    TestWindow() : window(std::make_unique<MainWindow>(BuiltInDictionaries(), fakes.platform())) {
         // The repository's licence file, so that its half-second load reports nothing.
         window->findChild<AboutTab*>()->setLicenceFolders(
             {qEnvironmentVariable("QUILLEX_SOURCE_DIR")});

@@ -16,10 +16,10 @@
 #include <fstream>
 
 #include "TestWindow.h"
+#include "core/richtext/RichTextReader.h"
 #include "ui/about/DownloadLinks.h"
 #include "ui/about/RichTextView.h"
 #include "ui/app/AppConstants.h"
-#include "core/richtext/RichTextReader.h"
 
 namespace quillex::ui {
 namespace {
@@ -83,7 +83,7 @@ class AboutTabTest : public QObject {
     void missing_licence_is_reported_once_with_code_107_and_every_tab_still_works() {
         QTemporaryDir empty;
         FakePlatform fakes;
-        MainWindow window(testing::LoadedDictionaries(), fakes.platform());
+        MainWindow window(BuiltInDictionaries(), fakes.platform());
         window.findChild<AboutTab*>()->setLicenceFolders({empty.path(), QString()});
         window.load(nullptr);
         QVERIFY(QTest::qWaitFor([&] { return !fakes.messages.shown.isEmpty(); }, 3000));
@@ -103,7 +103,7 @@ class AboutTabTest : public QObject {
         QVERIFY(QFile::copy(qEnvironmentVariable("QUILLEX_SOURCE_DIR") + "/Licence.rtf",
                             beside.filePath("Licence.rtf")));
         FakePlatform fakes;
-        MainWindow window(testing::LoadedDictionaries(), fakes.platform());
+        MainWindow window(BuiltInDictionaries(), fakes.platform());
         window.findChild<AboutTab*>()->setLicenceFolders({start.path(), beside.path()});
         window.load(nullptr);
         auto* view = window.findChild<QTextEdit*>("licenceView");
@@ -128,7 +128,7 @@ class AboutTabTest : public QObject {
         std::filesystem::current_path(previous);
 
         FakePlatform fakes;
-        MainWindow window(testing::LoadedDictionaries(), fakes.platform());
+        MainWindow window(BuiltInDictionaries(), fakes.platform());
         window.load(nullptr);  // the default folders: the start folder first
         auto* view = window.findChild<QTextEdit*>("licenceView");
         QVERIFY(QTest::qWaitFor([&] { return !view->toPlainText().isEmpty(); }, 3000));

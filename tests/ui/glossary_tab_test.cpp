@@ -5,15 +5,13 @@
 #include <QTest>
 
 #include "TestWindow.h"
-#include "ui/app/Appearance.h"
 #include "core/glossary/GlossaryFilter.h"
 #include "core/text/Text.h"
 #include "core/wordlists/DataTables.h"
+#include "ui/app/Appearance.h"
 
 namespace quillex::ui {
 namespace {
-
-using testing::LoadedDictionaries;
 using testing::TestWindow;
 
 const QString kThreeLetterHeader = QStringLiteral("— Mots de trois lettres —");
@@ -34,7 +32,7 @@ QStringList Expected(const QString& prefix) {
     QStringList lines;
     bool twoLetters = false;
     for (const auto line :
-         FilterGlossary(LoadedDictionaries().shortWordGlossary, prefix.toStdU16String())) {
+         FilterGlossary(BuiltInDictionaries().shortWordGlossary, prefix.toStdU16String())) {
         const bool three = GlossaryWord(line).size() == 3;
         if (three && twoLetters && !lines.contains("#" + kThreeLetterHeader))
             lines << "#" + kThreeLetterHeader;
@@ -50,7 +48,7 @@ class GlossaryTabTest : public QObject {
     void lists_every_glossary_line_in_stored_order_exactly_as_stored() {
         TestWindow t;
         auto* list = t.find<QListWidget>("glossaryList");
-        const WordList& glossary = LoadedDictionaries().shortWordGlossary;
+        const WordList& glossary = BuiltInDictionaries().shortWordGlossary;
         QStringList lines = Shown(list);
         // One header between the blocks, where the first three-letter word begins.
         const qsizetype header = lines.indexOf("#" + kThreeLetterHeader);
@@ -103,7 +101,7 @@ class GlossaryTabTest : public QObject {
         QTest::keyClicks(filter, QStringLiteral("xyz"));
         QCOMPARE(Shown(list), QStringList{"#Aucun mot ne commence par « xyz »."});
         filter->clear();
-        QCOMPARE(list->count(), LoadedDictionaries().shortWordGlossary.count() + 1);
+        QCOMPARE(list->count(), BuiltInDictionaries().shortWordGlossary.count() + 1);
     }
 
     void caption_reads_as_designed() {

@@ -16,17 +16,15 @@
 #include <algorithm>
 
 #include "TestWindow.h"
-#include "ui/app/Appearance.h"
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/PatternSearch.h"
-#include "ui/pattern/PatternTab.h"
 #include "core/pattern/PatternTexts.h"
+#include "ui/app/Appearance.h"
+#include "ui/pattern/PatternTab.h"
 #include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {
-
-using testing::LoadedDictionaries;
 using testing::TestWindow;
 
 const QColor kGrey(128, 128, 128);
@@ -138,7 +136,7 @@ struct PatternPage {
 
 // What quillex-cli pattern PATTERN --clue WORD prints, from the engine the window shares.
 QStringList ClueWords(const std::u16string& pattern, std::u16string_view clue) {
-    const Dictionaries& lists = LoadedDictionaries();
+    const Dictionaries& lists = BuiltInDictionaries();
     const auto synonyms = ClueSynonyms::LookUp(clue, lists.synonymLetterTables);
     const auto outcome = synonyms->narrow(
         ScanPattern(static_cast<int>(pattern.size()), pattern, lists.mainWordList));
@@ -808,7 +806,7 @@ class PatternTabTest : public QObject {
         const std::u16string pattern = u"????????ES";
         QElapsedTimer clock;
         clock.start();
-        const auto words = ScanPattern(10, pattern, LoadedDictionaries().mainWordList);
+        const auto words = ScanPattern(10, pattern, BuiltInDictionaries().mainWordList);
         const qint64 scan = clock.nsecsElapsed();
         QCOMPARE(words.size(), size_t{13122});
 

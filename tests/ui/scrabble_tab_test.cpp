@@ -14,8 +14,6 @@
 
 namespace quillex::ui {
 namespace {
-
-using testing::LoadedDictionaries;
 using testing::TestWindow;
 
 constexpr int kScrabbleTab = 1;
@@ -270,7 +268,7 @@ class ScrabbleTabTest : public QObject {
         SharedWindowState state;
         QWidget host;
         auto* sink = new QLineEdit(&host);
-        TabContext context{LoadedDictionaries(), fakes.platform(), state, sink, &host};
+        TabContext context{BuiltInDictionaries(), fakes.platform(), state, sink, &host};
         auto* tab = new ScrabbleTab(context, &host);
         host.show();
         CopyResult(context, QStringLiteral("MAISON"));  // as the pattern tab copies
@@ -291,7 +289,7 @@ class ScrabbleTabTest : public QObject {
         FakePlatform fakes;
         SharedWindowState state;
         QWidget host;
-        TabContext context{LoadedDictionaries(), fakes.platform(), state, new QLineEdit(&host),
+        TabContext context{BuiltInDictionaries(), fakes.platform(), state, new QLineEdit(&host),
                            &host};
         fakes.clipboard.failing = true;
         CopyResult(context, QStringLiteral("MAISON"));

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/app/Program.h"
 #include "core/errors/InternalFailure.h"
+#include "ui/app/Program.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/platform/FakePlatform.h"
 #include "ui/platform/QtPlatform.h"
@@ -152,21 +152,6 @@ class SplashWindowTest : public QObject {
             QCOMPARE(fakes.pointer.screen, PointerShape::Arrow);
             QVERIFY(!splash.isVisible());
         }
-    }
-
-    void list_that_disagrees_with_its_tables_ends_start_up() {
-        FakePlatform fakes;
-        Dictionaries dictionaries;
-        SplashWindow::Loader shortMainList = [](WordListResource resource) {
-            if (resource.id != MainListResource.id) return SplashWindow::DefaultLoader(resource);
-            static const unsigned char bytes[] = "AA\r\nAB";
-            return WordList::FromWindows1252(std::span(bytes, sizeof bytes - 1));
-        };
-        SplashWindow splash(dictionaries, fakes.platform(), shortMainList);
-        QSignalSpy failed(&splash, &SplashWindow::failed);
-        splash.start();
-        QVERIFY(failed.wait(10000));
-        QVERIFY(fakes.messages.shown.first().text.contains("LISTEDESMOTS compte 2 lignes"));
     }
 };
 

@@ -4,15 +4,32 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "core/errors/InternalErrorText.h"
+#include "core/errors/InternalFailure.h"
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
 #include "ui/app/Twips.h"
-#include "core/errors/InternalErrorText.h"
-#include "core/errors/InternalFailure.h"
 
 namespace quillex::ui {
 namespace {
+
+// The loading, one list per step: the progress shown while the step runs, the list it fills and
+// the pause before the next step. A failed step ends start-up, except the synonym list's: the
+// program runs on without synonyms.
+struct LoadStep {
+    const char* progress;
+    WordListResource resource;
+    WordList Dictionaries::*list;
+    bool required;
+    int pauseAfter;
+};
+constexpr LoadStep kLoadSteps[] = {
+    {"Patientez.", MainListResource, &Dictionaries::mainWordList, true, 500},
+    {"Patientez..", ScrabbleListResource, &Dictionaries::scrabbleWordList, true, 500},
+    {"Patientez...", SynonymListResource, &Dictionaries::synonymList, false, 500},
+    {"Patientez....", GlossaryResource, &Dictionaries::shortWordGlossary, true, 500},
+};
 
 QLabel* CentredLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour,
                      const QRect& geometry) {
@@ -34,17 +51,8 @@ SplashWindow::SplashWindow(Dictionaries& dictionaries, Platform platform, Loader
       loader_(std::move(loader)) {
     setObjectName(QStringLiteral("splashWindow"));
     buildControls();
-    const std::pair<QTimer*, void (SplashWindow::*)()> steps[] = {
-        {&showTimer_, &SplashWindow::showAndStartLoading},
-        {&mainListTimer_, &SplashWindow::loadMainList},
-        {&scrabbleListTimer_, &SplashWindow::loadScrabbleList},
-        {&synonymListTimer_, &SplashWindow::loadSynonymList},
-        {&glossaryTimer_, &SplashWindow::loadGlossary},
-        {&finishTimer_, &SplashWindow::finishLoading}};
-    for (const auto& [timer, step] : steps) {
-        timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, this, step);
-    }
+    stepTimer_.setSingleShot(true);
+    connect(&stepTimer_, &QTimer::timeout, this, &SplashWindow::runNextStep);
 }
 
 WordList SplashWindow::DefaultLoader(WordListResource resource) {
@@ -87,7 +95,7 @@ void SplashWindow::buildControls() {
 void SplashWindow::start() {
     versionLabel_->setText(QStringLiteral("Version ") + AppVersion +
                            QStringLiteral(" - logiciel libre (GPL)"));
-    showTimer_.start(30);
+    stepTimer_.start(30);
 }
 
 QString SplashWindow::progressText() const {
@@ -109,23 +117,33 @@ void SplashWindow::placeOnScreen() {
 }
 
 void SplashWindow::showAndStartLoading() {
-    showTimer_.stop();
     platform_.pointer.setScreenPointer(PointerShape::Hourglass);
     placeOnScreen();
     show();
-    mainListTimer_.start(30);
+    shown_ = true;
+    stepTimer_.start(30);
 }
 
-bool SplashWindow::loadChecked(WordListResource resource, WordList& into) {
-    QString problem;
+void SplashWindow::runNextStep() {
+    if (!shown_) return showAndStartLoading();
+    if (nextStep_ == std::size(kLoadSteps)) return finishLoading();
+    const LoadStep& step = kLoadSteps[nextStep_++];
+    setProgress(QString::fromLatin1(step.progress));
     try {
-        into = loader_(resource);
-        if (auto mismatch = CheckAgainstTables(resource, into))
-            problem = QString::fromStdU16String(*mismatch);
+        dictionaries_.*step.list = loader_(step.resource);
+        if (step.list == &Dictionaries::synonymList)
+            dictionaries_.synonymLetterTables.fill(dictionaries_.synonymList);
     } catch (const std::exception& failure) {
-        problem = QString::fromStdU16String(DescribeFailure(failure));
+        if (step.required) return failStartUp(QString::fromStdU16String(DescribeFailure(failure)));
+        // The report waits for the user: the arrow over it, the hourglass again for the rest.
+        platform_.pointer.setScreenPointer(PointerShape::Arrow);
+        ReportInternalError(platform_.messages, failure, ErrorPlaceCode::SynonymLoading);
+        platform_.pointer.setScreenPointer(PointerShape::Hourglass);
     }
-    if (problem.isEmpty()) return true;
+    stepTimer_.start(step.pauseAfter);
+}
+
+void SplashWindow::failStartUp(const QString& problem) {
     platform_.pointer.setScreenPointer(PointerShape::Arrow);
     platform_.messages.show({AppTitle,
                              problem + LineBreak +
@@ -134,51 +152,9 @@ bool SplashWindow::loadChecked(WordListResource resource, WordList& into) {
                              MessageIcon::Critical, MessageButtons::Ok});
     hide();
     emit failed();
-    return false;
-}
-
-void SplashWindow::loadMainList() {
-    mainListTimer_.stop();
-    setProgress(QStringLiteral("Patientez."));
-    if (loadChecked(MainListResource, dictionaries_.mainWordList)) scrabbleListTimer_.start(500);
-}
-
-void SplashWindow::loadScrabbleList() {
-    scrabbleListTimer_.stop();
-    setProgress(QStringLiteral("Patientez.."));
-    if (loadChecked(ScrabbleListResource, dictionaries_.scrabbleWordList))
-        synonymListTimer_.start(500);
-}
-
-void SplashWindow::loadSynonymList() {
-    synonymListTimer_.stop();
-    setProgress(QStringLiteral("Patientez..."));
-    try {
-        dictionaries_.synonymList = loader_(SynonymListResource);
-        // A list that disagrees with the group sizes would cut wrong slices: leave the tables
-        // empty instead, so the synonym tab lists nothing.
-        if (auto mismatch = CheckAgainstTables(SynonymListResource, dictionaries_.synonymList)) {
-            dictionaries_.synonymList = WordList();
-            throw InternalFailure(*mismatch, FailureCode::DataMismatch);
-        }
-        dictionaries_.synonymLetterTables.fill(dictionaries_.synonymList);
-    } catch (const std::exception& failure) {
-        // The report waits for the user: the arrow over it, the hourglass again for the rest.
-        platform_.pointer.setScreenPointer(PointerShape::Arrow);
-        ReportInternalError(platform_.messages, failure, ErrorPlaceCode::SynonymLoading);
-        platform_.pointer.setScreenPointer(PointerShape::Hourglass);
-    }
-    glossaryTimer_.start(500);
-}
-
-void SplashWindow::loadGlossary() {
-    glossaryTimer_.stop();
-    setProgress(QStringLiteral("Patientez...."));
-    if (loadChecked(GlossaryResource, dictionaries_.shortWordGlossary)) finishTimer_.start(500);
 }
 
 void SplashWindow::finishLoading() {
-    finishTimer_.stop();
     platform_.pointer.setScreenPointer(PointerShape::Arrow);
     emit loaded();
 }

@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "ui/platform/Platform.h"
 #include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
+#include "ui/platform/Platform.h"
 
 class QLabel;
 
@@ -16,7 +16,7 @@ namespace quillex::ui {
 class SplashWindow : public QFrame {
     Q_OBJECT
   public:
-    /// Reads one resource into a list; tests replace it to make a step fail.
+    /// Reads and checks one resource (LoadWordList); tests replace it to make a step fail.
     using Loader = std::function<WordList(WordListResource)>;
 
     SplashWindow(Dictionaries& dictionaries, Platform platform, Loader loader = DefaultLoader,
@@ -40,14 +40,12 @@ class SplashWindow : public QFrame {
   private:
     void buildControls();
     void showAndStartLoading();
-    void loadMainList();
-    void loadScrabbleList();
-    void loadSynonymList();
-    void loadGlossary();
+    /// Runs the next step of the loading table, then arms the one after it.
+    void runNextStep();
     void finishLoading();
     void setProgress(const QString& text);
-    /// Loads one list and checks it against its tables; on failure reports it and ends start-up.
-    bool loadChecked(WordListResource resource, WordList& into);
+    /// Reports a step's failure and ends start-up.
+    void failStartUp(const QString& problem);
     void placeOnScreen();
 
     Dictionaries& dictionaries_;
@@ -56,8 +54,9 @@ class SplashWindow : public QFrame {
     QFrame* panel_ = nullptr;
     QLabel* versionLabel_ = nullptr;
     QLabel* progressLabel_ = nullptr;
-    QTimer showTimer_, mainListTimer_, scrabbleListTimer_, synonymListTimer_, glossaryTimer_,
-        finishTimer_;
+    QTimer stepTimer_;
+    bool shown_ = false;  // the first tick shows the window, each later one loads a list
+    size_t nextStep_ = 0;
 };
 
 }  // namespace quillex::ui

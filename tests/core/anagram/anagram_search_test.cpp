@@ -10,16 +10,15 @@
 #include <unordered_map>
 #include <vector>
 
-#include "tests/core/BuiltInLists.h"
 #include "core/anagram/MarkedWord.h"
 #include "core/text/Text.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LengthRanges.h"
 #include "core/wordlists/LoadWordList.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
-
-using test::ScrabbleList;
 
 std::vector<std::u16string> Words(std::u16string_view draw) {
     const AnagramOutcome outcome = AnagramSearch(draw, ScrabbleList());

@@ -7,17 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/BuiltInLists.h"
-#include "tests/core/synonyms/SynonymData.h"
 #include "core/pattern/MainListFold.h"
 #include "core/pattern/WildcardSearch.h"
 #include "core/text/Text.h"
+#include "core/wordlists/Dictionaries.h"
+#include "tests/core/ListOfBytes.h"
+#include "tests/core/synonyms/SynonymData.h"
 
 namespace quillex {
 namespace {
-
-using test::Letters;
-using test::MainList;
 using Words = std::vector<std::string_view>;
 
 Words Scan(std::u16string_view text) {
@@ -25,7 +23,7 @@ Words Scan(std::u16string_view text) {
 }
 
 ClueOutcome Narrow(std::u16string_view pattern, std::u16string_view clue) {
-    const auto synonyms = ClueSynonyms::LookUp(clue, Letters());
+    const auto synonyms = ClueSynonyms::LookUp(clue, SynonymTables());
     if (!synonyms) {
         ADD_FAILURE() << "no entry for " << ToUtf8(clue);
         return {};
@@ -46,22 +44,22 @@ TEST(clue_synonyms, synonyms_are_spelt_as_the_main_list_spells_its_words) {
 }
 
 TEST(clue_synonyms, a_clue_is_looked_up_as_the_synonym_tab_looks_it_up) {
-    const auto chat = ClueSynonyms::LookUp(u"chat", Letters());
+    const auto chat = ClueSynonyms::LookUp(u"chat", SynonymTables());
     ASSERT_TRUE(chat);
     EXPECT_EQ(chat->folded(),
               (std::vector<std::string>{"CHATON", "CHATONNE", "FELIN", "FELINE", "FELINNE", "MATOU",
                                         "MINET", "MINETTE", "MINOU", "MINOUNE", "MISTIGRI"}));
     for (std::u16string_view same : {u"Chat", u" chat ", u"CHAT"}) {
-        const auto found = ClueSynonyms::LookUp(same, Letters());
+        const auto found = ClueSynonyms::LookUp(same, SynonymTables());
         ASSERT_TRUE(found) << ToUtf8(same);
         EXPECT_EQ(found->folded(), chat->folded());
     }
     for (std::u16string_view found : {u"œil", u"oeil", u"été", u"etoile"})
-        EXPECT_TRUE(ClueSynonyms::LookUp(found, Letters())) << ToUtf8(found);
+        EXPECT_TRUE(ClueSynonyms::LookUp(found, SynonymTables())) << ToUtf8(found);
     // The tab finds no entry for these, so neither does a clue: only the first letter's accent
     // may be left out.
     for (std::u16string_view none : {u"chatx", u"ete", u"c", u"", u"   ", u"chat@"})
-        EXPECT_FALSE(ClueSynonyms::LookUp(none, Letters())) << ToUtf8(none);
+        EXPECT_FALSE(ClueSynonyms::LookUp(none, SynonymTables())) << ToUtf8(none);
 }
 
 TEST(clue_synonyms, only_synonyms_that_fit_are_kept_in_list_order) {

@@ -6,19 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/BuiltInLists.h"
 #include "core/errors/InternalFailure.h"
 #include "core/pattern/JokerLimits.h"
 #include "core/pattern/PatternSearch.h"
 #include "core/text/Text.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LengthRanges.h"
 #include "core/wordlists/LoadWordList.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
 
 using test::ListOfBytes;
-using test::MainList;
 using Words = std::vector<std::string_view>;
 
 // Every word of the whole list, by length, found without the length table.

@@ -5,14 +5,15 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/core/BuiltInLists.h"
 #include "core/text/Text.h"
+#include "core/wordlists/Dictionaries.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex::test {
 
 // The stored line of a headword, found by a plain scan of the whole list.
 inline std::string_view LineOf(std::u16string_view headword) {
-    const WordList& list = SynonymLines();
+    const WordList& list = SynonymList();
     for (int i = 0; i < list.count(); ++i) {
         const std::u16string line = DecodeWindows1252(list[i]);
         if (line.size() > headword.size() && line.starts_with(headword) &&

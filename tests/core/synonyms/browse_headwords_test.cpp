@@ -15,7 +15,7 @@ using Words = std::vector<std::u16string>;
 
 Words Browse(std::u16string_view text) {
     ListedEntries entries;
-    return test::ToStrings(BrowseHeadwords(text, test::Letters(), entries));
+    return test::ToStrings(BrowseHeadwords(text, SynonymTables(), entries));
 }
 
 TEST(browse_headwords, first_letter_accents_and_ligatures_are_ignored) {
@@ -104,7 +104,7 @@ TEST(browse_headwords, capitals_typed_are_lowered_like_the_window_does) {
 
 TEST(browse_headwords, listed_entries_hold_each_listed_line_by_position) {
     ListedEntries entries;
-    const auto headwords = BrowseHeadwords(u"ab", test::Letters(), entries);
+    const auto headwords = BrowseHeadwords(u"ab", SynonymTables(), entries);
     ASSERT_EQ(entries.count(), static_cast<int>(headwords.size()));
     for (int k = 0; k < entries.count(); ++k) {
         EXPECT_EQ(entries.headword(k), headwords[k]);
@@ -114,14 +114,14 @@ TEST(browse_headwords, listed_entries_hold_each_listed_line_by_position) {
 
 TEST(browse_headwords, a_short_listing_after_a_long_one_keeps_no_old_line) {
     ListedEntries entries;
-    BrowseHeadwords(u"co", test::Letters(), entries);
+    BrowseHeadwords(u"co", SynonymTables(), entries);
     ASSERT_EQ(entries.count(), 1627);  // "cœur" and its kin fold to "co…"
-    const auto few = BrowseHeadwords(u"chat", test::Letters(), entries);
+    const auto few = BrowseHeadwords(u"chat", SynonymTables(), entries);
     ASSERT_EQ(entries.count(), static_cast<int>(few.size()));
     for (int k = 0; k < entries.count(); ++k)
         EXPECT_TRUE(entries.line(k).starts_with("chat")) << entries.line(k);
     for (const std::u16string_view nothing : {u"xz", u"a", u""}) {
-        BrowseHeadwords(nothing, test::Letters(), entries);
+        BrowseHeadwords(nothing, SynonymTables(), entries);
         EXPECT_EQ(entries.count(), 0) << ToUtf8(nothing);
     }
 }

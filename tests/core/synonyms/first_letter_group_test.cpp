@@ -63,7 +63,7 @@ TEST(first_letter_group, folds_only_the_groups_own_letters) {
 TEST(first_letter_group, folded_comparison_agrees_with_folding_whole_lines) {
     for (char16_t letter = u'a'; letter <= u'z'; ++letter) {
         const auto group = FirstLetterGroup::ForFirstCharacter(letter);
-        const auto& table = test::Letters().table(letter);
+        const auto& table = SynonymTables().table(letter);
         for (int j = 1; j <= table.size(); ++j) {
             const std::string_view line = table.entry(j);
             const std::u16string reference = group->fold(ToLower(DecodeWindows1252(line)));

@@ -19,7 +19,7 @@ using Texts = std::vector<std::u16string>;
 SynonymLookupResult TypeAndLookUp(std::u16string_view typed, LookupHistory& history) {
     const std::u16string word = ToLower(typed);
     ListedEntries entries;
-    BrowseHeadwords(word, test::Letters(), entries);
+    BrowseHeadwords(word, SynonymTables(), entries);
     return SynonymLookup(word, typed, entries, history);
 }
 
@@ -77,7 +77,7 @@ TEST(synonym_lookup, unknown_word_shows_the_typed_text_and_the_message) {
         EXPECT_TRUE(result.synonyms.empty());
         EXPECT_EQ(result.resultText, u"Pas de synonyme trouvé.");
         EXPECT_EQ(result.message, u"Pas de synonyme pour ce mot.");
-        EXPECT_FALSE(FindSynonymEntry(typed, test::Letters())) << ToUtf8(typed);
+        EXPECT_FALSE(FindSynonymEntry(typed, SynonymTables())) << ToUtf8(typed);
     }
 }
 
@@ -104,7 +104,7 @@ TEST(synonym_lookup, headwords_differing_in_case_are_each_reachable) {
     // lowered match or by the fold, and finds nothing where the listing does not help.
     for (std::u16string_view typed : {u"Terre", u"terre", u"TERRE", u"Été", u"ÉTÉ", u"Chat",
                                       u"oeil", u"Etoile", u"ile", u"ete", u"coeur"}) {
-        const auto line = FindSynonymEntry(typed, test::Letters());
+        const auto line = FindSynonymEntry(typed, SynonymTables());
         const SynonymLookupResult listed = TypeAndLookUp(typed);
         ASSERT_EQ(line.has_value(), listed.found) << ToUtf8(typed);
         if (line) {
@@ -165,30 +165,30 @@ TEST(synonym_lookup, empty_synonyms_are_not_listed) {
 TEST(synonym_lookup, searches_the_whole_current_listing_and_nothing_older) {
     LookupHistory history;
     ListedEntries entries;
-    BrowseHeadwords(u"co", test::Letters(), entries);
+    BrowseHeadwords(u"co", SynonymTables(), entries);
     ASSERT_GT(entries.count(), 1000);
     EXPECT_TRUE(SynonymLookup(u"coyote", u"coyote", entries, history).found);  // last listed
 
-    BrowseHeadwords(u"chat", test::Letters(), entries);
+    BrowseHeadwords(u"chat", SynonymTables(), entries);
     EXPECT_FALSE(SynonymLookup(u"coyote", u"coyote", entries, history).found);
     EXPECT_FALSE(SynonymLookup(u"coach", u"coach", entries, history).found);
     EXPECT_TRUE(SynonymLookup(u"chat", u"chat", entries, history).found);
 
-    BrowseHeadwords(u"xz", test::Letters(), entries);
+    BrowseHeadwords(u"xz", SynonymTables(), entries);
     EXPECT_FALSE(SynonymLookup(u"chat", u"chat", entries, history).found);
 }
 
 // Every headword of two or more characters, typed as stored, is listed and then found with its
 // own line. One-character headwords are out of reach: a text that short lists nothing.
 TEST(synonym_lookup, every_headword_is_listed_and_found_when_typed) {
-    const WordList& lines = test::SynonymLines();
+    const WordList& lines = SynonymList();
     int checked = 0;
     ListedEntries entries;
     for (int i = 0; i < lines.count(); ++i) {
         const std::u16string line = DecodeWindows1252(lines[i]);
         const std::u16string headword = line.substr(0, line.find(u'@'));
         const std::u16string word = ToLower(headword);
-        const auto listed = test::ToStrings(BrowseHeadwords(word, test::Letters(), entries));
+        const auto listed = test::ToStrings(BrowseHeadwords(word, SynonymTables(), entries));
         ASSERT_NE(std::find(listed.begin(), listed.end(), headword), listed.end())
             << ToUtf8(headword);
         LookupHistory history;
@@ -197,7 +197,7 @@ TEST(synonym_lookup, every_headword_is_listed_and_found_when_typed) {
         ASSERT_EQ(result.shownText, word);
         ASSERT_EQ(test::ToStrings(result.synonyms), SynonymsOf(line)) << ToUtf8(headword);
         if (i % 5 == 0) {  // the look-up without a listing too, on a fifth of them for time
-            ASSERT_EQ(FindSynonymEntry(headword, test::Letters()), lines[i]) << ToUtf8(headword);
+            ASSERT_EQ(FindSynonymEntry(headword, SynonymTables()), lines[i]) << ToUtf8(headword);
         }
         ++checked;
     }

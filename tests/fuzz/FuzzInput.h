@@ -3,17 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/wordlists/Dictionaries.h"
-
 namespace quillex::fuzz {
-
-/// The built-in lists, loaded once per fuzzing process.
-inline const Dictionaries& Lists() {
-    static Dictionaries lists;
-    static const bool loaded = (LoadAllLists(lists), true);
-    (void)loaded;
-    return lists;
-}
 
 /// Fuzz bytes read as UTF-16 code units, so every character a user could type is reached.
 inline std::u16string AsText(const uint8_t* data, size_t size) {
