@@ -1,1 +1,0 @@
-quillex_add_ui_test(desktop_test desktop_test.cpp)

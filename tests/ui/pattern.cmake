@@ -1,1 +1,0 @@
-quillex_add_ui_test(pattern_tab_test pattern_tab_test.cpp)

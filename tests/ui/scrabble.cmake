@@ -1,1 +1,0 @@
-quillex_add_ui_test(scrabble_tab_test scrabble_tab_test.cpp)

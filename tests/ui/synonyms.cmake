@@ -1,1 +1,0 @@
-quillex_add_ui_test(synonyms_tab_test synonyms_tab_test.cpp)
