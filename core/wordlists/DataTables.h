@@ -14,7 +14,7 @@ struct LengthRange {
     int32_t last;
 };
 
-inline constexpr int32_t MainWordCount = 431701;
+inline constexpr int32_t MainWordCount = 432703;
 inline constexpr int32_t ScrabbleWordCount = 173825;
 inline constexpr int32_t SynonymLineCount = 36158;
 inline constexpr int32_t GlossaryLineCount = 709;
@@ -22,20 +22,20 @@ inline constexpr int32_t GlossaryTwoLetterCount = 80;
 
 /// Word lengths 2..15 of the main list.
 inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
-    {2, 1, 147},
-    {3, 148, 1117},
-    {4, 1118, 4357},
-    {5, 4358, 13295},
-    {6, 13296, 32802},
-    {7, 32803, 67173},
-    {8, 67174, 118225},
-    {9, 118226, 182091},
-    {10, 182092, 246745},
-    {11, 246746, 307450},
-    {12, 307451, 357193},
-    {13, 357194, 393533},
-    {14, 393534, 417358},
-    {15, 417359, 431701},
+    {2, 1, 150},
+    {3, 151, 1149},
+    {4, 1150, 4493},
+    {5, 4494, 13612},
+    {6, 13613, 33340},
+    {7, 33341, 67859},
+    {8, 67860, 119012},
+    {9, 119013, 182964},
+    {10, 182965, 247667},
+    {11, 247668, 308399},
+    {12, 308400, 358170},
+    {13, 358171, 394520},
+    {14, 394521, 418354},
+    {15, 418355, 432703},
 }};
 
 /// Word lengths 2..9 of the Scrabble list.
