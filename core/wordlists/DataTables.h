@@ -14,7 +14,7 @@ struct LengthRange {
     int32_t last;
 };
 
-inline constexpr int32_t MainWordCount = 432703;
+inline constexpr int32_t MainWordCount = 433001;
 inline constexpr int32_t ScrabbleWordCount = 173825;
 inline constexpr int32_t SynonymLineCount = 36158;
 inline constexpr int32_t GlossaryLineCount = 709;
@@ -23,19 +23,19 @@ inline constexpr int32_t GlossaryTwoLetterCount = 80;
 /// Word lengths 2..15 of the main list.
 inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
     {2, 1, 150},
-    {3, 151, 1149},
-    {4, 1150, 4493},
-    {5, 4494, 13612},
-    {6, 13613, 33340},
-    {7, 33341, 67859},
-    {8, 67860, 119012},
-    {9, 119013, 182964},
-    {10, 182965, 247667},
-    {11, 247668, 308399},
-    {12, 308400, 358170},
-    {13, 358171, 394520},
-    {14, 394521, 418354},
-    {15, 418355, 432703},
+    {3, 151, 1150},
+    {4, 1151, 4509},
+    {5, 4510, 13668},
+    {6, 13669, 33449},
+    {7, 33450, 68046},
+    {8, 68047, 119254},
+    {9, 119255, 183233},
+    {10, 183234, 247951},
+    {11, 247952, 308690},
+    {12, 308691, 358467},
+    {13, 358468, 394817},
+    {14, 394818, 418652},
+    {15, 418653, 433001},
 }};
 
 /// Word lengths 2..9 of the Scrabble list.
