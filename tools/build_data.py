@@ -6,8 +6,10 @@ Sources:
     (graphspell dictionary "fr-allvars": classic and 1990-reform spellings together);
   - LibreOffice's French thesaurus, as shipped by mythes-fr (/usr/share/mythes/thes_fr.dat);
   - the hand-kept lists of tools/, each word with its reason: glossary.txt (the definitions of
-    the two- and three-letter words), scrabble_exclusions.txt, scrabble_supplement.txt,
-    web_fragments.txt, synonym_excluded_terms.txt and synonym_wrong_pairs.txt.
+    the two- and three-letter words), abbreviations.txt, scrabble_exclusions.txt,
+    scrabble_supplement.txt, scrabble_verbs.txt, scrabble_removals.txt,
+    scrabble_units_kept.txt, crossword_classics.txt, web_fragments.txt,
+    synonym_excluded_terms.txt and synonym_wrong_pairs.txt.
 
 The output depends only on those inputs: same packages, same bytes.
 
@@ -28,12 +30,21 @@ TOOLS = os.path.join(ROOT, "tools")
 GLOSSARY = os.path.join(TOOLS, "glossary.txt")
 SCRABBLE_EXCLUSIONS = os.path.join(TOOLS, "scrabble_exclusions.txt")
 SCRABBLE_SUPPLEMENT = os.path.join(TOOLS, "scrabble_supplement.txt")
+SCRABBLE_VERBS = os.path.join(TOOLS, "scrabble_verbs.txt")
+SCRABBLE_REMOVALS = os.path.join(TOOLS, "scrabble_removals.txt")
+SCRABBLE_UNITS_KEPT = os.path.join(TOOLS, "scrabble_units_kept.txt")
+ABBREVIATIONS = os.path.join(TOOLS, "abbreviations.txt")
+CROSSWORD_CLASSICS = os.path.join(TOOLS, "crossword_classics.txt")
 WEB_FRAGMENTS = os.path.join(TOOLS, "web_fragments.txt")
 SYNONYM_EXCLUDED_TERMS = os.path.join(TOOLS, "synonym_excluded_terms.txt")
 SYNONYM_WRONG_PAIRS = os.path.join(TOOLS, "synonym_wrong_pairs.txt")
 
 CRLF = b"\r\n"
 VOWELS = set("AEIOUY")
+# The SI prefixes the lexicon joins to every unit name (its ";U" tag): zeptowatt, exaohm.
+UNIT_PREFIXES = ("yocto", "zepto", "atto", "femto", "pico", "nano", "micro", "milli", "centi",
+                 "déci", "déca", "hecto", "kilo", "méga", "giga", "téra", "péta", "peta", "exa",
+                 "zetta", "yotta")
 
 
 def fold_capitals(form):
@@ -120,12 +131,32 @@ def is_main_entry(form, morph, web_fragments):
     return True
 
 
-def build_word_lists(exclusions, supplement, web_fragments):
+def is_prefixed_unit(form, morph):
+    """True for a unit name the lexicon forms with an SI prefix: kilowatt, zeptowatt, exaohm."""
+    return ";U" in morph.partition("/")[0] and form.startswith(UNIT_PREFIXES)
+
+
+def conjugate(verb):
+    """The forms of a verb the lexicon lacks, by the conjugation rules Grammalecte ships for its
+    lexicon (first and second groups): every tense, the participles with their agreements."""
+    from grammalecte.fr import conj_generator
+
+    if not verb.endswith(("er", "ir")):
+        sys.exit(f"{SCRABBLE_VERBS}: {verb} is not a verb of the first or second group")
+    # ":1ś" marks the literary inverted first person ("aimè-je"), never written alone.
+    return sorted({f for f, tags in conj_generator.conjugate(verb) if ":1ś" not in tags})
+
+
+def build_word_lists(exclusions, abbreviations, units_kept, removals, supplement, verbs, classics,
+                     web_fragments):
     main = set()
     scrabble = set()
     spellings = {}  # folded 2- and 3-letter Scrabble word -> {spelling: [morphologies]}
     used = set()  # entries of the hand-kept lists that matched a form of the lexicon
     for form, morph in read_lexicon():
+        if form in abbreviations:
+            used.add(form)
+            continue  # abbreviations of single words: HAB, ENV, AVR; no grid takes them
         if not is_main_entry(form, morph, web_fragments):
             used.add(form)
             continue
@@ -140,6 +171,10 @@ def build_word_lists(exclusions, supplement, web_fragments):
         if form in exclusions:
             used.add(form)
             continue
+        if is_prefixed_unit(form, morph):
+            if form not in units_kept:
+                continue  # the official list has only the common ones: KILOWATT, not ZEPTOWATT
+            used.add(form)
         # Without a vowel a noun or a preposition is an abbreviation ("ln", "pp"); interjections
         # such as "pff" or "pst" stay.
         if not VOWELS & set(folded) and not morph.startswith(":J"):
@@ -147,17 +182,37 @@ def build_word_lists(exclusions, supplement, web_fragments):
         scrabble.add(folded)
         if len(folded) <= 3:
             spellings.setdefault(folded, {}).setdefault(form, []).append(morph)
-    unused = sorted((set(exclusions) | set(web_fragments)) - used)
+    unused = sorted((set(exclusions) | set(abbreviations) | set(units_kept) | set(web_fragments))
+                    - used)
     if unused:
         sys.exit(f"entries of tools/ that match no form of the lexicon: {unused}")
-    for form in supplement:
+    added = [(form, "supplement") for form in supplement]
+    for verb in verbs:
+        added += [(form, "verb") for form in conjugate(verb) if len(fold_capitals(form)) <= 9]
+    for form, source in added:
         folded = fold_capitals(form)
         if folded is None or not 2 <= len(folded) <= 9:
             sys.exit(f"{SCRABBLE_SUPPLEMENT}: {form} is not a word of 2 to 9 letters")
         main.add(folded)
         scrabble.add(folded)
         if len(folded) <= 3:
-            spellings.setdefault(folded, {}).setdefault(form, []).append("supplement")
+            spellings.setdefault(folded, {}).setdefault(form, []).append(source)
+    # Removed words go with every inflection, whatever the lexicon or the supplement says.
+    removed = set()
+    for entry in removals:
+        forms = {fold_capitals(form) for form in entry.split()}
+        if not forms & main:
+            sys.exit(f"{SCRABBLE_REMOVALS}: {entry} matches no word of the lists")
+        removed |= forms
+    scrabble -= removed
+    for folded in removed:
+        spellings.pop(folded, None)
+    # The proper nouns and set phrases crossword grids use, written as a grid writes them.
+    for entry in classics:
+        folded = fold_capitals(grid_form(entry).replace(" ", ""))
+        if folded is None or not 2 <= len(folded) <= 15:
+            sys.exit(f"{CROSSWORD_CLASSICS}: {entry} is not an answer of 2 to 15 letters")
+        main.add(folded)
     assert scrabble <= main, "every Scrabble word is also in the main list"  # by construction
     return sorted(main, key=length_then_alpha), sorted(scrabble, key=length_then_alpha), spellings
 
@@ -392,11 +447,17 @@ def main():
     args = parser.parse_args()
 
     exclusions = {form for form, _ in read_hand_kept_list(SCRABBLE_EXCLUSIONS)}
+    abbreviations = {form for form, _ in read_hand_kept_list(ABBREVIATIONS)}
+    units_kept = {form for form, _ in read_hand_kept_list(SCRABBLE_UNITS_KEPT)}
+    removals = [forms for forms, _ in read_hand_kept_list(SCRABBLE_REMOVALS)]
     supplement = [f for forms, _ in read_hand_kept_list(SCRABBLE_SUPPLEMENT) for f in forms.split()]
+    verbs = [verb for verb, _ in read_hand_kept_list(SCRABBLE_VERBS)]
+    classics = [entry for entry, _ in read_hand_kept_list(CROSSWORD_CLASSICS)]
     web_fragments = {form for form, _ in read_hand_kept_list(WEB_FRAGMENTS)}
     excluded_terms = {term for term, _ in read_hand_kept_list(SYNONYM_EXCLUDED_TERMS)}
     wrong_pairs = [tuple(pair.split("@")) for pair, _ in read_hand_kept_list(SYNONYM_WRONG_PAIRS)]
-    main_words, scrabble_words, spellings = build_word_lists(exclusions, supplement, web_fragments)
+    main_words, scrabble_words, spellings = build_word_lists(
+        exclusions, abbreviations, units_kept, removals, supplement, verbs, classics, web_fragments)
     synonym_lines, group_sizes = build_synonym_lines(excluded_terms, wrong_pairs)
     glossary_lines = build_glossary_lines(scrabble_words, spellings)
 

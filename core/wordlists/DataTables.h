@@ -14,40 +14,40 @@ struct LengthRange {
     int32_t last;
 };
 
-inline constexpr int32_t MainWordCount = 419512;
-inline constexpr int32_t ScrabbleWordCount = 161692;
+inline constexpr int32_t MainWordCount = 433001;
+inline constexpr int32_t ScrabbleWordCount = 173825;
 inline constexpr int32_t SynonymLineCount = 36158;
-inline constexpr int32_t GlossaryLineCount = 607;
-inline constexpr int32_t GlossaryTwoLetterCount = 79;
+inline constexpr int32_t GlossaryLineCount = 709;
+inline constexpr int32_t GlossaryTwoLetterCount = 80;
 
 /// Word lengths 2..15 of the main list.
 inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
-    {2, 1, 149},
-    {3, 150, 1051},
-    {4, 1052, 3987},
-    {5, 3988, 12173},
-    {6, 12174, 30223},
-    {7, 30224, 62227},
-    {8, 62228, 109920},
-    {9, 109921, 169902},
-    {10, 169903, 234556},
-    {11, 234557, 295261},
-    {12, 295262, 345004},
-    {13, 345005, 381344},
-    {14, 381345, 405169},
-    {15, 405170, 419512},
+    {2, 1, 150},
+    {3, 151, 1150},
+    {4, 1151, 4509},
+    {5, 4510, 13668},
+    {6, 13669, 33449},
+    {7, 33450, 68046},
+    {8, 68047, 119254},
+    {9, 119255, 183233},
+    {10, 183234, 247951},
+    {11, 247952, 308690},
+    {12, 308691, 358467},
+    {13, 358468, 394817},
+    {14, 394818, 418652},
+    {15, 418653, 433001},
 }};
 
 /// Word lengths 2..9 of the Scrabble list.
 inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{
-    {2, 1, 79},
-    {3, 80, 607},
-    {4, 608, 2819},
-    {5, 2820, 9880},
-    {6, 9881, 26383},
-    {7, 26384, 56774},
-    {8, 56775, 103064},
-    {9, 103065, 161692},
+    {2, 1, 80},
+    {3, 81, 709},
+    {4, 710, 3262},
+    {5, 3263, 11104},
+    {6, 11105, 29091},
+    {7, 29092, 61859},
+    {8, 61860, 111477},
+    {9, 111478, 173825},
 }};
 
 /// Lines of the synonym list whose headword starts with a, b, ... z.

@@ -90,12 +90,12 @@ TEST(data, first_and_last_words_of_sample_slices) {
     };
     const Row rows[] = {
         {MainList(), MainLengthRange(2), "AA", "YS"},
-        {MainList(), MainLengthRange(3), "AAS", "ZUT"},
-        {MainList(), MainLengthRange(9), "ABAISSAIS", "ZYMOTIQUE"},
+        {MainList(), MainLengthRange(3), "AAR", "ZUT"},
+        {MainList(), MainLengthRange(9), "AALENIENS", "ZYMOTIQUE"},
         {MainList(), MainLengthRange(15), "ABANDONNASSIONS", "ZOOTECHNICIENNE"},
         {ScrabbleList(), ScrabbleLengthRange(2), "AA", "XI"},
         {ScrabbleList(), ScrabbleLengthRange(3), "AAS", "ZUT"},
-        {ScrabbleList(), ScrabbleLengthRange(9), "ABAISSAIS", "ZYMOTIQUE"},
+        {ScrabbleList(), ScrabbleLengthRange(9), "AALENIENS", "ZYMOTIQUE"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.list.atPosition(row.slice.first), row.first);
@@ -129,13 +129,12 @@ TEST(data, every_scrabble_word_is_in_the_main_list) {
 TEST(data, scrabble_list_takes_the_words_french_scrabble_accepts) {
     const auto main = WordsOf(MainList()), scrabble = WordsOf(ScrabbleList());
     // Left out, though the main list keeps them: elided forms (tagged ":F" by the lexicon),
-    // abbreviations and fragments of phrases (tools/scrabble_exclusions.txt), words French
-    // Scrabble does not accept, and pieces of set phrases the supplement does not take.
+    // fragments of phrases (tools/scrabble_exclusions.txt), words French Scrabble does not
+    // accept, and pieces of set phrases the supplement does not take.
     for (std::string_view word :
-         {"QU",   "JUSQU", "LORSQU", "PRESQU", "PUISQU", "QUELQU", "QUOIQU", "ED",   "HAB",
-          "QBIT", "CIRC",  "COLL",   "LITT",   "SUPPL",  "COTAN",  "BEPO",   "ZZZZ", "CDNA",
-          "OP",   "DEI",   "LOW",    "NEW",    "BAD",    "BIG",    "ETH",    "HMM",  "IDO",
-          "KSS",  "NEC",   "ORC",    "VOX",    "TSS",    "GNU",    "CRWTH",  "ETC"}) {
+         {"QU",   "JUSQU", "LORSQU", "PRESQU", "PUISQU", "QUELQU", "QUOIQU", "BEPO",  "ZZZZ",
+          "CDNA", "OP",    "DEI",    "LOW",    "NEW",    "BAD",    "BIG",    "ETH",   "HMM",
+          "IDO",  "KSS",   "NEC",    "ORC",    "VOX",    "TSS",    "GNU",    "CRWTH", "ETC"}) {
         EXPECT_TRUE(main.contains(word)) << word;
         EXPECT_FALSE(scrabble.contains(word)) << word;
     }
@@ -156,10 +155,99 @@ TEST(data, scrabble_list_takes_the_words_french_scrabble_accepts) {
     }
 }
 
+TEST(data, scrabble_list_follows_the_official_lists_changes) {
+    const auto main = WordsOf(MainList()), scrabble = WordsOf(ScrabbleList());
+    struct Row {
+        std::string_view word;
+        bool inScrabble;  // every row is a form of the main list
+    };
+    const Row rows[] = {
+        // Removed by the official list, with their inflections (tools/scrabble_removals.txt).
+        {"NEGRE", false},
+        {"NEGRES", false},
+        {"NEGRESSE", false},
+        {"NEGRO", false},
+        {"NEGROS", false},
+        {"ASIATE", false},
+        {"BOCHES", false},
+        {"GOUINE", false},
+        {"PEDE", false},
+        {"ROMANO", false},
+        {"SCHLEUE", false},
+        {"TRAVELOS", false},
+        {"YOUPINE", false},
+        {"TARLOUZE", false},
+        // Prefixed units the lexicon makes up, and those the official list has.
+        {"ZEPTOWATT", false},
+        {"PETALUMEN", false},
+        {"EXAOHM", false},
+        {"ATTOMOLE", false},
+        {"DECALUX", false},
+        {"GIGAOHM", false},
+        {"MEGAOHM", false},
+        {"PICOLUX", false},
+        {"PETALITRE", false},
+        {"KILOWATT", true},
+        {"MEGAHERTZ", true},
+        {"NANOMETRE", true},
+        {"PETAWATT", true},
+        {"WATT", true},
+        {"LUX", true},
+        {"MEGOHM", true},
+        // Regional and recent headwords, with inflections and conjugations.
+        {"CHENIT", true},
+        {"PANOSSER", true},
+        {"PANOSSAIS", true},
+        {"GOUILLE", true},
+        {"POUTZER", true},
+        {"CHENI", true},
+        {"BABICHE", true},
+        {"CIPAILLE", true},
+        {"BECOSSE", true},
+        {"SLOCHE", true},
+        {"GARROCHER", true},
+        {"GARROCHA", true},
+        {"TOUBAB", true},
+        {"BOGOLAN", true},
+        {"YASSA", true},
+        {"MAFE", true},
+        {"DOLO", true},
+        {"GARI", true},
+        {"NDOLE", true},
+        {"PONOR", true},
+        {"SALAMBO", true},
+        {"ALUMNI", true},
+        {"MANUL", true},
+        {"ABAYA", true},
+        {"ABAYAS", true},
+        {"ZUCCHINI", true},
+        {"DEBUGUAIT", true},
+        {"TWEETAMES", true},
+    };
+    for (const Row& row : rows) {
+        EXPECT_TRUE(main.contains(row.word)) << row.word;
+        EXPECT_EQ(scrabble.contains(row.word), row.inScrabble) << row.word;
+    }
+}
+
+TEST(data, main_list_takes_grid_classics_but_no_abbreviation_of_a_word) {
+    const auto main = WordsOf(MainList()), scrabble = WordsOf(ScrabbleList());
+    for (std::string_view word :
+         {"ARNO",      "ISAR",        "NEVA",     "KAMA", "DUERO", "AJAX", "DIDON",
+          "ESAU",      "SEM",         "NAXOS",    "ENNA", "SUSE",  "UR",   "AFORTIORI",
+          "ADLIBITUM", "TOUTDESUITE", "ALAVOLEE", "ONU",  "TGV",   "SNCF", "XIV"})
+        EXPECT_TRUE(main.contains(word)) << word;
+    for (std::string_view word : {"HAB", "ENV", "AVR", "NOV", "OCT", "PTS", "REF", "FIG", "CIT",
+                                  "QBIT", "CIRC", "COLL", "LITT", "SUPPL", "COTAN"}) {
+        EXPECT_FALSE(main.contains(word)) << word;
+        EXPECT_FALSE(scrabble.contains(word)) << word;
+    }
+}
+
 TEST(data, main_list_takes_compounds_and_names_but_no_unit_symbol_or_web_fragment) {
     const auto main = WordsOf(MainList());
-    for (std::string_view word : {"KM", "CM", "KG", "ZBQ", "ZCD", "ZCI", "HTTP", "HTTPS", "WWW",
-                                  "COM", "ORG", "TEN", "MEN"})
+    for (std::string_view word :
+         {"KM", "CM", "KG", "ZBQ", "ZCD", "ZCI", "HTTP", "HTTPS", "WWW", "ORG", "TEN", "MEN"})
         EXPECT_FALSE(main.contains(word)) << word;
     // Hyphenated and apostrophe compounds as a grid writes them, and proper nouns.
     for (std::string_view word :
@@ -290,20 +378,55 @@ TEST(data, glossary_lines_give_the_right_class_and_forms) {
         return std::u16string();
     };
     const std::u16string_view rows[][2] = {
-        {u"OC", u"OC: adv. Oui"}, {u"MU", u"MU: n.m. "},
-        {u"XI", u"XI: n.m. "},    {u"PI", u"PI: n.m. "},
-        {u"ÊTA", u"ÊTA: n.m. "},  {u"KHI", u"KHI: n.m. "},
-        {u"KSI", u"KSI: n.m. "},  {u"UD", u"UD: n.m. "},
-        {u"DER", u"DER: n.f. "},  {u"CIS", u"CIS: adj."},
-        {u"OUT", u"OUT: adj."},   {u"HAN", u"HAN: interj."},
-        {u"FIT", u"FÎT"},         {u"BUT", u"BÛT"},
-        {u"DUT", u"DÛT"},         {u"EUT", u"EÛT"},
-        {u"LUT", u"LÛT"},         {u"PU", u"paître"},
-        {u"ÇA", u"le ça"},        {u"WUS", u"Pluriel de WU, langue chinoise"},
+        {u"OC", u"OC: adv. Oui"},
+        {u"MU", u"MU: n.m. "},
+        {u"XI", u"XI: n.m. "},
+        {u"PI", u"PI: n.m. "},
+        {u"ÊTA", u"ÊTA: n.m. "},
+        {u"KHI", u"KHI: n.m. "},
+        {u"KSI", u"KSI: n.m. "},
+        {u"UD", u"UD: n.m. "},
+        {u"DER", u"DER: n.f. "},
+        {u"CIS", u"CIS: adj."},
+        {u"OUT", u"OUT: adj."},
+        {u"HAN", u"HAN: interj."},
+        {u"FIT", u"FÎT"},
+        {u"BUT", u"BÛT"},
+        {u"DUT", u"DÛT"},
+        {u"EUT", u"EÛT"},
+        {u"LUT", u"LÛT"},
+        {u"PU", u"paître"},
+        {u"ÇA", u"le ça"},
+        {u"WUS", u"Pluriel de WU, langue chinoise"},
+        {u"NU", u"alphabet grec"},
+        {u"BI", u"grand bi"},
+        {u"MIT", u"MÎT, subjonctif imparfait"},
+        {u"PIS", u"pluriel de PI"},
+        {u"FOL", u"devant un nom masculin commençant par une voyelle"},
+        {u"FUT", u"FÛT, subjonctif imparfait"},
+        {u"PU", u"paître (fauconnerie)"},
+        {u"CUT", u"CUT: n.m. "},
+        {u"TÔ", u"TÔ: n.m. "},
     };
     for (const auto& row : rows)
         EXPECT_NE(line(row[0]).find(row[1]), std::u16string_view::npos) << ToUtf8(line(row[0]));
     EXPECT_EQ(line(u"TEL").find(u"TÉL"), std::u16string_view::npos);
+}
+
+TEST(data, short_words_of_the_official_list_are_taken_with_their_glossary_line) {
+    const auto scrabble = WordsOf(ScrabbleList());
+    std::unordered_set<std::u16string> glossed;
+    for (int i = 0; i < Glossary().count(); ++i) {
+        const auto line = Line(Glossary(), i);
+        glossed.insert(DictionaryKey(line.substr(0, line.find(u':'))));
+    }
+    for (std::string_view word :
+         {"TO",  "CUT", "FOG", "RIO", "DEM", "ZUP", "ADA", "ASA", "BOG", "CIF", "DAW",
+          "DIN", "GOS", "HUN", "IBO", "ISO", "IXA", "IXE", "KOP", "KWA", "LEM", "MAO",
+          "MEO", "MOS", "MOX", "NAY", "NIF", "OYE", "RAC", "ROS", "UTE", "YAM"}) {
+        EXPECT_TRUE(scrabble.contains(word)) << word;
+        EXPECT_TRUE(glossed.contains(ToLower(DecodeWindows1252(word)))) << word;
+    }
 }
 
 TEST(data, glossary_holds_the_short_scrabble_words_two_letters_first) {
