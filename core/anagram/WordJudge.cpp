@@ -11,9 +11,21 @@ int FirstWordNotBefore(std::string_view text, int length, const WordList& scrabb
     const auto range = ScrabbleLengthRange(length);
     int first = range.first - 1;
     int last = std::min(range.last, scrabbleList.count());
+    if (first >= last) return first;
+    // The words of one length lie evenly spaced in the list's bytes: word i is read by
+    // arithmetic, and compared as `length` bytes, where the layout allows.
+    const std::string_view front = scrabbleList[first], back = scrabbleList[last - 1];
+    const size_t stride = static_cast<size_t>(length) + 2;
+    const bool even = front.size() == static_cast<size_t>(length) &&
+                      back.data() == front.data() + static_cast<size_t>(last - 1 - first) * stride;
+    const int base = first;
     while (first < last) {
         const int middle = first + (last - first) / 2;
-        if (scrabbleList[middle] < text)
+        const std::string_view word =
+            even ? std::string_view(front.data() + static_cast<size_t>(middle - base) * stride,
+                                    static_cast<size_t>(length))
+                 : scrabbleList[middle];
+        if (word < text)
             first = middle + 1;
         else
             last = middle;
