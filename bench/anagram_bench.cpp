@@ -2,11 +2,14 @@
 // largest slice, the draw with the most results) and a typical five-letter draw; then the extras:
 // the shorter words of nine letters with two jokers (every slice but the longest read word by
 // word) and the board letter of eight characters with two jokers (three free letters over the
-// largest slice).
+// largest slice). Last, the cost of each found word's value (and the order by value) and of its
+// hooks, over the outcome of the draw with the most words.
 #include <benchmark/benchmark.h>
 
 #include "core/anagram/AnagramSearch.h"
 #include "core/wordlists/Dictionaries.h"
+#include "core/anagram/Hooks.h"
+#include "core/anagram/WordValue.h"
 #include "core/wordlists/LoadWordList.h"
 #include "tests/core/ListOfBytes.h"
 
@@ -68,6 +71,35 @@ BENCHMARK_CAPTURE(BM_AnagramExtras, all_extras_nine_two_jokers,
                                .boardLetter = true,
                                .twoJokers = true})
     ->Unit(benchmark::kMicrosecond);
+
+// The draw with the most words: nine characters, two jokers, the shorter words.
+constexpr AnagramQuery kMostWords{.draw = u"ESARINT??", .shorterWords = true, .twoJokers = true};
+
+void BM_ValuesAndOrder(benchmark::State& state) {
+    const AnagramOutcome outcome = AnagramSearch(kMostWords, ScrabbleList());
+    for (auto _ : state) {
+        const auto values = WordValues(outcome, kMostWords.draw);
+        auto order = ByValueOrder(values);
+        benchmark::DoNotOptimize(order);
+    }
+    state.counters["words"] = static_cast<double>(outcome.words.size());
+}
+BENCHMARK(BM_ValuesAndOrder)->Unit(benchmark::kMicrosecond);
+
+void BM_Hooks(benchmark::State& state) {
+    const WordList& list = ScrabbleList();
+    const AnagramOutcome outcome = AnagramSearch(kMostWords, list);
+    for (auto _ : state) {
+        size_t letters = 0;
+        for (const auto word : outcome.words) {
+            const WordHooks hooks = FindHooks(word, list);
+            letters += hooks.before.size() + hooks.after.size();
+        }
+        benchmark::DoNotOptimize(letters);
+    }
+    state.counters["words"] = static_cast<double>(outcome.words.size());
+}
+BENCHMARK(BM_Hooks)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quillex

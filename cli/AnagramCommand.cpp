@@ -1,5 +1,7 @@
+#include <numeric>
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "Arguments.h"
 #include "Command.h"
@@ -8,6 +10,7 @@
 #include "PrintLines.h"
 #include "core/anagram/AnagramSearch.h"
 #include "core/anagram/MarkedWord.h"
+#include "core/anagram/WordValue.h"
 #include "core/glossary/FoldAccents.h"
 #include "core/text/Text.h"
 
@@ -18,6 +21,8 @@ struct AnagramArguments {
     std::string_view draw;
     AnagramQuery extras;  // all but the draw, which must outlive its decoding
     bool mark = false;
+    bool score = false;
+    bool byScore = false;
 };
 
 AnagramArguments ReadArguments(std::span<const std::string_view> args) {
@@ -34,6 +39,10 @@ AnagramArguments ReadArguments(std::span<const std::string_view> args) {
             optionsEnded = true;
         } else if (arg == "--mark") {
             read.mark = true;
+        } else if (arg == "--score") {
+            read.score = true;
+        } else if (arg == "--by-score") {
+            read.byScore = true;
         } else if (arg == "--shorter") {
             read.extras.shorterWords = true;
         } else if (arg == "--plus") {
@@ -45,7 +54,8 @@ AnagramArguments ReadArguments(std::span<const std::string_view> args) {
             read.extras.twoJokers = count == "2";
         } else {
             throw UsageFailure{"option inconnue « " + EchoSafe(FromUtf8(arg)) +
-                               " » (options : --mark, --shorter, --plus, --jokers 2)"};
+                               " » (options : --mark, --score, --by-score, --shorter, --plus, "
+                               "--jokers 2)"};
         }
     }
     if (!draw) throw UsageFailure{"TIRAGE manquant (2 à 9 lettres, « ? » pour le joker)"};
@@ -56,7 +66,8 @@ AnagramArguments ReadArguments(std::span<const std::string_view> args) {
 }  // namespace
 
 // Prints the anagrams of a draw one per line, in list order; the options add longer and shorter
-// words, allow two jokers and mark the letters the jokers stand for, as the window does. A
+// words, allow two jokers, mark the letters the jokers stand for, write each word's value and
+// order the words by it, as the window does. A
 // refused draw and a draw that finds nothing both end with status 1 and a French message on
 // stderr, as the window says it.
 int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
@@ -74,12 +85,22 @@ int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::o
         err << "Aucun  mot  trouvé.\n";
         return Refused;
     }
-    if (!read.mark) {
+    if (!read.mark && !read.score && !read.byScore) {
         PrintLines(out, outcome.words);
         return Success;
     }
-    for (size_t i = 0; i < outcome.words.size(); ++i)
-        out << Windows1252ToUtf8(MarkedWord(outcome.words[i], outcome.freeLetterPlaces[i])) << '\n';
+    const std::vector<int> values = WordValues(outcome, draw);
+    std::vector<size_t> order = ByValueOrder(values);
+    if (!read.byScore) std::iota(order.begin(), order.end(), size_t{0});
+    std::string text;
+    for (const size_t i : order) {
+        const std::string_view word = outcome.words[i];
+        text += Windows1252ToUtf8(read.mark ? MarkedWord(word, outcome.freeLetterPlaces[i])
+                                            : std::string(word));
+        if (read.score) text += '\t' + std::to_string(values[i]);
+        text += '\n';
+    }
+    out << text;
     return Success;
 }
 

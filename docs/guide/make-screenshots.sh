@@ -119,12 +119,47 @@ xdotool key --clearmodifiers --delay 60 Right Right e Right Right Right Right Ri
 search rechercher Return
 shot rechercher
 
+# clickAt X Y: a click at a point of the window (the tab's page starts 6 pixels right and 30
+# down of the window's corner).
+clickAt() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+
+# Rechercher, the command line's patterns: a motif typed into its field, then Enter.
+clickAt 358 224
+typed 'CH*[^S]'
+search rechercher-motif Return
+shot rechercher-motif
+
 # Scrabble: a draw of five letters and the joker.
 xdotool key --clearmodifiers ctrl+Tab
 sleep 0.3
 typed 'CHIEN?'
 search scrabble Return
 shot scrabble
+
+# Scrabble, the player's options: the shorter words under their header, each word's value and
+# hooks, the order by value; then words judged in the field under the options.
+clickAt 325 321
+settle
+clickAt 515 343
+clickAt 325 365
+clickAt 515 321
+xdotool key --clearmodifiers ctrl+a
+typed 'KAYAK'
+search scrabble-valeurs Return
+clickAt 455 394
+typed 'kawa wok zzz'
+settle
+alone scrabble-valeurs
+shot scrabble-valeurs
+
+# Scrabble, two jokers on their own: the box ticked, the shorter words off.
+clickAt 515 299
+clickAt 325 321
+clickAt 135 82
+xdotool key --clearmodifiers ctrl+a
+typed '?KW?'
+search scrabble-jokers Return
+shot scrabble-jokers
 
 # Synonyme: a word typed, its headwords listed, then its synonyms.
 xdotool key --clearmodifiers ctrl+Tab

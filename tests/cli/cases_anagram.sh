@@ -61,3 +61,19 @@ expect_output anagram_plus_whole 'AaS AiS AnS ArS ASa ASe AyS bAS cAS jAS kAS lA
 expect_output anagram_plus_plain 'AAS AIS ANS ARS ASA ASE AYS BAS CAS JAS KAS LAS MAS OSA PAS RAS SAC SAI SAR SAS SAX SKA SPA SUA TAS USA VAS AS SA ' \
     anagram AS --plus
 expect_output anagram_all_options 'daW eWe kWa Wad Wap Wax Web Woh Wok Won Wus Wu ' anagram 'W?' --shorter --plus --mark --jokers 2
+
+# Values, order by value, hooks and the judge against a reference worked out from the list.
+expect anagram_score_marked 0 '^KaWa	20$' '^$' -- anagram '?KW?' --jokers 2 --mark --score
+expect anagram_score_board_letter_counts 0 '^AaS	3$' '^$' -- anagram AS --plus --mark --score
+expect hooks_both_sides 0 '^AET	CHAT	S$' '^$' -- hooks chat
+expect hooks_not_letters 1 '^$' '^« 1a » n.est pas un mot' -- hooks 1a
+expect hooks_missing 2 '^$' 'MOT manquant' -- hooks
+expect check_valid 0 '^ETE	valable$' '^$' -- check été
+expect check_one_invalid 1 'ZZZ	non valable' '^$' -- check CHAT ZZZ
+expect check_missing 2 '^$' 'MOT manquant' -- check
+if reference=$(python3 "$(dirname "$0")/scrabble_reference.py" "$cli" "$(dirname "$0")/../../data/LISTESCRAB"); then
+    passes=$((passes + 1))
+else
+    echo "$reference"
+    failures=$((failures + 1))
+fi

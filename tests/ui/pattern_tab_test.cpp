@@ -19,6 +19,7 @@
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/PatternSearch.h"
 #include "core/pattern/PatternTexts.h"
+#include "core/pattern/WildcardSearch.h"
 #include "ui/app/Appearance.h"
 #include "ui/pattern/PatternTab.h"
 #include "ui/tabs/ResultListFill.h"
@@ -138,8 +139,12 @@ struct PatternPage {
 QStringList ClueWords(const std::u16string& pattern, std::u16string_view clue) {
     const Dictionaries& lists = BuiltInDictionaries();
     const auto synonyms = ClueSynonyms::LookUp(clue, lists.synonymLetterTables);
+    // Sets and runs go through the wildcard scan, as the command line sends them.
     const auto outcome = synonyms->narrow(
-        ScanPattern(static_cast<int>(pattern.size()), pattern, lists.mainWordList));
+        pattern.find_first_of(u"[*") != std::u16string::npos
+            ? ScanWildcard(std::get<WildcardPattern>(WildcardPattern::Parse(pattern)),
+                           lists.mainWordList)
+            : ScanPattern(static_cast<int>(pattern.size()), pattern, lists.mainWordList));
     QStringList words;
     for (auto word : outcome.synonyms) words << ToQString(word);
     if (!outcome.broadSense.empty()) words << ToQString(BroadSenseHeader);
@@ -653,7 +658,9 @@ class PatternTabTest : public QObject {
         p.chooseLength(4);
         p.type("ab");
         p.button->setFocus();
-        p.key(Qt::Key_Tab);  // the clue, then the option, follow the search button
+        p.key(Qt::Key_Tab);  // the motif, the clue, then the option follow the search button
+        QCOMPARE(p.focused(), p.find<QLineEdit>("motifBox"));
+        p.key(Qt::Key_Tab);
         QCOMPARE(p.focused(), p.clue);
         p.key(Qt::Key_Tab);
         QCOMPARE(p.focused(), p.autoAdvance);
@@ -728,6 +735,72 @@ class PatternTabTest : public QObject {
         QCOMPARE(tab->findChild<QLabel*>("resultCount")->text(), QStringLiteral("avant"));
         QCOMPARE(QApplication::focusWidget(), tab->findChild<QLineEdit*>("letterBox3"));
         QCOMPARE(fakes.pointer.screen, PointerShape::Arrow);
+    }
+
+    // The motif reads as quillex-cli pattern does, with its refusals; the boxes keep their
+    // letters, and typing in a box makes them the way searched again.
+    void the_motif_field_searches_the_command_line_patterns_and_leaves_the_boxes_alone() {
+        PatternPage p;
+        auto* motif = p.find<QLineEdit>("motifBox");
+        p.chooseLength(4);
+        p.typePattern("CHA");
+        const QStringList boxesBefore = p.boxes(1, 4);
+        const auto cli = [](const std::u16string& pattern) {
+            const auto parsed = WildcardPattern::Parse(pattern);
+            QStringList words;
+            for (const auto word :
+                 ScanWildcard(std::get<WildcardPattern>(parsed), BuiltInDictionaries().mainWordList))
+                words << ToQString(word);
+            return words;
+        };
+        const struct {
+            QString typed;
+            std::u16string pattern;
+        } rows[] = {{"cha?", u"CHA?"}, {"CH*[^S]", u"CH*[^S]"}, {"[AEI]?ZE", u"[AEI]?ZE"}};
+        for (const auto& row : rows) {
+            motif->setFocus();
+            motif->selectAll();
+            QTest::keyClicks(motif, row.typed);
+            QVERIFY(p.button->isEnabled());
+            p.search();
+            QCOMPARE(p.listed(), cli(row.pattern));
+            QCOMPARE(p.count->text(), ToQString(ResultCountText(cli(row.pattern).size())));
+            QCOMPARE(p.boxes(1, 4), boxesBefore);
+            QVERIFY(p.shown().isEmpty());
+        }
+        const struct {
+            QString typed, refusal;
+        } refused[] = {
+            {"A[", "Il manque le « ] » qui ferme l'ensemble de lettres (case 2)."},
+            {"AB",
+             "La longueur du mot doit être comprise entre 3 et 15 lettres (une lettre ou ? "
+             "par case)."},
+            {"????????????", kJokerNotice},
+            {"A1?", kInvalidNotice + "\nCaractère refusé : « 1 » (case 2)."}};
+        for (const auto& row : refused) {
+            motif->selectAll();
+            QTest::keyClicks(motif, row.typed);
+            QTest::mouseClick(p.button, Qt::LeftButton);
+            QCOMPARE(p.shown().size(), 1);
+            QCOMPARE(p.shown().last().text, row.refusal);
+            QCOMPARE(p.shown().last().icon,
+                     row.refusal == kJokerNotice ? MessageIcon::Critical : MessageIcon::None);
+            QCOMPARE(p.focused(), motif);
+            p.t.fakes.messages.shown.clear();
+        }
+        // The clue narrows a motif's words too, and lifts the joker limit as for the boxes.
+        motif->selectAll();
+        QTest::keyClicks(motif, QStringLiteral("[AEI]??E"));
+        p.setClue(QStringLiteral("joie"));
+        p.search();
+        QCOMPARE(p.listed(), ClueWords(u"[AEI]??E", u"joie"));
+        p.setClue(QString());
+        // A letter typed in a box searches the boxes again; the motif keeps its text.
+        p.box(4)->setFocus();
+        p.type("t");
+        p.search();
+        QCOMPARE(p.listed(), QStringList{"CHAT"});
+        QCOMPARE(motif->text(), QStringLiteral("[AEI]??E"));
     }
 
     void a_clue_lists_only_its_synonyms_that_fit_then_the_broad_sense() {

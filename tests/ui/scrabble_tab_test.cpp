@@ -10,6 +10,7 @@
 
 #include "TestWindow.h"
 #include "ui/scrabble/ScrabbleTab.h"
+#include "ui/tabs/GroupHeader.h"
 #include "ui/tabs/ResultCopy.h"
 
 namespace quillex::ui {
@@ -18,6 +19,9 @@ using testing::TestWindow;
 
 constexpr int kScrabbleTab = 1;
 const QString kNothingFound = QStringLiteral("Aucun  mot  trouvé.");
+const QString kTooManyJokers = QStringLiteral(
+    "Un seul joker est autorisé pour la recherche. Cochez « Deux jokers » pour en "
+    "utiliser deux, ou modifiez votre requête.");
 const QString kCopyNotice =
     QStringLiteral("Le mot sélectionné a été copié dans le presse-papier.      ");
 
@@ -172,8 +176,7 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(p.t.fakes.messages.shown.size(), 1);
         const MessageRequest& refusal = p.t.fakes.messages.shown.first();
         QCOMPARE(refusal.title, QStringLiteral("INFORMATION"));
-        QCOMPARE(refusal.text, QStringLiteral("Un seul joker est autorisé pour la recherche. "
-                                              "Modifiez votre requête."));
+        QCOMPARE(refusal.text, kTooManyJokers);
         QCOMPARE(refusal.icon, MessageIcon::Information);
         QCOMPARE(refusal.buttons, MessageButtons::Ok);
         QCOMPARE(p.count->text(), kNothingFound);
@@ -331,7 +334,11 @@ class ScrabbleTabTest : public QObject {
             QString caption;
         } boxes[] = {{"jokerLetterBox", QStringLiteral("Montrer la lettre du joker")},
                      {"shorterWordsBox", QStringLiteral("Mots plus courts")},
-                     {"boardLetterBox", QStringLiteral("Avec une lettre du plateau")}};
+                     {"boardLetterBox", QStringLiteral("Avec une lettre du plateau")},
+                     {"twoJokersBox", QStringLiteral("Deux jokers")},
+                     {"valueOrderBox", QStringLiteral("Trier par valeur")},
+                     {"valuesBox", QStringLiteral("Montrer la valeur")},
+                     {"hooksBox", QStringLiteral("Montrer les rallonges")}};
         for (const auto& box : boxes) {
             auto* found = p.t.find<QCheckBox>(box.name);
             QVERIFY2(found, box.name);
@@ -347,9 +354,7 @@ class ScrabbleTabTest : public QObject {
         p.setOption("boardLetterBox", true);
         p.search(QStringLiteral("?KW?"));
         QCOMPARE(p.t.fakes.messages.shown.size(), 1);
-        QCOMPARE(p.t.fakes.messages.shown.first().text,
-                 QStringLiteral("Un seul joker est autorisé pour la recherche. "
-                                "Modifiez votre requête."));
+        QCOMPARE(p.t.fakes.messages.shown.first().text, kTooManyJokers);
         QCOMPARE(p.count->text(), kNothingFound);
         QCOMPARE(p.list->count(), 0);
     }
@@ -386,9 +391,13 @@ class ScrabbleTabTest : public QObject {
         // focus stays in the draw box.
         p.setOption("shorterWordsBox", true);
         QVERIFY(QTest::qWaitFor([&p] { return p.searchDone(); }, 5000));
-        QCOMPARE(p.listed(),
-                 (QStringList{"CHIEN", "CHINE", "NICHE", "CHIE", "CINE", "HEIN", "CHI", "HIC",
-                              "HIE", "NIE", "CE", "CI", "EH", "EN", "HE", "HI", "IN", "NE", "NI"}));
+        // The words using every tile stand apart from the shorter ones, under a header line.
+        QCOMPARE(p.listed(), (QStringList{"CHIEN", "CHINE", "NICHE", "— Mots plus courts —",
+                                          "CHIE",  "CINE",  "HEIN",  "CHI",
+                                          "HIC",   "HIE",   "NIE",   "CE",
+                                          "CI",    "EH",    "EN",    "HE",
+                                          "HI",    "IN",    "NE",    "NI"}));
+        QVERIFY(IsGroupHeader(*p.list->item(3)));
         QCOMPARE(p.count->text(), QStringLiteral("19  mots  trouvés."));
         QVERIFY(p.draw->hasFocus());
         p.setOption("shorterWordsBox", false);
@@ -399,7 +408,7 @@ class ScrabbleTabTest : public QObject {
         p.search(QStringLiteral("?KW?"));
         QVERIFY(p.t.fakes.messages.shown.isEmpty());
         QCOMPARE(p.listed().mid(0, 5), (QStringList{"KAWA", "KIWI", "KWAS", "WIKI", "WOKS"}));
-        QCOMPARE(p.count->text(), QString::number(p.list->count()) + "  mots  trouvés.");
+        QCOMPARE(p.count->text(), QString::number(p.list->count() - 1) + "  mots  trouvés.");
         QVERIFY(p.list->count() > 80);  // every two-letter word, for one
         // A draw edited since its search keeps the list until the next search.
         const QStringList listed = p.listed();
@@ -431,6 +440,68 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(p.count->text(), QStringLiteral("28  mots  trouvés."));
         p.clickResult(p.list, 0);
         QCOMPARE(p.t.fakes.clipboard.texts, QStringList{"AAS"});
+    }
+
+    void two_jokers_on_their_own_need_their_box_and_no_shorter_words() {
+        ScrabblePage p;
+        p.search(QStringLiteral("?KW?"));
+        QCOMPARE(p.t.fakes.messages.shown.size(), 1);
+        QCOMPARE(p.t.fakes.messages.shown.first().text, kTooManyJokers);
+        p.setOption("twoJokersBox", true);
+        p.search(QStringLiteral("?KW?"));
+        QCOMPARE(p.t.fakes.messages.shown.size(), 1);
+        QCOMPARE(p.listed(), (QStringList{"KAWA", "KIWI", "KWAS", "WIKI", "WOKS"}));
+        p.search(QStringLiteral("???A"));
+        QCOMPARE(p.t.fakes.messages.shown.last().text,
+                 QStringLiteral("Deux jokers au plus sont autorisés pour la recherche. "
+                                "Modifiez votre requête."));
+    }
+
+    // Rows read "WORD  value  [BEFORE/AFTER]", columns aligned; a copy takes the plain word.
+    void values_hooks_and_the_order_by_value_annotate_the_rows() {
+        ScrabblePage p;
+        p.search(QStringLiteral("CHIEN"));
+        p.setOption("valuesBox", true);
+        QCOMPARE(p.listed(), (QStringList{"CHIEN  10", "CHINE  10", "NICHE  10"}));
+        p.setOption("hooksBox", true);
+        QCOMPARE(p.listed(),
+                 (QStringList{"CHIEN  10  [/ST]", "CHINE  10  [E/ERSZ]", "NICHE  10  [/ERSTZ]"}));
+        p.setOption("jokerLetterBox", true);
+        p.setOption("valuesBox", false);
+        p.search(QStringLiteral("KW?"));
+        QCOMPARE(p.listed(), (QStringList{"WoK  [/S]"}));
+        p.clickResult(p.list, 0);
+        QCOMPARE(p.t.fakes.clipboard.texts, QStringList{"WOK"});
+        // Highest value first, equal values in list order, the shorter words still apart.
+        p.setOption("hooksBox", false);
+        p.setOption("jokerLetterBox", false);
+        p.setOption("shorterWordsBox", true);
+        p.search(QStringLiteral("KAYAK"));
+        QCOMPARE(p.listed(),
+                 (QStringList{"KAYAK", "— Mots plus courts —", "YAK", "AA", "AY", "KA"}));
+        p.setOption("valueOrderBox", true);
+        QCOMPARE(p.listed(),
+                 (QStringList{"KAYAK", "— Mots plus courts —", "YAK", "AY", "KA", "AA"}));
+        QCOMPARE(p.count->text(), QStringLiteral("5  mots  trouvés."));
+    }
+
+    void the_judge_says_whether_each_typed_word_is_valid() {
+        ScrabblePage p;
+        auto* box = p.t.find<QLineEdit>("judgeBox");
+        auto* verdict = p.t.find<QLabel>("judgeVerdict");
+        const struct {
+            QString typed, verdict;
+        } rows[] = {{"", ""},
+                    {"chat", "valable"},
+                    {"été", "valable"},
+                    {"ZZZ", "non valable"},
+                    {"kawa, wiki", "valables"},
+                    {"kawa zzz x-y", "non valable : zzz, x-y"}};
+        for (const auto& row : rows) {
+            box->setText(row.typed);
+            QCOMPARE(verdict->text(), row.verdict);
+        }
+        QVERIFY(p.list->count() == 0 && p.t.fakes.messages.shown.isEmpty());
     }
 
     void help_texts_read_as_designed() {

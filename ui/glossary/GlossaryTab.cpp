@@ -4,9 +4,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "core/glossary/GlossaryFilter.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/Twips.h"
-#include "core/glossary/GlossaryFilter.h"
+#include "ui/glossary/GlossaryRows.h"
 #include "ui/tabs/GroupHeader.h"
 #include "ui/tabs/ResultListFill.h"
 
@@ -55,7 +56,8 @@ void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
             GroupHeader(QStringLiteral("Aucun mot ne commence par « %1 ».").arg(prefix)));
         return;
     }
-    // The two-letter block comes first; a header opens the three-letter one when both show.
+    // Each word shows its hooks beside it. The two-letter block comes first; a header opens the
+    // three-letter one when both show.
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
     bool headerDue = false;
@@ -68,7 +70,7 @@ void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
             glossaryList_->addItem(GroupHeader(QStringLiteral("— Mots de trois lettres —")));
             headerDue = false;
         }
-        texts.append(ToQString(line));
+        texts.append(GlossaryRowText(line, context_.dictionaries.scrabbleWordList));
     }
     FillList(*glossaryList_, texts);
 }

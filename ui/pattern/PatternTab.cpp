@@ -10,17 +10,18 @@
 #include <functional>
 #include <string>
 
-#include "ui/app/AppConstants.h"
-#include "ui/app/Appearance.h"
-#include "ui/app/ReportInternalError.h"
 #include "core/pattern/ClueSynonyms.h"
-#include "ui/pattern/ImageCheckBox.h"
 #include "core/pattern/JokerLimits.h"
-#include "ui/pattern/LetterBox.h"
 #include "core/pattern/PatternEntry.h"
 #include "core/pattern/PatternSearch.h"
 #include "core/pattern/PatternTexts.h"
 #include "core/synonyms/SynonymLookupResult.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/ReportInternalError.h"
+#include "ui/pattern/ImageCheckBox.h"
+#include "ui/pattern/LetterBox.h"
+#include "ui/pattern/MotifSearch.h"
 #include "ui/tabs/GroupHeader.h"
 #include "ui/tabs/ResultCopy.h"
 #include "ui/tabs/ResultListFill.h"
@@ -72,6 +73,7 @@ PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), 
     buildSearchControls();
     buildClue();
     buildOption();
+    buildMotif();
     scanTimer_.setObjectName(QStringLiteral("scanTimer"));
     scanTimer_.setSingleShot(true);
     connect(&scanTimer_, &QTimer::timeout, this, &PatternTab::runScan);
@@ -79,7 +81,8 @@ PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), 
     setTabOrder(lengthList_, box(1));
     for (int i = 1; i < BoxCount; ++i) setTabOrder(box(i), box(i + 1));
     setTabOrder(box(BoxCount), searchButton_);
-    setTabOrder(searchButton_, clueBox_);
+    setTabOrder(searchButton_, motifBox_);
+    setTabOrder(motifBox_, clueBox_);
     setTabOrder(clueBox_, autoAdvanceBox_);
     setTabOrder(autoAdvanceBox_, resultList_);
 }
@@ -251,6 +254,30 @@ void PatternTab::buildOption() {
     connect(autoAdvanceBox_, &QCheckBox::clicked, this, &PatternTab::onAutoAdvanceClicked);
 }
 
+void PatternTab::buildMotif() {
+    // The command line's patterns, beside the button: the boxes stay for the classic way.
+    auto* caption = addCaption(QStringLiteral("motifCaption"), QStringLiteral("Motif :"),
+                               QRect(230, 176, 52, 36), true);
+    motifBox_ = new QLineEdit(this);
+    motifBox_->setObjectName(QStringLiteral("motifBox"));
+    motifBox_->setAccessibleName(
+        QStringLiteral("Motif : ? une lettre, * des lettres, [AEI], [^AEI]"));
+    motifBox_->setPlaceholderText(QStringLiteral("ex. : CH*[^S]"));
+    motifBox_->setToolTip(
+        QStringLiteral("« ? » pour une lettre, « * » pour des lettres (ou aucune), « [AEI] » pour "
+                       "une de ces lettres, « [^AEI] » pour une autre. Remplace les cases "
+                       "tant qu'il est le dernier modifié."));
+    motifBox_->setGeometry(282, 180, 140, 28);
+    motifBox_->setFont(CalibriFont(12, false));
+    caption->setBuddy(motifBox_);
+    connect(motifBox_, &QLineEdit::textEdited, this, &PatternTab::onMotifEdited);
+}
+
+void PatternTab::onMotifEdited(const QString& text) {
+    motifInUse_ = !text.trimmed().isEmpty();
+    updateSearchButton();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Letter boxes
 
@@ -286,6 +313,8 @@ void PatternTab::selectIfFocused(int number) {
 
 void PatternTab::onBoxChanged(int number) {
     if (changeDepth_ >= kMaxChangeDepth) return;
+    // Typing in a box makes the boxes the way in use again; the motif keeps its text.
+    if (changeDepth_ == 0 && box(number)->hasFocus()) motifInUse_ = false;
     const DepthGuard depth(changeDepth_);
     if (boxText(number).isEmpty()) writeBox(number, kJoker);
     activeBoxIndex_ = number;
@@ -346,6 +375,10 @@ QString PatternTab::clueText() const {
 }
 
 void PatternTab::updateSearchButton() {
+    if (motifInUse_) {
+        searchButton_->setEnabled(!motifBox_->text().trimmed().isEmpty());
+        return;
+    }
     // A clue is enough on its own: "a synonym of chat in five letters" is a fair question.
     bool anyKnown = searchLength_ > 0 && !clueText().isEmpty();
     for (int number = 1; number <= searchLength_ && number <= BoxCount; ++number)
@@ -354,6 +387,7 @@ void PatternTab::updateSearchButton() {
 }
 
 void PatternTab::onLengthChosen(int index) {
+    motifInUse_ = false;
     const int length = lengthList_->itemText(index).toInt();
     for (int number = 1; number <= BoxCount; ++number) {
         const bool inLength = number <= length;
@@ -390,6 +424,10 @@ QString PatternTab::patternOfBoxes() const {
 }
 
 void PatternTab::onSearchClicked() {
+    if (motifInUse_) {
+        searchMotif();
+        return;
+    }
     // A failing step is reported and the handler goes on with the next one.
     const auto step = [this](const std::function<void()>& body) {
         try {
@@ -419,6 +457,34 @@ void PatternTab::onSearchClicked() {
         }
     });
     step([this] { context_.platform.pointer.setScreenPointer(PointerShape::Arrow); });
+}
+
+// The motif is read, checked and searched at once; the scan then only shows its words.
+void PatternTab::searchMotif() {
+    searchButton_->setEnabled(false);
+    try {
+        lookUpClue();
+        if (clueRefused_) {
+            clueRefused_ = false;
+            clueBox_->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        MotifOutcome outcome = SearchMotif(motifBox_->text().trimmed().toStdU16String(),
+                                           clue_.has_value(), context_.dictionaries.mainWordList);
+        if (!outcome.refusal.isEmpty()) {
+            context_.platform.messages.show(
+                {AppTitle, outcome.refusal,
+                 outcome.jokerLimit ? MessageIcon::Critical : MessageIcon::None,
+                 MessageButtons::Ok});
+            motifBox_->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        motifWords_ = std::move(outcome.words);
+        startScan();
+    } catch (const std::exception& failure) {
+        ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternButton);
+        updateSearchButton();
+    }
 }
 
 void PatternTab::lookUpClue() {
@@ -453,8 +519,11 @@ void PatternTab::runScan() {
     scanTimer_.stop();
     try {
         resultList_->clear();
-        std::vector<std::string_view> words = ScanPattern(
-            searchLength_, patternOfBoxes().toStdU16String(), context_.dictionaries.mainWordList);
+        std::vector<std::string_view> words =
+            motifWords_ ? std::move(*motifWords_)
+                        : ScanPattern(searchLength_, patternOfBoxes().toStdU16String(),
+                                      context_.dictionaries.mainWordList);
+        motifWords_.reset();
         const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words), {}};
         FillResultList(*resultList_, shown.synonyms);
         if (!shown.broadSense.empty()) {
@@ -473,7 +542,12 @@ void PatternTab::runScan() {
 void PatternTab::endScan() {
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
     if (context_.window) context_.window->setEnabled(true);
-    focusLastUsedBox();
+    // As with the boxes, the button waits for the next change of the motif.
+    if (motifInUse_) {
+        motifBox_->setFocus(Qt::OtherFocusReason);
+    } else {
+        focusLastUsedBox();
+    }
 }
 
 }  // namespace quillex::ui

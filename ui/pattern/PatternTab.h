@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <array>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "core/pattern/ClueSynonyms.h"
 #include "ui/tabs/TabContext.h"
@@ -47,6 +49,9 @@ class PatternTab : public TabPage {
     void buildSearchControls();
     void buildClue();
     void buildOption();
+    void buildMotif();
+    void onMotifEdited(const QString& text);
+    void searchMotif();
     void buildCaptions();
     QLabel* addCaption(const QString& name, const QString& text, const QRect& geometry,
                        bool bold = false);
@@ -88,6 +93,7 @@ class PatternTab : public TabPage {
     QListWidget* resultList_ = nullptr;
     QLabel* resultCount_ = nullptr;
     QLineEdit* clueBox_ = nullptr;
+    QLineEdit* motifBox_ = nullptr;
     QTimer scanTimer_{this};
 
     // State of the length list, the boxes and the search.
@@ -101,6 +107,10 @@ class PatternTab : public TabPage {
     std::optional<ClueSynonyms> clue_;
     bool clueRefused_ = false;
     int changeDepth_ = 0;
+    // Set while the "Motif" field is the way in use: edited after the boxes and the length.
+    bool motifInUse_ = false;
+    // The words of a motif search under way, found before the scan shows them.
+    std::optional<std::vector<std::string_view>> motifWords_;
 };
 
 }  // namespace quillex::ui

@@ -8,11 +8,14 @@
 #include <utility>
 
 #include "core/anagram/AnagramSearch.h"
-#include "core/anagram/MarkedWord.h"
+#include "core/anagram/WordValue.h"
+#include "core/glossary/FoldAccents.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
-#include "core/glossary/FoldAccents.h"
 #include "ui/scrabble/ScrabbleOptions.h"
+#include "ui/scrabble/ScrabbleRows.h"
+#include "ui/scrabble/WordJudgeBox.h"
+#include "ui/tabs/GroupHeader.h"
 #include "ui/tabs/ResultCopy.h"
 #include "ui/tabs/ResultListFill.h"
 
@@ -26,6 +29,13 @@ constexpr int kDrawTextMargin = 6;
 const QString kFoundSuffix = QStringLiteral("  mots  trouvés.");
 const QString kNothingFound = QStringLiteral("Aucun  mot  trouvé.");
 const QString kRefusalTitle = QStringLiteral("INFORMATION");
+// A second joker is refused naming the box that allows it.
+const QString kTooManyJokers = QStringLiteral(
+    "Un seul joker est autorisé pour la recherche. Cochez « Deux jokers » pour en "
+    "utiliser deux, ou modifiez votre requête.");
+// The word alone reads large; beside its value and hooks it takes a smaller size to fit.
+constexpr int kWordPointSize = 18;
+constexpr int kAnnotatedPointSize = 13;
 
 QFont CalibriFont(int pointSize, bool bold) {
     return NamedFont(QStringLiteral("Calibri"), pointSize, bold);
@@ -46,8 +56,12 @@ ScrabbleTab::ScrabbleTab(TabContext& context, QWidget* parent)
     buildResultControls();
     buildHelpTexts();
     options_ = new ScrabbleOptions(this);
-    options_->setGeometry(312, 306, 357, 72);
+    options_->setGeometry(312, 258, 357, 88);
     connect(options_, &ScrabbleOptions::jokerLettersToggled, this, &ScrabbleTab::writeListedWords);
+    connect(options_, &ScrabbleOptions::rowChoiceToggled, this, &ScrabbleTab::writeListedWords);
+    // Judging a word needs no draw: it sits under the options, by the results it helps check.
+    auto* judge = new WordJudgeBox(context_.dictionaries.scrabbleWordList, this);
+    judge->setGeometry(312, 350, 357, 28);
     connect(options_, &ScrabbleOptions::wordChoiceToggled, this, &ScrabbleTab::refreshListedWords);
     searchTimer_.setObjectName(QStringLiteral("searchTimer"));
     searchTimer_.setSingleShot(true);
@@ -110,15 +124,15 @@ void ScrabbleTab::buildResultControls() {
     resultList_ = new QListWidget(this);
     resultList_->setObjectName(QStringLiteral("resultList"));
     resultList_->setAccessibleName(QStringLiteral("Mots trouvés"));
-    resultList_->setGeometry(312, 16, 357, 284);
+    resultList_->setGeometry(312, 16, 357, 236);
     QFont listFont(QStringLiteral("Courier New"));
-    listFont.setPointSize(18);
+    listFont.setPointSize(kWordPointSize);
     resultList_->setFont(listFont);
     SetColours(resultList_, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
     resultList_->setUniformItemSizes(true);
-    // A word shown with its joker letters is copied as the plain word.
+    // A word shown with its joker letters, value or hooks is copied as the plain word.
     CopyChosenResults(*resultList_, context_,
-                      [](const QListWidgetItem& item) { return item.text().toUpper(); });
+                      [](const QListWidgetItem& item) { return RowWord(item.text()); });
 }
 
 void ScrabbleTab::buildHelpTexts() {
@@ -193,50 +207,65 @@ int ScrabbleTab::runSearch() {
         showRefusal(outcome.status);
         return 0;
     }
-    return listWords(outcome);
+    return listWords(outcome, draw);
 }
 
 void ScrabbleTab::showRefusal(AnagramStatus status) {
-    context_.platform.messages.show({kRefusalTitle,
-                                     QString::fromStdU16String(std::u16string(RefusalText(status))),
-                                     MessageIcon::Information, MessageButtons::Ok});
+    context_.platform.messages.show(
+        {kRefusalTitle,
+         status == AnagramStatus::TooManyJokers
+             ? kTooManyJokers
+             : QString::fromStdU16String(std::u16string(RefusalText(status))),
+         MessageIcon::Information, MessageButtons::Ok});
     // A draw of the wrong length needs editing; the box is where to do it.
     if (status != AnagramStatus::TooManyJokers) focusDrawBoxIfShown();
 }
 
-int ScrabbleTab::listWords(const AnagramOutcome& outcome) {
+int ScrabbleTab::listWords(const AnagramOutcome& outcome, std::u16string_view draw) {
     resultList_->clear();
     resultCount_->setText(QStringLiteral("0"));
     listing_ = true;
-    freeLetterPlaces_ = outcome.freeLetterPlaces;
-    if (!options_->showsJokerLetters()) {
-        FillResultList(*resultList_, outcome.words);
-        return resultList_->count();
-    }
-    QStringList marked;
-    marked.reserve(static_cast<qsizetype>(outcome.words.size()));
-    for (size_t i = 0; i < outcome.words.size(); ++i)
-        marked.append(ToQString(MarkedWord(outcome.words[i], outcome.freeLetterPlaces[i])));
-    FillList(*resultList_, marked);
-    return resultList_->count();
+    found_ = outcome;
+    foundValues_ = WordValues(outcome, draw);
+    foundHooks_.clear();
+    foundDrawLength_ = static_cast<int>(draw.size());
+    showFoundRows();
+    return static_cast<int>(found_.words.size());
 }
 
-// Writes every listed word again, its joker letters in lower case or not as the box says. The
-// places are kept from the search, so the box can change after it.
+// Writes every listed word again as the boxes now ask: joker letters, values, hooks, order. The
+// search's words are kept, so the boxes can change after it without a new search.
 void ScrabbleTab::writeListedWords() {
-    const bool marked = options_->showsJokerLetters();
-    for (int row = 0;
-         row < resultList_->count() && row < static_cast<int>(freeLetterPlaces_.size()); ++row) {
-        QListWidgetItem* item = resultList_->item(row);
-        const std::u16string plain = item->text().toUpper().toStdU16String();
-        item->setText(ToQString(
-            marked ? MarkedWord(std::u16string_view(plain), freeLetterPlaces_[row]) : plain));
+    if (!found_.words.empty()) showFoundRows();
+}
+
+void ScrabbleTab::showFoundRows() {
+    const ScrabbleRowChoice choice = options_->rowChoice();
+    // Hooks are looked up the first time they are shown, for all the words at once.
+    if (choice.hooks && foundHooks_.size() != found_.words.size()) {
+        foundHooks_.clear();
+        foundHooks_.reserve(found_.words.size());
+        for (const auto word : found_.words)
+            foundHooks_.push_back(FindHooks(word, context_.dictionaries.scrabbleWordList));
     }
+    QFont listFont = resultList_->font();
+    listFont.setPointSize(choice.values || choice.hooks ? kAnnotatedPointSize : kWordPointSize);
+    resultList_->setFont(listFont);
+    const ScrabbleRows rows =
+        MakeScrabbleRows(found_, foundValues_, foundHooks_, foundDrawLength_, choice);
+    resultList_->clear();
+    if (rows.headerAt < 0) {
+        FillList(*resultList_, rows.texts);
+        return;
+    }
+    resultList_->addItems(rows.texts.mid(0, rows.headerAt));
+    resultList_->addItem(GroupHeader(ShorterWordsHeader));
+    FillList(*resultList_, rows.texts.mid(rows.headerAt));
 }
 
 // The words of the previous search do not count for a search that failed before listing.
 int ScrabbleTab::wordsListedSoFar() const {
-    return listing_ ? resultList_->count() : 0;
+    return listing_ ? static_cast<int>(found_.words.size()) : 0;
 }
 
 // Every path of a search ends here, refused or failed ones too, leaving the tab ready.
@@ -246,7 +275,7 @@ void ScrabbleTab::finishSearch(int count) {
     } else {
         resultCount_->setText(kNothingFound);
         resultList_->clear();
-        freeLetterPlaces_.clear();
+        found_ = {};
     }
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
     searchButton_->setEnabled(true);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/anagram/AnagramOutcome.h"
+#include "core/anagram/Hooks.h"
 #include "ui/tabs/TabContext.h"
 #include "ui/tabs/TabPage.h"
 
@@ -39,12 +40,13 @@ class ScrabbleTab : public TabPage {
     void runDelayedSearch();
     int runSearch();
     void showRefusal(AnagramStatus status);
-    int listWords(const AnagramOutcome& outcome);
+    int listWords(const AnagramOutcome& outcome, std::u16string_view draw);
     int wordsListedSoFar() const;
     void finishSearch(int count);
     void focusDrawBoxIfShown();
     void writeListedWords();
     void refreshListedWords();
+    void showFoundRows();
 
     TabContext& context_;
     QLabel* drawPanel_ = nullptr;
@@ -54,8 +56,13 @@ class ScrabbleTab : public TabPage {
     QListWidget* resultList_ = nullptr;
     QLabel* resultCount_ = nullptr;
     ScrabbleOptions* options_ = nullptr;
-    /// For each listed word, the places of the letters jokers or the board stand for.
-    std::vector<uint16_t> freeLetterPlaces_;
+    /// The words listed, with the places of the letters jokers or the board stand for.
+    AnagramOutcome found_;
+    /// Their values, and their hooks once a row has shown them.
+    std::vector<int> foundValues_;
+    std::vector<WordHooks> foundHooks_;
+    /// The length of the draw they were found for.
+    int foundDrawLength_ = 0;
     QTimer searchTimer_{this};
     /// Set once the running search has cleared the list and starts listing its own words.
     bool listing_ = false;

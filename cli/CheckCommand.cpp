@@ -1,0 +1,32 @@
+#include <ostream>
+#include <string>
+
+#include "Arguments.h"
+#include "Command.h"
+#include "EchoSafe.h"
+#include "LoadedLists.h"
+#include "core/anagram/WordJudge.h"
+#include "core/text/Text.h"
+
+namespace quillex::cli {
+
+// Judges each word against the Scrabble list, folded as a draw is: one line per word, the word
+// as the list writes it (as typed when it is not made of letters), a tab and the verdict.
+int RunCheck(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
+    const auto operands = SplitArguments(args).operands;
+    if (operands.empty()) throw UsageFailure{"MOT manquant : check MOT…"};
+    bool allValid = true;
+    std::string text;
+    for (const std::string_view operand : operands) {
+        const std::u16string typed = FromUtf8(operand);
+        const std::string word = JudgedWord(typed);
+        const bool valid = IsScrabbleWord(word, ScrabbleList());
+        allValid = allValid && valid;
+        text +=
+            (word.empty() ? EchoSafe(typed) : word) + (valid ? "\tvalable\n" : "\tnon valable\n");
+    }
+    out << text;
+    return allValid ? Success : Refused;
+}
+
+}  // namespace quillex::cli
