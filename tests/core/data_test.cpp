@@ -416,8 +416,8 @@ TEST(data, glossary_lines_give_the_right_class_and_forms) {
 TEST(data, short_words_of_the_official_list_are_taken_with_their_glossary_line) {
     const auto scrabble = WordsOf(ScrabbleList());
     std::unordered_set<std::u16string> glossed;
-    for (int i = 0; i < Glossary().count(); ++i) {
-        const auto line = Line(Glossary(), i);
+    for (int i = 0; i < GlossaryList().count(); ++i) {
+        const auto line = Line(GlossaryList(), i);
         glossed.insert(DictionaryKey(line.substr(0, line.find(u':'))));
     }
     for (std::string_view word :
