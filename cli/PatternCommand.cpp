@@ -1,5 +1,6 @@
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <variant>
 
@@ -9,11 +10,8 @@
 #include "LoadedLists.h"
 #include "PrintLines.h"
 #include "core/pattern/ClueSynonyms.h"
-#include "core/pattern/JokerLimits.h"
-#include "core/pattern/PatternEntry.h"
-#include "core/pattern/PatternSearch.h"
-#include "core/pattern/PatternTexts.h"
-#include "core/pattern/WildcardSearch.h"
+#include "core/pattern/PatternMessages.h"
+#include "core/pattern/PatternScan.h"
 #include "core/synonyms/SynonymLookupResult.h"
 #include "core/text/Text.h"
 
@@ -100,25 +98,17 @@ void ReportSyntaxError(const PatternSyntaxError& error, std::u16string_view text
     }
 }
 
-// A pattern the window could have written (letters, "?" and spaces, one length) goes through
-// the window's own scan; runs and sets through the wildcard scan.
-std::vector<std::string_view> Scan(const WildcardPattern& pattern, std::u16string_view text) {
-    if (pattern.hasRun() || text.find(u'[') != std::u16string_view::npos)
-        return ScanWildcard(pattern, MainList());
-    return ScanPattern(pattern.fixedLength(), PatternFromText(text), MainList());
-}
-
 }  // namespace
 
 int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const PatternArguments read = ReadArguments(args);
     const std::u16string text = FromUtf8(read.text);
-    const auto parsed = WildcardPattern::Parse(text);
+    const auto parsed = Pattern::Parse(text);
     if (const auto* error = std::get_if<PatternSyntaxError>(&parsed)) {
         ReportSyntaxError(*error, text, err);
         return Refused;
     }
-    const WildcardPattern& pattern = std::get<WildcardPattern>(parsed);
+    const Pattern& pattern = std::get<Pattern>(parsed);
     const int length = pattern.fixedLength();
     if (length > MaxPatternLength && pattern.hasRun()) {
         err << kRunTooLongNotice << '\n';
@@ -130,7 +120,7 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
     }
 
     // A clue bounds the list to a few synonyms, so the joker limit, which keeps lists short,
-    // has nothing to guard then; a run leaves the length free, and the limit is per length.
+    // has nothing to guard then.
     std::optional<ClueSynonyms> clue;
     if (read.clue) {
         clue = ClueSynonyms::LookUp(FromUtf8(*read.clue), SynonymTables());
@@ -138,24 +128,34 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
             err << ToUtf8(NoSynonymMessage) << '\n';
             return Refused;
         }
-    } else if (!pattern.hasRun() && pattern.jokerCount() > JokerLimits(length).value_or(length)) {
+    } else if (pattern.exceedsJokerLimit()) {
         err << ToUtf8(JokerLimitNoticeFirstLine) << '\n'
             << ToUtf8(JokerLimitNoticeSecondLine) << '\n';
         return Refused;
     }
 
-    std::vector<std::string_view> found = Scan(pattern, text);
-    const ClueOutcome shown = clue ? clue->narrow(found) : ClueOutcome{std::move(found), {}};
-    const size_t count = shown.count();
-    if (read.countOnly) {
-        out << ToUtf8(ResultCountText(count)) << '\n';
-    } else if (count == 0) {
-        err << ToUtf8(ResultCountText(0)) << '\n';
+    size_t count = 0;
+    if (clue) {
+        const ClueOutcome shown = clue->narrow(FindWords(pattern, MainList()));
+        count = shown.count();
+        if (!read.countOnly && count > 0) {
+            PrintLines(out, shown.synonyms);
+            if (!shown.broadSense.empty()) out << ToUtf8(BroadSenseHeader) << '\n';
+            PrintLines(out, shown.broadSense);
+        }
+    } else if (read.countOnly) {
+        count = CountWords(pattern, MainList());
     } else {
-        PrintLines(out, shown.synonyms);
-        if (!shown.broadSense.empty()) out << ToUtf8(BroadSenseHeader) << '\n';
-        PrintLines(out, shown.broadSense);
+        // The words go out block by block as the scan finds them, none of them kept.
+        ScanWords(pattern, MainList(), [&](std::span<const std::string_view> words) {
+            PrintLines(out, words);
+            count += words.size();
+        });
     }
+    if (read.countOnly)
+        out << ToUtf8(ResultCountText(count)) << '\n';
+    else if (count == 0)
+        err << ToUtf8(ResultCountText(0)) << '\n';
     return count == 0 ? Refused : Success;
 }
 

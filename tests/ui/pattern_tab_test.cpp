@@ -16,11 +16,11 @@
 #include <algorithm>
 
 #include "TestWindow.h"
-#include "ui/app/Appearance.h"
 #include "core/pattern/ClueSynonyms.h"
-#include "core/pattern/PatternSearch.h"
+#include "core/pattern/PatternMessages.h"
+#include "core/pattern/PatternScan.h"
+#include "ui/app/Appearance.h"
 #include "ui/pattern/PatternTab.h"
-#include "core/pattern/PatternTexts.h"
 #include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
@@ -140,8 +140,8 @@ struct PatternPage {
 QStringList ClueWords(const std::u16string& pattern, std::u16string_view clue) {
     const Dictionaries& lists = LoadedDictionaries();
     const auto synonyms = ClueSynonyms::LookUp(clue, lists.synonymLetterTables);
-    const auto outcome = synonyms->narrow(
-        ScanPattern(static_cast<int>(pattern.size()), pattern, lists.mainWordList));
+    const auto outcome =
+        synonyms->narrow(FindWords(std::get<Pattern>(Pattern::Parse(pattern)), lists.mainWordList));
     QStringList words;
     for (auto word : outcome.synonyms) words << ToQString(word);
     if (!outcome.broadSense.empty()) words << ToQString(BroadSenseHeader);
@@ -808,7 +808,8 @@ class PatternTabTest : public QObject {
         const std::u16string pattern = u"????????ES";
         QElapsedTimer clock;
         clock.start();
-        const auto words = ScanPattern(10, pattern, LoadedDictionaries().mainWordList);
+        const auto words = FindWords(std::get<Pattern>(Pattern::Parse(pattern)),
+                                     LoadedDictionaries().mainWordList);
         const qint64 scan = clock.nsecsElapsed();
         QCOMPARE(words.size(), size_t{13122});
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/pattern/MainListFold.h"
+#include "core/pattern/PatternScan.h"
+#include "core/text/Text.h"
 #include "tests/core/BuiltInLists.h"
 #include "tests/core/synonyms/SynonymData.h"
-#include "core/pattern/MainListFold.h"
-#include "core/pattern/WildcardSearch.h"
-#include "core/text/Text.h"
 
 namespace quillex {
 namespace {
@@ -21,7 +21,7 @@ using test::MainList;
 using Words = std::vector<std::string_view>;
 
 Words Scan(std::u16string_view text) {
-    return ScanWildcard(std::get<WildcardPattern>(WildcardPattern::Parse(text)), MainList());
+    return FindWords(std::get<Pattern>(Pattern::Parse(text)), MainList());
 }
 
 ClueOutcome Narrow(std::u16string_view pattern, std::u16string_view clue) {

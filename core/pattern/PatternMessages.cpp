@@ -1,4 +1,4 @@
-#include "core/pattern/PatternTexts.h"
+#include "core/pattern/PatternMessages.h"
 
 #include "core/text/Text.h"
 
