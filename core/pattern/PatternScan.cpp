@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <ranges>
 #include <string>
 
 #include "core/errors/InternalFailure.h"
@@ -46,6 +47,33 @@ Slice SliceOf(int length, const WordList& list) {
         ThrowSliceMismatch(length);
     }
     return slice;
+}
+
+// The letters every fitting word starts with: the pattern's first positions that take one letter
+// each.
+std::string KnownStart(const Pattern& pattern) {
+    std::string start;
+    for (const Pattern::Symbol& symbol : pattern.symbols()) {
+        if (symbol.kind == Pattern::Symbol::Kind::AnyRun || std::popcount(symbol.letters) != 1)
+            break;
+        start += static_cast<char>('A' + std::countr_zero(symbol.letters));
+    }
+    return start;
+}
+
+// The part of a slice whose words start with `start` (no longer than its words). The main list
+// keeps each length's words in byte order, so that part is found by two binary searches instead
+// of reading every word.
+Slice StartingWith(const Slice& slice, std::string_view start) {
+    if (start.empty()) return slice;
+    const auto startOf = [&](size_t i) { return std::string_view(slice.word(i), start.size()); };
+    const auto indices = std::views::iota(size_t{0}, slice.count);
+    const auto before = [&](size_t i) { return startOf(i) < start; };
+    const auto within = [&](size_t i) { return startOf(i) <= start; };
+    const auto first = std::ranges::partition_point(indices, before) - indices.begin();
+    const auto last = std::ranges::partition_point(indices, within) - indices.begin();
+    return {slice.word(static_cast<size_t>(first)), slice.stride,
+            static_cast<size_t>(last - first)};
 }
 
 constexpr size_t BlockSize = 1024;
@@ -159,8 +187,9 @@ template <typename Emit>
 void Scan(const Pattern& pattern, const WordList& mainList, Emit&& emit) {
     const PatternLengths lengths = pattern.lengths();
     const bool byPairs = ScansByPairs(pattern);
+    const std::string start = KnownStart(pattern);
     for (int length = lengths.first; length <= lengths.last; ++length) {
-        const Slice slice = SliceOf(length, mainList);
+        const Slice slice = StartingWith(SliceOf(length, mainList), start);
         if (byPairs)
             ScanByPairs(pattern, length, slice, emit);
         else

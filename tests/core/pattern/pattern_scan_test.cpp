@@ -91,6 +91,13 @@ TEST(pattern_scan, results_come_in_list_order) {
     EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));  // our list is alphabetical
 }
 
+TEST(pattern_scan, each_length_of_the_main_list_is_in_byte_order) {
+    // The scan finds the words starting with a pattern's known letters by binary search.
+    for (int length = MinPatternLength; length <= MaxPatternLength; ++length)
+        EXPECT_TRUE(std::is_sorted(WordsByLength()[length].begin(), WordsByLength()[length].end()))
+            << length;
+}
+
 TEST(pattern_scan, largest_slice_with_two_final_letters_finds_every_fitting_word) {
     // Counted in data/LISTEDESMOTS with a script: ten-letter words ending in ES.
     EXPECT_EQ(Scan(u"????????ES").size(), 13122u);
