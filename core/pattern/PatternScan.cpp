@@ -170,9 +170,11 @@ bool PassesChecks(const std::vector<Check>& checks, const char* word) {
 }
 
 // The slice comes by value: its fields stay in registers while emit() writes to memory. The
-// loop is written twice so that a pattern without a middle pays nothing for it.
+// loop is written twice so that a pattern without a middle pays nothing for it, and kept out of
+// line, which measured up to a tenth faster on runs with a middle.
 template <typename Emit>
-void ScanByPositions(const Pattern& pattern, int length, const Slice slice, Emit& emit) {
+[[gnu::noinline]] void ScanByPositions(const Pattern& pattern, int length, const Slice slice,
+                                       Emit& emit) {
     const auto size = static_cast<size_t>(length);
     const std::vector<Check> checks = ChecksFor(pattern, size);
     const char* word = slice.first;
