@@ -7,13 +7,18 @@
 namespace quillex::cli {
 
 void PrintLines(std::ostream& out, std::span<const std::string_view> lines) {
+    // Written as it fills, so that a reader down a pipe starts on the first lines at once and
+    // the whole text is never held.
+    constexpr size_t BlockBytes = size_t{1} << 16;
     std::string text;
-    size_t size = 0;
-    for (const std::string_view line : lines) size += line.size() + 1;
-    text.reserve(size + size / 8);  // room for the accents, two bytes each in UTF-8
+    text.reserve(BlockBytes + 64);
     for (const std::string_view line : lines) {
         AppendWindows1252AsUtf8(text, line);
         text += '\n';
+        if (text.size() >= BlockBytes) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
     }
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }

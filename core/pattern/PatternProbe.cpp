@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/pattern/PatternSearch.h"
+#include "core/pattern/Pattern.h"
 
 namespace quillex {
 namespace {

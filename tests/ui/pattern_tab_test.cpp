@@ -17,9 +17,8 @@
 
 #include "TestWindow.h"
 #include "core/pattern/ClueSynonyms.h"
-#include "core/pattern/PatternSearch.h"
-#include "core/pattern/PatternTexts.h"
-#include "core/pattern/WildcardSearch.h"
+#include "core/pattern/PatternMessages.h"
+#include "core/pattern/PatternScan.h"
 #include "ui/app/Appearance.h"
 #include "ui/pattern/PatternTab.h"
 #include "ui/tabs/ResultListFill.h"
@@ -139,12 +138,8 @@ struct PatternPage {
 QStringList ClueWords(const std::u16string& pattern, std::u16string_view clue) {
     const Dictionaries& lists = BuiltInDictionaries();
     const auto synonyms = ClueSynonyms::LookUp(clue, lists.synonymLetterTables);
-    // Sets and runs go through the wildcard scan, as the command line sends them.
-    const auto outcome = synonyms->narrow(
-        pattern.find_first_of(u"[*") != std::u16string::npos
-            ? ScanWildcard(std::get<WildcardPattern>(WildcardPattern::Parse(pattern)),
-                           lists.mainWordList)
-            : ScanPattern(static_cast<int>(pattern.size()), pattern, lists.mainWordList));
+    const auto outcome =
+        synonyms->narrow(FindWords(std::get<Pattern>(Pattern::Parse(pattern)), lists.mainWordList));
     QStringList words;
     for (auto word : outcome.synonyms) words << ToQString(word);
     if (!outcome.broadSense.empty()) words << ToQString(BroadSenseHeader);
@@ -879,7 +874,8 @@ class PatternTabTest : public QObject {
         const std::u16string pattern = u"????????ES";
         QElapsedTimer clock;
         clock.start();
-        const auto words = ScanPattern(10, pattern, BuiltInDictionaries().mainWordList);
+        const auto words = FindWords(std::get<Pattern>(Pattern::Parse(pattern)),
+                                     BuiltInDictionaries().mainWordList);
         const qint64 scan = clock.nsecsElapsed();
         QCOMPARE(words.size(), size_t{13122});
 

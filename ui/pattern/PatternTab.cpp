@@ -9,12 +9,11 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <variant>
 
 #include "core/pattern/ClueSynonyms.h"
-#include "core/pattern/JokerLimits.h"
-#include "core/pattern/PatternEntry.h"
-#include "core/pattern/PatternSearch.h"
-#include "core/pattern/PatternTexts.h"
+#include "core/pattern/PatternMessages.h"
+#include "core/pattern/PatternScan.h"
 #include "core/synonyms/SynonymLookupResult.h"
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
@@ -328,7 +327,7 @@ void PatternTab::onBoxChanged(int number) {
 
 void PatternTab::stringChange(QString text) {
     std::u16string kept = text.toStdU16String();
-    while (const auto refused = FirstRefusedCharacter(kept)) kept.erase(*refused, 1);
+    std::erase_if(kept, [](char16_t c) { return !IsOnePositionCharacter(c); });
     if (!kept.empty()) {
         writeBox(activeBoxIndex_, QString::fromStdU16String(kept));
         return;
@@ -441,8 +440,9 @@ void PatternTab::onSearchClicked() {
     step([this] { lookUpClue(); });
     step([this] {
         // A clue keeps the list to a few synonyms, so the joker limit has nothing to guard.
-        if (!clue_ && CheckJokers(searchLength_, patternOfBoxes().toStdU16String()) ==
-                          JokerCheck::JokerLimitExceeded)
+        const auto pattern = Pattern::Parse(patternOfBoxes().toStdU16String());
+        if (!clue_ && std::holds_alternative<Pattern>(pattern) &&
+            std::get<Pattern>(pattern).exceedsJokerLimit())
             showJokerLimitNotice();
     });
     step([this] {
@@ -519,10 +519,15 @@ void PatternTab::runScan() {
     scanTimer_.stop();
     try {
         resultList_->clear();
-        std::vector<std::string_view> words =
-            motifWords_ ? std::move(*motifWords_)
-                        : ScanPattern(searchLength_, patternOfBoxes().toStdU16String(),
-                                      context_.dictionaries.mainWordList);
+        std::vector<std::string_view> words;
+        if (motifWords_) {
+            words = std::move(*motifWords_);
+        } else {
+            // The boxes take only characters the pattern language reads, so the text parses.
+            const auto pattern = Pattern::Parse(patternOfBoxes().toStdU16String());
+            if (const Pattern* boxes = std::get_if<Pattern>(&pattern))
+                words = FindWords(*boxes, context_.dictionaries.mainWordList);
+        }
         motifWords_.reset();
         const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words), {}};
         FillResultList(*resultList_, shown.synonyms);

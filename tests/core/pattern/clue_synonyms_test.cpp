@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/pattern/MainListFold.h"
-#include "core/pattern/WildcardSearch.h"
+#include "core/pattern/PatternScan.h"
 #include "core/text/Text.h"
 #include "core/wordlists/Dictionaries.h"
 #include "tests/core/ListOfBytes.h"
@@ -19,7 +19,7 @@ namespace {
 using Words = std::vector<std::string_view>;
 
 Words Scan(std::u16string_view text) {
-    return ScanWildcard(std::get<WildcardPattern>(WildcardPattern::Parse(text)), MainList());
+    return FindWords(std::get<Pattern>(Pattern::Parse(text)), MainList());
 }
 
 ClueOutcome Narrow(std::u16string_view pattern, std::u16string_view clue) {

@@ -1,4 +1,6 @@
-#include "core/pattern/WildcardPattern.h"
+#include "core/pattern/Pattern.h"
+
+#include <algorithm>
 
 #include <bit>
 #include <optional>
@@ -6,7 +8,7 @@
 namespace quillex {
 namespace {
 
-using Symbol = WildcardPattern::Symbol;
+using Symbol = Pattern::Symbol;
 using Error = PatternSyntaxError;
 
 // The mask of a letter of either case; nullopt for anything else.
@@ -50,8 +52,8 @@ std::variant<LetterMask, Error> ReadSet(std::u16string_view text, size_t open, i
 
 }  // namespace
 
-std::variant<WildcardPattern, PatternSyntaxError> WildcardPattern::Parse(std::u16string_view text) {
-    WildcardPattern pattern;
+std::variant<Pattern, PatternSyntaxError> Pattern::Parse(std::u16string_view text) {
+    Pattern pattern;
     std::vector<Symbol>& symbols = pattern.symbols_;
     for (size_t at = 0; at < text.size(); ++at) {
         const char16_t c = text[at];
@@ -104,7 +106,18 @@ std::variant<WildcardPattern, PatternSyntaxError> WildcardPattern::Parse(std::u1
     return pattern;
 }
 
-bool WildcardPattern::fits(std::string_view word) const {
+PatternLengths Pattern::lengths() const {
+    const int first = std::max(fixedLength_, MinPatternLength);
+    const int last = hasRun_ ? MaxPatternLength : fixedLength_;
+    return {first, std::min(last, MaxPatternLength)};
+}
+
+bool Pattern::takesEveryWord() const {
+    return middle_.empty() && std::all_of(symbols_.begin(), symbols_.end(),
+                                          [](const Symbol& s) { return s.letters == AnyLetter; });
+}
+
+bool Pattern::fits(std::string_view word) const {
     const auto length = static_cast<size_t>(fixedLength_);
     if (hasRun_ ? word.size() < length : word.size() != length) return false;
     return SegmentFitsAt(symbols_.data(), headLength_, word.data()) &&

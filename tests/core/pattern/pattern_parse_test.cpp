@@ -1,5 +1,5 @@
-// Reading a script's pattern, and fitting one word to it.
-#include "core/pattern/WildcardPattern.h"
+// Reading a pattern, and fitting one word to it.
+#include "core/pattern/Pattern.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,14 @@ namespace {
 
 using Kind = PatternSyntaxError::Kind;
 
-WildcardPattern Read(std::u16string_view text) {
-    auto parsed = WildcardPattern::Parse(text);
+Pattern Read(std::u16string_view text) {
+    auto parsed = Pattern::Parse(text);
     if (const auto* error = std::get_if<PatternSyntaxError>(&parsed))
         ADD_FAILURE() << "refused at " << error->offset;
-    return std::get_if<WildcardPattern>(&parsed) ? std::get<WildcardPattern>(parsed)
-                                                 : WildcardPattern();
+    return std::get_if<Pattern>(&parsed) ? std::get<Pattern>(parsed) : Pattern();
 }
 
-TEST(wildcard_pattern, reads_lengths_runs_and_jokers) {
+TEST(pattern_parse, reads_lengths_runs_and_jokers) {
     struct Row {
         std::u16string_view text;
         int fixedLength;
@@ -32,7 +31,7 @@ TEST(wildcard_pattern, reads_lengths_runs_and_jokers) {
           Row{u"A[EI]?", 3, false, 1}, Row{u"[^AEIOUY]**?*", 2, true, 1}, Row{u"a b", 3, false, 0},
           Row{u"", 0, false, 0}, Row{u"[a-cX-Z]", 1, false, 0}}) {
         SCOPED_TRACE(ToUtf8(row.text));
-        const WildcardPattern pattern = Read(row.text);
+        const Pattern pattern = Read(row.text);
         EXPECT_EQ(pattern.fixedLength(), row.fixedLength);
         EXPECT_EQ(pattern.hasRun(), row.hasRun);
         EXPECT_EQ(pattern.jokerCount(), row.jokers);
@@ -40,7 +39,21 @@ TEST(wildcard_pattern, reads_lengths_runs_and_jokers) {
     EXPECT_EQ(Read(u"A**B").symbols().size(), 3u);  // two runs in a row are one
 }
 
-TEST(wildcard_pattern, refuses_malformed_text_and_says_where) {
+TEST(pattern_parse, one_position_characters_are_what_the_letter_boxes_take) {
+    for (char16_t c : std::u16string_view(u" aAzZmM?")) {
+        SCOPED_TRACE(static_cast<int>(c));
+        EXPECT_TRUE(IsOnePositionCharacter(c));
+        const auto parsed = Pattern::Parse(std::u16string(1, c));
+        ASSERT_TRUE(std::holds_alternative<Pattern>(parsed));
+        EXPECT_EQ(std::get<Pattern>(parsed).fixedLength(), 1);
+    }
+    for (char16_t c : std::u16string_view(u"é5_-*É\t'œ[]\0")) {
+        SCOPED_TRACE(static_cast<int>(c));
+        EXPECT_FALSE(IsOnePositionCharacter(c));
+    }
+}
+
+TEST(pattern_parse, refuses_malformed_text_and_says_where) {
     struct Row {
         std::u16string_view text;
         Kind kind;
@@ -55,7 +68,7 @@ TEST(wildcard_pattern, refuses_malformed_text_and_says_where) {
           Row{u"[A-]", Kind::NonLetterInSet, 2, 1}, Row{u"[A-é]", Kind::NonLetterInSet, 3, 1},
           Row{u"?[E-A]", Kind::ReversedRange, 2, 2}, Row{u"AB]", Kind::StrayBracket, 2, 3}}) {
         SCOPED_TRACE(ToUtf8(row.text));
-        const auto parsed = WildcardPattern::Parse(row.text);
+        const auto parsed = Pattern::Parse(row.text);
         const auto* error = std::get_if<PatternSyntaxError>(&parsed);
         ASSERT_NE(error, nullptr);
         EXPECT_EQ(error->kind, row.kind);
@@ -64,7 +77,7 @@ TEST(wildcard_pattern, refuses_malformed_text_and_says_where) {
     }
 }
 
-TEST(wildcard_pattern, fits_whole_words_only) {
+TEST(pattern_parse, fits_whole_words_only) {
     struct Row {
         std::u16string_view pattern;
         std::string_view word;  // Windows-1252 bytes, as the lists hold them

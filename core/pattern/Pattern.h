@@ -1,13 +1,38 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 namespace quillex {
+
+/// Shortest word length a pattern search takes.
+inline constexpr int MinPatternLength = 3;
+/// Longest word length a pattern search takes.
+inline constexpr int MaxPatternLength = 15;
+
+/// The pattern symbol that stands for any letter, as an untouched letter box shows it.
+inline constexpr char16_t PatternJoker = u'?';
+
+/// The most "?" a pattern of one length may hold, so that its list stays readable; nullopt
+/// outside 3..15.
+constexpr std::optional<int> MostJokers(int length) {
+    constexpr std::array<int, MaxPatternLength - MinPatternLength + 1> ByLength{
+        2, 3, 3, 4, 5, 6, 7, 8, 8, 9, 10, 11, 12};
+    if (length < MinPatternLength || length > MaxPatternLength) return std::nullopt;
+    return ByLength[length - MinPatternLength];
+}
+
+/// Whether a character stands for one position on its own: a letter of either case, the joker,
+/// or a space (a position no word fits). A letter box takes these and nothing else.
+constexpr bool IsOnePositionCharacter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == PatternJoker || c == u' ';
+}
 
 /// A set of the letters A..Z, one bit each, A the lowest.
 using LetterMask = uint32_t;
@@ -39,12 +64,18 @@ struct PatternSyntaxError {
     int position;
 };
 
-/// A crossword pattern for scripts: a letter stands for itself (either case), "?" for any
-/// letter, "*" for any run of letters (none included), "[AEI]" for one letter of the set and
-/// "[^AEI]" for one letter out of it; a set may hold ranges ("[A-E]"). A space, which a letter
-/// box takes, stands for a position no word fits. The window's patterns (letters, "?", space)
-/// read the same.
-class WildcardPattern {
+/// The word lengths, within 3..15, a pattern's words may have; empty (first > last) when none.
+struct PatternLengths {
+    int first;
+    int last;
+};
+
+/// A crossword pattern, as quillex-cli and the pattern tab read it: a letter stands for itself
+/// (either case), "?" for any letter, "*" for any run of letters (none included), "[AEI]" for
+/// one letter of the set and "[^AEI]" for one letter out of it; a set may hold ranges ("[A-E]").
+/// A space stands for a position no word fits. The letter boxes' text (letters, "?", space) is
+/// a pattern of one length.
+class Pattern {
   public:
     /// One symbol: a position taking one letter of `letters`, or a run of any letters.
     struct Symbol {
@@ -54,7 +85,7 @@ class WildcardPattern {
     };
 
     /// Reads a pattern's text.
-    static std::variant<WildcardPattern, PatternSyntaxError> Parse(std::u16string_view text);
+    static std::variant<Pattern, PatternSyntaxError> Parse(std::u16string_view text);
 
     /// The symbols in order; consecutive runs are kept as one.
     std::span<const Symbol> symbols() const { return symbols_; }
@@ -64,6 +95,18 @@ class WildcardPattern {
     bool hasRun() const { return hasRun_; }
     /// The number of "?" positions, which the joker limit counts; sets count as known letters.
     int jokerCount() const { return jokerCount_; }
+    /// Whether the pattern, of one length, holds more "?" than MostJokers allows. A run leaves
+    /// the length free, and the limit is per length, so a pattern with a run is never refused.
+    bool exceedsJokerLimit() const {
+        const std::optional<int> most = hasRun_ ? std::nullopt : MostJokers(fixedLength_);
+        return most && jokerCount_ > *most;
+    }
+    /// The lengths of 3..15 the pattern's words may have: its fixed length, or from there up to
+    /// 15 when it holds a run.
+    PatternLengths lengths() const;
+    /// Whether every word of the pattern's lengths fits it: no position narrows the letters and
+    /// nothing stands between runs ("*", "??*", "???"), so the length table alone counts them.
+    bool takesEveryWord() const;
 
     /// Whether a word of capitals (Windows-1252 bytes, as the lists hold them) fits the whole
     /// pattern.

@@ -1,4 +1,5 @@
-// The pattern search over the real main list, checked against a plain position-by-position scan.
+// The scan of patterns of one length over the real main list, checked against a plain
+// position-by-position comparison.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,12 +8,12 @@
 #include <vector>
 
 #include "core/errors/InternalFailure.h"
-#include "core/pattern/JokerLimits.h"
-#include "core/pattern/PatternSearch.h"
+#include "core/pattern/PatternScan.h"
 #include "core/text/Text.h"
 #include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LengthRanges.h"
 #include "core/wordlists/LoadWordList.h"
+#include "core/wordlists/Dictionaries.h"
 #include "tests/core/ListOfBytes.h"
 
 namespace quillex {
@@ -47,11 +48,15 @@ Words Oracle(std::u16string_view pattern) {
     return found;
 }
 
-Words Scan(std::u16string_view pattern) {
-    return ScanPattern(static_cast<int>(pattern.size()), pattern, MainList());
+Pattern Read(std::u16string_view text) {
+    return std::get<Pattern>(Pattern::Parse(text));
 }
 
-TEST(pattern_search, scan_agrees_with_plain_comparison_on_random_patterns) {
+Words Scan(std::u16string_view pattern) {
+    return FindWords(Read(pattern), MainList());
+}
+
+TEST(pattern_scan, scan_agrees_with_plain_comparison_on_random_patterns) {
     std::mt19937 random(20240611);
     const std::u16string_view extraSymbols = u"EASZKW ?e";
     int nonEmpty = 0;
@@ -73,12 +78,13 @@ TEST(pattern_search, scan_agrees_with_plain_comparison_on_random_patterns) {
         SCOPED_TRACE(ToUtf8(pattern));
         const Words expected = Oracle(pattern);
         ASSERT_EQ(Scan(pattern), expected);
+        ASSERT_EQ(CountWords(Read(pattern), MainList()), expected.size());
         nonEmpty += !expected.empty();
     }
     EXPECT_GT(nonEmpty, 100);  // the comparison is not only about empty results
 }
 
-TEST(pattern_search, results_come_in_list_order) {
+TEST(pattern_scan, results_come_in_list_order) {
     const Words found = Scan(u"????????ES");
     ASSERT_GT(found.size(), 1000u);
     EXPECT_TRUE(std::is_sorted(found.begin(), found.end(),
@@ -86,12 +92,19 @@ TEST(pattern_search, results_come_in_list_order) {
     EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));  // our list is alphabetical
 }
 
-TEST(pattern_search, largest_slice_with_two_final_letters_finds_every_fitting_word) {
+TEST(pattern_scan, each_length_of_the_main_list_is_in_byte_order) {
+    // The scan finds the words starting with a pattern's known letters by binary search.
+    for (int length = MinPatternLength; length <= MaxPatternLength; ++length)
+        EXPECT_TRUE(std::is_sorted(WordsByLength()[length].begin(), WordsByLength()[length].end()))
+            << length;
+}
+
+TEST(pattern_scan, largest_slice_with_two_final_letters_finds_every_fitting_word) {
     // Counted in data/LISTEDESMOTS with a script: ten-letter words ending in ES.
     EXPECT_EQ(Scan(u"????????ES").size(), 13123u);
 }
 
-TEST(pattern_search, first_and_last_word_of_each_slice_are_found) {
+TEST(pattern_scan, first_and_last_word_of_each_slice_are_found) {
     for (int length = MinPatternLength; length <= MaxPatternLength; ++length) {
         SCOPED_TRACE(length);
         const LengthRange range = MainLengthRange(length);
@@ -102,7 +115,7 @@ TEST(pattern_search, first_and_last_word_of_each_slice_are_found) {
         // With as many leading jokers as allowed, they still open and close the results.
         for (std::string_view word : {first, last}) {
             std::u16string blurred = DecodeWindows1252(word);
-            std::fill_n(blurred.begin(), *JokerLimits(length), u'?');
+            std::fill_n(blurred.begin(), *MostJokers(length), u'?');
             const Words found = Scan(blurred);
             ASSERT_FALSE(found.empty());
             EXPECT_EQ(word == first ? found.front() : found.back(), word);
@@ -110,78 +123,35 @@ TEST(pattern_search, first_and_last_word_of_each_slice_are_found) {
     }
 }
 
-TEST(pattern_search, last_word_of_the_list_is_found_as_stored) {
+TEST(pattern_scan, last_word_of_the_list_is_found_as_stored) {
     const std::string_view last = MainList()[MainList().count() - 1];
     ASSERT_EQ(last.size(), 15u);
     EXPECT_EQ(Scan(DecodeWindows1252(last)), Words{last});
 }
 
-TEST(pattern_search, a_space_matches_nothing) {
+TEST(pattern_scan, a_space_matches_nothing) {
     for (std::u16string_view pattern : {u"A B", u" ??", u"????????E ", u"ABAISSAME "}) {
         SCOPED_TRACE(ToUtf8(pattern));
         EXPECT_TRUE(Scan(pattern).empty());
     }
 }
 
-TEST(pattern_search, lower_case_letters_are_compared_upper_cased) {
+TEST(pattern_scan, lower_case_letters_are_compared_upper_cased) {
     EXPECT_EQ(Scan(u"????????es"), Scan(u"????????ES"));
     EXPECT_EQ(Scan(u"qu?"), Scan(u"QU?"));
 }
 
-TEST(pattern_search, characters_no_word_holds_match_nothing) {
-    for (std::u16string_view pattern : {u"É??", u"?_?", u"??é", u"5???", u"Ł??", u"?\U0001F600"}) {
+TEST(pattern_scan, lengths_outside_three_to_fifteen_scan_nothing) {
+    for (std::u16string_view pattern : {u"", u"A", u"??", u"????????????????"}) {
         SCOPED_TRACE(ToUtf8(pattern));
         EXPECT_TRUE(Scan(pattern).empty());
+        EXPECT_EQ(CountWords(Read(pattern), MainList()), 0u);
     }
 }
 
-TEST(pattern_search, lengths_outside_three_to_fifteen_scan_nothing) {
-    for (int length : {-3, 0, 1, 2, 16, 100}) {
-        SCOPED_TRACE(length);
-        EXPECT_TRUE(ScanPattern(length, u"????????????????", MainList()).empty());
-        const PatternOutcome outcome = PatternSearch(length, u"AA", MainList());
-        EXPECT_FALSE(outcome.jokerLimitExceeded);
-        EXPECT_TRUE(outcome.words.empty());
-    }
-}
-
-TEST(pattern_search, pattern_shorter_than_length_ends_in_jokers_and_longer_is_cut) {
-    EXPECT_EQ(ScanPattern(4, u"QU", MainList()), Oracle(u"QU??"));
-    EXPECT_EQ(ScanPattern(3, u"QUIZZ", MainList()), Oracle(u"QUI"));
-}
-
-TEST(pattern_search, joker_limit_refusal_scans_nothing) {
-    const PatternOutcome refused = PatternSearch(11, u"?????????ES", MainList());
-    EXPECT_TRUE(refused.jokerLimitExceeded);
-    EXPECT_TRUE(refused.words.empty());
-    const PatternOutcome runs = PatternSearch(10, u"????????ES", MainList());
-    EXPECT_FALSE(runs.jokerLimitExceeded);
-    EXPECT_EQ(runs.words, Scan(u"????????ES"));
-}
-
-TEST(pattern_search, a_list_that_disagrees_with_the_length_table_is_a_reported_failure) {
+TEST(pattern_scan, a_list_that_disagrees_with_the_length_table_is_a_reported_failure) {
     const std::string bytes = "ABC\r\nDEFG\r\n";
-    EXPECT_THROW(ScanPattern(3, u"A??", ListOfBytes(bytes)), InternalFailure);
-}
-
-TEST(pattern_search, a_slice_on_its_own_gives_what_the_whole_list_gives) {
-    for (int length = MinPatternLength; length <= MaxPatternLength; ++length) {
-        std::string bytes;  // the words of this length as a resource of their own
-        for (std::string_view word : WordsByLength()[length]) bytes.append(word).append("\r\n");
-        bytes.resize(bytes.size() - 2);
-        const WordList slice = ListOfBytes(bytes);
-        std::u16string pattern(length, u'?');
-        pattern[1] = u'E';
-        pattern[length - 1] = u'S';
-        EXPECT_EQ(ScanSlice(length, pattern, slice), Scan(pattern)) << length;
-    }
-}
-
-TEST(pattern_search, a_slice_with_words_of_another_length_is_a_reported_failure) {
-    const std::string threeThenFour = "ABC\r\nDEFG", fourThenThree = "ABCD\r\nDEF";
-    EXPECT_THROW(ScanSlice(3, u"A??", ListOfBytes(threeThenFour)), InternalFailure);
-    EXPECT_THROW(ScanSlice(4, u"A???", ListOfBytes(fourThenThree)), InternalFailure);
-    EXPECT_TRUE(ScanSlice(3, u"A??", WordList()).empty());
+    EXPECT_THROW(FindWords(Read(u"A??"), ListOfBytes(bytes)), InternalFailure);
 }
 
 }  // namespace

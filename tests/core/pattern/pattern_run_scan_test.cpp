@@ -1,21 +1,22 @@
-// The wildcard scan over the real main list, checked against a plain recursive matcher.
-#include "core/pattern/WildcardSearch.h"
+// The scan of runs and sets over the real main list, checked against a plain recursive matcher;
+// the block-by-block scan and the count checked against the list the scan gives.
+#include "core/pattern/PatternScan.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "core/errors/InternalFailure.h"
-#include "core/pattern/JokerLimits.h"
-#include "core/pattern/PatternSearch.h"
 #include "core/text/Text.h"
 #include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LengthRanges.h"
 #include "core/wordlists/LoadWordList.h"
+#include "core/wordlists/Dictionaries.h"
 #include "tests/core/ListOfBytes.h"
 
 namespace quillex {
@@ -24,8 +25,18 @@ namespace {
 using test::ListOfBytes;
 using Words = std::vector<std::string_view>;
 
-WildcardPattern Read(std::u16string_view text) {
-    return std::get<WildcardPattern>(WildcardPattern::Parse(text));
+Pattern Read(std::u16string_view text) {
+    return std::get<Pattern>(Pattern::Parse(text));
+}
+
+// What the block-by-block scan hands over, put end to end.
+Words Streamed(const Pattern& pattern) {
+    Words words;
+    ScanWords(pattern, MainList(), [&](std::span<const std::string_view> block) {
+        EXPECT_FALSE(block.empty());
+        words.insert(words.end(), block.begin(), block.end());
+    });
+    return words;
 }
 
 // Whether one symbol of an upper-cased pattern ("?", a letter, or a bracketed set) takes `c`.
@@ -129,15 +140,17 @@ std::u16string RandomPattern(std::mt19937& random) {
     return pattern;
 }
 
-TEST(wildcard_search, scan_agrees_with_a_plain_matcher_on_random_patterns) {
+TEST(pattern_run_scan, scan_agrees_with_a_plain_matcher_on_random_patterns) {
     std::mt19937 random(20240612);
     int withRun = 0, nonEmpty = 0;
     for (int round = 0; round < 60; ++round) {
         const std::u16string text = RandomPattern(random);
         SCOPED_TRACE(ToUtf8(text));
-        const WildcardPattern pattern = Read(text);
+        const Pattern pattern = Read(text);
         const Words expected = Reference(text);
-        ASSERT_EQ(ScanWildcard(pattern, MainList()), expected);
+        ASSERT_EQ(FindWords(pattern, MainList()), expected);
+        ASSERT_EQ(Streamed(pattern), expected);
+        ASSERT_EQ(CountWords(pattern, MainList()), expected.size());
         withRun += pattern.hasRun();
         nonEmpty += !expected.empty();
     }
@@ -145,33 +158,46 @@ TEST(wildcard_search, scan_agrees_with_a_plain_matcher_on_random_patterns) {
     EXPECT_GT(nonEmpty, 12);
 }
 
-TEST(wildcard_search, the_issue_examples_and_window_patterns_agree) {
+TEST(pattern_run_scan, the_issue_examples_and_window_patterns_agree) {
     for (std::u16string_view text : {u"CH*EN", u"A[EI]?", u"*ISME", u"??E?????S", u"qu?"})
-        EXPECT_EQ(ScanWildcard(Read(text), MainList()), Reference(text)) << ToUtf8(text);
-    EXPECT_EQ(ScanWildcard(Read(u"????????ES"), MainList()),
-              ScanPattern(10, u"????????ES", MainList()));
-    EXPECT_EQ(ScanWildcard(Read(u"*"), MainList()).size(),
+        EXPECT_EQ(FindWords(Read(text), MainList()), Reference(text)) << ToUtf8(text);
+    EXPECT_EQ(FindWords(Read(u"????????ES"), MainList()), Reference(u"????????ES"));
+    EXPECT_EQ(FindWords(Read(u"*"), MainList()).size(),
               static_cast<size_t>(MainList().count() - MainLengthRange(2).last));
 }
 
-TEST(wildcard_search, lengths_stay_within_three_to_fifteen) {
+TEST(pattern_run_scan, patterns_every_word_fits_are_counted_from_the_length_table) {
+    for (std::u16string_view text : {u"*", u"??*", u"*????????", u"?*?", u"???", u"[A-Z]??*"}) {
+        SCOPED_TRACE(ToUtf8(text));
+        const Pattern pattern = Read(text);
+        EXPECT_TRUE(pattern.takesEveryWord());
+        EXPECT_EQ(CountWords(pattern, MainList()), Reference(text).size());
+        EXPECT_EQ(Streamed(pattern), Reference(text));
+    }
+    for (std::u16string_view text : {u"*?*", u"?[^E]?", u"A*", u"? ?"})
+        EXPECT_FALSE(Read(text).takesEveryWord()) << ToUtf8(text);
+}
+
+TEST(pattern_run_scan, lengths_stay_within_three_to_fifteen) {
     struct Row {
         std::u16string_view text;
         int first, last;
     };
     for (const Row& row : {Row{u"*", 3, 15}, Row{u"A?", 3, 2}, Row{u"??????*??????????", 16, 15},
                            Row{u"?????", 5, 5}, Row{u"A*B", 3, 15}}) {
-        const WildcardLengths lengths = LengthsOf(Read(row.text));
+        const PatternLengths lengths = Read(row.text).lengths();
         EXPECT_EQ(lengths.first, row.first) << ToUtf8(row.text);
         EXPECT_EQ(lengths.last, row.last) << ToUtf8(row.text);
     }
     // Two-letter words are not searched.
-    EXPECT_TRUE(ScanWildcard(Read(u"A?"), MainList()).empty());
+    EXPECT_TRUE(FindWords(Read(u"A?"), MainList()).empty());
+    EXPECT_EQ(CountWords(Read(u"A?"), MainList()), 0u);
 }
 
-TEST(wildcard_search, a_list_that_disagrees_with_its_table_is_a_reported_failure) {
+TEST(pattern_run_scan, a_list_that_disagrees_with_its_table_is_a_reported_failure) {
     const std::string bytes = "ABC\r\nDEFG";
-    EXPECT_THROW(ScanWildcard(Read(u"A??"), ListOfBytes(bytes)), InternalFailure);
+    EXPECT_THROW(FindWords(Read(u"A??"), ListOfBytes(bytes)), InternalFailure);
+    EXPECT_THROW(CountWords(Read(u"???"), ListOfBytes(bytes)), InternalFailure);
 }
 
 }  // namespace
