@@ -87,10 +87,15 @@ RichDocument ReadRichTextFile(const std::filesystem::path& path) {
     RichDocument document = ParseRichText(bytes);
     if (document.paragraphs.size() > MaxRichTextParagraphs)
         ThrowUnreadable(u"Fichier trop complexe (plus de 10 000 paragraphes)", path);
-    std::size_t runs = 0;
-    for (const RichParagraph& paragraph : document.paragraphs) runs += paragraph.runs.size();
+    std::size_t runs = 0, characters = 0;
+    for (const RichParagraph& paragraph : document.paragraphs) {
+        runs += paragraph.runs.size();
+        for (const RichRun& run : paragraph.runs) characters += run.text.size();
+    }
     if (runs > MaxRichTextRuns)
         ThrowUnreadable(u"Fichier trop complexe (plus de 50 000 changements de style)", path);
+    if (characters > MaxRichTextCharacters)
+        ThrowUnreadable(u"Fichier trop complexe (plus de 100 000 caractères)", path);
     if (EstimatedHeightTwips(document) > MaxRichTextHeightTwips) ThrowRichTextTooTall(path);
     return document;
 }

@@ -19,6 +19,9 @@ inline constexpr std::size_t MaxRichTextFileBytes = 1024 * 1024;
 /// hundred of either.
 inline constexpr std::size_t MaxRichTextParagraphs = 10000;
 inline constexpr std::size_t MaxRichTextRuns = 50000;
+/// The most characters of text: a view lays its text out in the window's thread, in steps
+/// that grow with the text, and a long licence has some 40 000.
+inline constexpr std::size_t MaxRichTextCharacters = 100000;
 
 /// The width, in twips, the text is set at to estimate its height: the licence view's text area.
 inline constexpr int RichTextWidthTwips = 5250;
@@ -36,7 +39,7 @@ std::int64_t EstimatedHeightTwips(const RichDocument& document);
 
 /// Reads an RTF file; throws InternalFailure (FileNotFound) with a French description when it is
 /// missing, not a regular file, unreadable, larger than MaxRichTextFileBytes, holding more
-/// paragraphs or runs than allowed, or taller than MaxRichTextHeightTwips.
+/// paragraphs, runs or characters than allowed, or taller than MaxRichTextHeightTwips.
 RichDocument ReadRichTextFile(const std::filesystem::path& path);
 
 }  // namespace quillex

@@ -109,8 +109,7 @@ class AboutTabTest : public QObject {
     void a_licence_of_any_shape_leaves_the_window_answering_data() {
         QTest::addColumn<QString>("shape");
         QTest::addColumn<bool>("shown");
-        for (const char* shape :
-             {"one_paragraph_of_words", "space_before_after_23k", "font_size_16k"})
+        for (const char* shape : {"most_characters", "space_before_after_23k", "font_size_16k"})
             QTest::newRow(shape) << QString::fromLatin1(shape) << true;
         QTest::newRow("font_size_filled") << QStringLiteral("font_size_filled") << false;
     }
@@ -154,6 +153,7 @@ class AboutTabTest : public QObject {
         QTest::qWait(1000);  // the view lays out the rest of the text in steps
         view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
         QTest::qWait(200);
+        qInfo("%s: the window's thread was held %lld ms at most", qPrintable(shape), longest);
         // Far above what the window's thread takes: a held window, not a benchmark.
         QVERIFY2(longest < 500, qPrintable(QStringLiteral("held %1 ms").arg(longest)));
         QCOMPARE(fakes.messages.shown.size(), shown ? 0 : 1);
@@ -161,7 +161,7 @@ class AboutTabTest : public QObject {
         QCOMPARE(view->placeholderText().isEmpty(), !shown);
         if (!shown) {
             QVERIFY(fakes.messages.shown.first().text.startsWith(
-                QStringLiteral("Fichier trop complexe (plus de 1 000 pages de texte) : ")));
+                QStringLiteral("Fichier trop complexe (plus de 100 000 caractères) : ")));
             QVERIFY(fakes.messages.shown.first().text.endsWith(
                 QStringLiteral("\r\nErreur interne 107 - 53")));
         }

@@ -3,9 +3,12 @@
 // Licence files in the shapes hardest on the rich-text reader and the view that shows it: each
 // one once froze the window or held it up. Used by the reader's test, the licence benchmark,
 // the window test and the fuzz seeds.
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
+
+#include "core/richtext/RichTextReader.h"
 
 namespace quillex::testing {
 
@@ -84,6 +87,8 @@ inline std::vector<LicenceShape> LicenceShapes(std::size_t bytes) {
                     "\\pard\\li360\\fi-240\\sb60\\sa60\\qj\\cf1\\strike ", bytes, most)},
         {"one_paragraph_of_words", Filled("", "mot ", bytes)},
         {"one_word", Filled("", "a", bytes)},
+        // The most text accepted, in words.
+        {"most_characters", Filled("", "mot ", std::min(bytes, MaxRichTextCharacters + 13))},
         {"style_changes", Filled("", "{\\b a}{\\i b}", bytes)},
         {"unicode_escapes", Filled("\\uc1", "\\u233?", bytes)},
         {"deep_groups", Filled("", "{", bytes)},
