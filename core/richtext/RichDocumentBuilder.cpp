@@ -11,9 +11,6 @@ namespace quillex {
 namespace {
 
 constexpr int kDefaultHalfPoints = 24;
-constexpr int kMinHalfPoints = 2;
-constexpr int kMaxHalfPoints = 3276;  // 1638 points, the largest size word processors offer
-constexpr int kMaxTwips = 31680;      // 22 inches, RTF's widest page
 constexpr std::size_t kMaxFieldInstruction = 2048;
 constexpr std::size_t kMaxFontName = 64;
 
@@ -85,6 +82,19 @@ std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return text;
+}
+
+// The shipped face a font of the table is drawn in.
+RichFace FaceOf(std::string_view name, bool fixedPitch) {
+    constexpr std::array<std::string_view, 2> kCalibri = {"Calibri", "Carlito"};
+    constexpr std::array<std::string_view, 5> kMonospace = {"Courier New", "Courier", "Consolas",
+                                                            "Lucida Console", "Liberation Mono"};
+    name = Trimmed(name);
+    const auto named = [name](std::string_view face) { return EqualsIgnoringCase(name, face); };
+    if (std::any_of(kCalibri.begin(), kCalibri.end(), named)) return RichFace::Calibri;
+    if (fixedPitch || std::any_of(kMonospace.begin(), kMonospace.end(), named))
+        return RichFace::Monospace;
+    return RichFace::Default;
 }
 
 // The web address a HYPERLINK field opens: its first argument that is not a switch, when that
@@ -173,6 +183,7 @@ void RichDocumentBuilder::closeGroup() {
     } else if (groups_.size() > 1) {
         if (state().destination == Destination::FontTable) finishFontEntry();
         groups_.pop_back();
+        styleChanged_ = true;
     }  // a '}' closing no group is ignored
 }
 
@@ -188,6 +199,7 @@ std::size_t RichDocumentBuilder::controlWord(std::string_view word, std::optiona
     } else if (word == "fldrslt") {
         destination = Destination::Text;
         state().style.link = HyperlinkTarget(fieldInstruction_);
+        styleChanged_ = true;
     } else if (Contains(kSkippedDestinations, word)) {
         destination = Destination::Skipped;
     } else if (word == "bin") {
@@ -201,9 +213,10 @@ std::size_t RichDocumentBuilder::controlWord(std::string_view word, std::optiona
     } else if (word == "uc") {
         state().unicodeSkip = std::max(0, parameter.value_or(1));
     } else if (word == "f") {
-        state().font = parameter.value_or(defaultFont_);
+        selectFont(state(), parameter.value_or(defaultFont_));
     } else if (word == "deff") {
-        defaultFont_ = state().font = parameter.value_or(0);
+        defaultFont_ = parameter.value_or(0);
+        selectFont(state(), defaultFont_);
     } else if (!setStyle(word, parameter) && !setParagraphFormat(word, parameter)) {
         for (const auto& symbol : kSymbolWords)
             if (symbol.word == word) append(symbol.character);
@@ -246,7 +259,7 @@ bool RichDocumentBuilder::setStyle(std::string_view word, std::optional<int> par
         style.strike = IsOn(parameter);
     } else if (word == "fs") {
         style.halfPoints =
-            std::clamp(parameter.value_or(kDefaultHalfPoints), kMinHalfPoints, kMaxHalfPoints);
+            std::clamp(parameter.value_or(kDefaultHalfPoints), MinHalfPoints, MaxHalfPoints);
     } else if (word == "cf") {
         const int index = parameter.value_or(0);
         style.colour = index >= 0 && static_cast<std::size_t>(index) < colours_.size()
@@ -256,29 +269,31 @@ bool RichDocumentBuilder::setStyle(std::string_view word, std::optional<int> par
         std::u16string link = std::move(style.link);  // a field's link outlives \plain
         style = RichRun{};
         style.link = std::move(link);
-        state().font = defaultFont_;
+        selectFont(state(), defaultFont_);
     } else {
         return false;
     }
+    styleChanged_ = true;
     return true;
 }
 
 bool RichDocumentBuilder::setParagraphFormat(std::string_view word, std::optional<int> parameter) {
     RichParagraphFormat& format = state().paragraph;
     const int twips = parameter.value_or(0);
-    const int length = std::clamp(twips, 0, kMaxTwips);
+    const int indent = std::clamp(twips, 0, MaxIndentTwips);
+    const int spacing = std::clamp(twips, 0, MaxSpacingTwips);
     if (word == "pard") {
         format = RichParagraphFormat{};
     } else if (word == "li") {
-        format.leftIndent = length;
+        format.leftIndent = indent;
     } else if (word == "ri") {
-        format.rightIndent = length;
+        format.rightIndent = indent;
     } else if (word == "fi") {
-        format.firstLineIndent = std::clamp(twips, -kMaxTwips, kMaxTwips);
+        format.firstLineIndent = std::clamp(twips, -MaxIndentTwips, MaxIndentTwips);
     } else if (word == "sb") {
-        format.spaceBefore = length;
+        format.spaceBefore = spacing;
     } else if (word == "sa") {
-        format.spaceAfter = length;
+        format.spaceAfter = spacing;
     } else if (word == "ql") {
         format.alignment = RichAlignment::Left;
     } else if (word == "qc") {
@@ -297,8 +312,12 @@ bool RichDocumentBuilder::tableWord(std::string_view word, std::optional<int> pa
     const int value = parameter.value_or(0);
     switch (state().destination) {
         case Destination::FontTable:
-            if (word == "f") fontEntry_.number = value;
+            if (word == "f") {
+                fontEntry_.number = value;
+                fontEntry_.numbered = true;
+            }
             if (word == "fcharset") fontEntry_.symbolCharset = value == 2;
+            if (word == "fmodern") fontEntry_.fixedPitch = true;
             return true;
         case Destination::ColourTable: {
             const auto component = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
@@ -343,16 +362,30 @@ void RichDocumentBuilder::tableByte(unsigned char byte) {
 }
 
 void RichDocumentBuilder::finishFontEntry() {
-    if (fontEntry_.symbolCharset || EqualsIgnoringCase(Trimmed(fontEntry_.name), "Symbol"))
-        symbolFonts_.push_back(fontEntry_.number);
+    // A brace closes an entry ended by its semicolon already, and the table itself.
+    if (fontEntry_.numbered)
+        fonts_[fontEntry_.number] = {
+            fontEntry_.symbolCharset || EqualsIgnoringCase(Trimmed(fontEntry_.name), "Symbol"),
+            FaceOf(fontEntry_.name, fontEntry_.fixedPitch)};
     fontEntry_ = FontEntry{};
+    ++fontTableVersion_;
+}
+
+void RichDocumentBuilder::selectFont(GroupState& group, int number) {
+    const auto found = fonts_.find(number);
+    const FontKind kind = found == fonts_.end() ? FontKind{} : found->second;
+    group.font = number;
+    group.symbolFont = kind.symbol;
+    group.style.face = kind.face;
+    group.fontTableVersion = fontTableVersion_;
+    styleChanged_ = true;
 }
 
 void RichDocumentBuilder::textByte(unsigned char byte) {
+    if (state().fontTableVersion != fontTableVersion_) selectFont(state(), state().font);
     // The one Symbol-font character documents use as text is the list bullet; the others would
     // need that font to be drawn right.
-    const bool symbolFont = Contains(symbolFonts_, state().font);
-    append(symbolFont && byte == 0xB7 ? kBullet : Windows1252Char(byte));
+    append(state().symbolFont && byte == 0xB7 ? kBullet : Windows1252Char(byte));
 }
 
 void RichDocumentBuilder::unicodeCharacter(int value) {
@@ -370,13 +403,17 @@ void RichDocumentBuilder::unicodeCharacter(int value) {
 
 void RichDocumentBuilder::append(char16_t c) {
     if ((c < 0x20 && c != u'\t') || c == 0x7F) return;  // control characters are not text
+    // A font selected before the table named it (\deff comes first) takes its kind now.
+    if (state().fontTableVersion != fontTableVersion_) selectFont(state(), state().font);
     const RichRun& style = state().style;
-    if (paragraph_.runs.empty() || !paragraph_.runs.back().sameStyle(style)) {
+    // Styles are compared only after one may have changed: a run's link can be long.
+    if (paragraph_.runs.empty() || (styleChanged_ && !paragraph_.runs.back().sameStyle(style))) {
         if (paragraph_.runs.size() >= MaxParagraphRuns) endParagraph(true);
         RichRun run = style;
         run.text.clear();
         paragraph_.runs.push_back(std::move(run));
     }
+    styleChanged_ = false;
     paragraph_.runs.back().text += c;
     lastTextFormat_ = state().paragraph;
     ++paragraphLength_;
@@ -390,6 +427,10 @@ void RichDocumentBuilder::endParagraph(bool split) {
 }
 
 void RichDocumentBuilder::endParagraph(RichParagraphFormat format, bool split) {
+    // The indents together leave the line half its width at least.
+    format.rightIndent = std::min(format.rightIndent, MaxIndentTwips - format.leftIndent);
+    format.firstLineIndent = std::clamp(format.firstLineIndent, -format.leftIndent,
+                                        MaxIndentTwips - format.leftIndent - format.rightIndent);
     paragraph_.format = format;
     if (continuing_) {  // the paragraph's first line and space before are the first part's
         paragraph_.format.firstLineIndent = 0;

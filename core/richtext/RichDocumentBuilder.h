@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/richtext/RichDocument.h"
@@ -12,7 +13,8 @@
 namespace quillex {
 
 /// Turns RTF tokens into styled paragraphs, keeping the character and paragraph formats of each
-/// group, the colour table, the fonts that use the Symbol encoding, and hyperlink fields.
+/// group, the colour table, the faces of the font table, and hyperlink fields. Sizes, spacing and
+/// indents are clamped to what a licence plausibly uses, so that no value makes its layout huge.
 class RichDocumentBuilder {
   public:
     /// Groups nested deeper than this are read past and their content dropped.
@@ -24,6 +26,14 @@ class RichDocumentBuilder {
     static constexpr std::size_t ParagraphBreakRoom = 200;
     /// Likewise for the number of style changes in one paragraph.
     static constexpr std::size_t MaxParagraphRuns = 256;
+    /// Font sizes, in half-points: 1 to 72 points.
+    static constexpr int MinHalfPoints = 2;
+    static constexpr int MaxHalfPoints = 144;
+    /// Space before and after a paragraph, in twips: an inch at most.
+    static constexpr int MaxSpacingTwips = 1440;
+    /// Left, right and first-line indents together, in twips: half the width the text is set at
+    /// (RichTextWidthTwips), so that a line always has room for text.
+    static constexpr int MaxIndentTwips = 2625;
 
     /// Takes the next token; returns how many raw data bytes follow it (\binN) to pass over.
     std::size_t take(const RtfToken& token);
@@ -34,11 +44,19 @@ class RichDocumentBuilder {
     /// What the text of a group is: shown, or a table the reader keeps, or nothing.
     enum class Destination { Text, Skipped, FontTable, ColourTable, FieldInstruction };
 
+    /// How a font of the table is drawn.
+    struct FontKind {
+        bool symbol = false;  // Symbol encoding: its bullet is the list bullet
+        RichFace face = RichFace::Default;
+    };
+
     struct GroupState {
         RichRun style;  // text unused: the style new text takes
         RichParagraphFormat paragraph;
         int font = 0;
-        int unicodeSkip = 1;  // \ucN: fallback characters after each \uN
+        bool symbolFont = false;           // decided when the font is selected
+        std::size_t fontTableVersion = 0;  // of the table symbolFont and style.face come from
+        int unicodeSkip = 1;               // \ucN: fallback characters after each \uN
         Destination destination = Destination::Text;
         bool starred =
             false;  // after \*: the next word names a destination or the group is skipped
@@ -46,7 +64,9 @@ class RichDocumentBuilder {
 
     struct FontEntry {
         int number = 0;
+        bool numbered = false;  // \fN seen: an entry to keep
         bool symbolCharset = false;
+        bool fixedPitch = false;  // \fmodern
         std::string name;
     };
 
@@ -63,6 +83,7 @@ class RichDocumentBuilder {
     bool tableWord(std::string_view word, std::optional<int> parameter);
     void tableByte(unsigned char byte);
     void finishFontEntry();
+    void selectFont(GroupState& group, int number);
     void textByte(unsigned char byte);
     void unicodeCharacter(int value);
     void append(char16_t c);
@@ -73,7 +94,8 @@ class RichDocumentBuilder {
     std::size_t overflowDepth_ = 0;
     int fallbackLeft_ = 0;
     int defaultFont_ = 0;
-    std::vector<int> symbolFonts_;
+    std::unordered_map<int, FontKind> fonts_;
+    std::size_t fontTableVersion_ = 0;  // entries read so far
     FontEntry fontEntry_;
     std::vector<std::optional<RgbColour>> colours_;
     std::optional<RgbColour> colourEntry_;
@@ -84,6 +106,7 @@ class RichDocumentBuilder {
     RichParagraphFormat lastTextFormat_;  // in effect at the last character: the closing brace
                                           // of a document must not take the format of its end
     bool continuing_ = false;             // the paragraph being read goes on from a split one
+    bool styleChanged_ = true;  // the style may differ from the last run's: compare them once
 };
 
 }  // namespace quillex

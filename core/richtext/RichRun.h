@@ -13,6 +13,10 @@ struct RgbColour {
     bool operator==(const RgbColour&) const = default;
 };
 
+/// The faces a document's fonts are drawn in: those a licence uses, mapped to faces the program
+/// ships (Calibri to Carlito, Courier New and other fixed-pitch fonts to Liberation Mono).
+enum class RichFace { Default, Calibri, Monospace };
+
 /// A stretch of text in one character style.
 struct RichRun {
     std::u16string text;
@@ -22,13 +26,14 @@ struct RichRun {
     int halfPoints = 24;  ///< font size in half-points, as RTF's \fs counts it
     bool strike = false;
     std::optional<RgbColour> colour;  ///< none: the view's own text colour
-    std::u16string link;              ///< the web address a click opens; empty for plain text
+    RichFace face = RichFace::Default;
+    std::u16string link;  ///< the web address a click opens; empty for plain text
 
     /// True when both runs would be drawn in the same style.
     bool sameStyle(const RichRun& other) const {
         return bold == other.bold && italic == other.italic && underline == other.underline &&
                halfPoints == other.halfPoints && strike == other.strike && colour == other.colour &&
-               link == other.link;
+               face == other.face && link == other.link;
     }
     bool operator==(const RichRun&) const = default;
 };

@@ -25,6 +25,40 @@ namespace {
 
 }  // namespace
 
+void ThrowRichTextTooTall(const std::filesystem::path& path) {
+    ThrowUnreadable(u"Fichier trop complexe (plus de 1 000 pages de texte)", path);
+}
+
+std::int64_t EstimatedHeightTwips(const RichDocument& document) {
+    constexpr std::int64_t kTabTwips = 1200;  // a view's default tab stops are 80 pixels apart
+    std::int64_t height = 0;
+    for (const RichParagraph& paragraph : document.paragraphs) {
+        const RichParagraphFormat& format = paragraph.format;
+        const std::int64_t width = std::max(
+            RichTextWidthTwips / 2, RichTextWidthTwips - format.leftIndent - format.rightIndent);
+        const auto linesOf = [width](std::int64_t advance) {
+            return std::max<std::int64_t>(1, (advance + width - 1) / width);
+        };
+        std::int64_t advance = std::max(0, format.firstLineIndent);  // twips across the line
+        std::int64_t lines = 0;
+        int largest = RichRun{}.halfPoints;
+        for (const RichRun& run : paragraph.runs) {
+            largest = std::max(largest, run.halfPoints);
+            for (const char16_t c : run.text) {
+                if (c == u'\u2028') {  // a line break inside the paragraph
+                    lines += linesOf(advance);
+                    advance = 0;
+                } else {  // 0.6 of the size, which is halfPoints * 10 twips
+                    advance += c == u'\t' ? kTabTwips : run.halfPoints * 6;
+                }
+            }
+        }
+        lines += linesOf(advance);
+        height += lines * largest * 25 / 2 + format.spaceBefore + format.spaceAfter;
+    }
+    return height;
+}
+
 RichDocument ParseRichText(std::span<const unsigned char> bytes) {
     RtfTokenizer tokens(bytes);
     RichDocumentBuilder builder;
@@ -53,10 +87,16 @@ RichDocument ReadRichTextFile(const std::filesystem::path& path) {
     RichDocument document = ParseRichText(bytes);
     if (document.paragraphs.size() > MaxRichTextParagraphs)
         ThrowUnreadable(u"Fichier trop complexe (plus de 10 000 paragraphes)", path);
-    std::size_t runs = 0;
-    for (const RichParagraph& paragraph : document.paragraphs) runs += paragraph.runs.size();
+    std::size_t runs = 0, characters = 0;
+    for (const RichParagraph& paragraph : document.paragraphs) {
+        runs += paragraph.runs.size();
+        for (const RichRun& run : paragraph.runs) characters += run.text.size();
+    }
     if (runs > MaxRichTextRuns)
         ThrowUnreadable(u"Fichier trop complexe (plus de 50 000 changements de style)", path);
+    if (characters > MaxRichTextCharacters)
+        ThrowUnreadable(u"Fichier trop complexe (plus de 100 000 caractères)", path);
+    if (EstimatedHeightTwips(document) > MaxRichTextHeightTwips) ThrowRichTextTooTall(path);
     return document;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <span>
 
@@ -18,10 +19,27 @@ inline constexpr std::size_t MaxRichTextFileBytes = 1024 * 1024;
 /// hundred of either.
 inline constexpr std::size_t MaxRichTextParagraphs = 10000;
 inline constexpr std::size_t MaxRichTextRuns = 50000;
+/// The most characters of text: a view lays its text out in the window's thread, in steps
+/// that grow with the text, and a long licence has some 40 000.
+inline constexpr std::size_t MaxRichTextCharacters = 100000;
+
+/// The width, in twips, the text is set at to estimate its height: the licence view's text area.
+inline constexpr int RichTextWidthTwips = 5250;
+/// The most a document may measure, set RichTextWidthTwips wide: 1000 pages of 10 inches, a
+/// hundred times a long licence, under a million pixels. A text view's layout time grows with
+/// the height, and past a few million pixels it may never end.
+inline constexpr std::int64_t MaxRichTextHeightTwips = 1000 * 14400;
+
+/// An upper estimate of the document's height in twips, set RichTextWidthTwips wide: each
+/// character as wide as 0.6 of its size, lines 1.25 times the paragraph's largest size.
+std::int64_t EstimatedHeightTwips(const RichDocument& document);
+
+/// Throws the failure of a file whose text is taller than MaxRichTextHeightTwips.
+[[noreturn]] void ThrowRichTextTooTall(const std::filesystem::path& path);
 
 /// Reads an RTF file; throws InternalFailure (FileNotFound) with a French description when it is
-/// missing, not a regular file, unreadable, larger than MaxRichTextFileBytes or holding more
-/// paragraphs or runs than allowed.
+/// missing, not a regular file, unreadable, larger than MaxRichTextFileBytes, holding more
+/// paragraphs, runs or characters than allowed, or taller than MaxRichTextHeightTwips.
 RichDocument ReadRichTextFile(const std::filesystem::path& path);
 
 }  // namespace quillex

@@ -3,20 +3,26 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
+#include <QTimer>
 #include <QUrl>
 #include <filesystem>
 #include <fstream>
 
 #include "TestWindow.h"
 #include "core/richtext/RichTextReader.h"
+#include "tests/core/richtext/LicenceShapes.h"
 #include "ui/about/DownloadLinks.h"
 #include "ui/about/RichTextView.h"
 #include "ui/app/AppConstants.h"
@@ -98,6 +104,69 @@ class AboutTabTest : public QObject {
         QVERIFY(window.isEnabled());
     }
 
+    // The hardest shape the reader accepts (licence_bench names it), and one it refuses: the
+    // tab says it is loading, and the window's thread answers throughout, scrolled to the end.
+    void a_licence_of_any_shape_leaves_the_window_answering_data() {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<bool>("shown");
+        for (const char* shape : {"most_characters", "space_before_after_23k", "font_size_16k"})
+            QTest::newRow(shape) << QString::fromLatin1(shape) << true;
+        QTest::newRow("font_size_filled") << QStringLiteral("font_size_filled") << false;
+    }
+
+    void a_licence_of_any_shape_leaves_the_window_answering() {
+        QFETCH(QString, shape);
+        QFETCH(bool, shown);
+        QTemporaryDir folder;
+        for (const auto& made : quillex::testing::LicenceShapes(MaxRichTextFileBytes))
+            if (made.name == shape.toStdString())
+                std::ofstream(PathOf(folder.filePath("Licence.rtf")), std::ios::binary)
+                    << made.text;
+        FakePlatform fakes;
+        MainWindow window(BuiltInDictionaries(), fakes.platform());
+        auto* about = window.findChild<AboutTab*>();
+        about->setLicenceFolders({folder.path()});
+        window.load(nullptr);
+        QVERIFY(QTest::qWaitFor([&] { return window.isVisible(); }, 2000));
+        auto* view = window.findChild<QTextEdit*>("licenceView");
+        QCOMPARE(view->placeholderText(), QStringLiteral("Chargement de la licence…"));
+
+        // A timer every 10 ms: the longest wait between its ticks is how long the window's
+        // thread was held.
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0, longest = 0;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, [&] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        probe.start(10);
+        QVERIFY(QTest::qWaitFor([&] { return about->loadingLicence(); }, 3000));
+        for (int tab = 0; about->loadingLicence(); tab = (tab + 1) % 5) {
+            QVERIFY2(clock.elapsed() < 60000, "the licence never came");
+            window.tabControl()->setCurrentIndex(tab);
+            QTest::qWait(20);
+        }
+        window.tabControl()->setCurrentIndex(4);
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        QTest::qWait(1000);  // the view lays out the rest of the text in steps
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        QTest::qWait(200);
+        qInfo("%s: the window's thread was held %lld ms at most", qPrintable(shape), longest);
+        // Far above what the window's thread takes: a held window, not a benchmark.
+        QVERIFY2(longest < 500, qPrintable(QStringLiteral("held %1 ms").arg(longest)));
+        QCOMPARE(fakes.messages.shown.size(), shown ? 0 : 1);
+        QCOMPARE(!view->toPlainText().isEmpty(), shown);
+        QCOMPARE(view->placeholderText().isEmpty(), !shown);
+        if (!shown) {
+            QVERIFY(fakes.messages.shown.first().text.startsWith(
+                QStringLiteral("Fichier trop complexe (plus de 100 000 caractères) : ")));
+            QVERIFY(fakes.messages.shown.first().text.endsWith(
+                QStringLiteral("\r\nErreur interne 107 - 53")));
+        }
+    }
+
     void licence_is_found_beside_the_program_when_the_start_folder_lacks_it() {
         QTemporaryDir start, beside;
         QVERIFY(QFile::copy(qEnvironmentVariable("QUILLEX_SOURCE_DIR") + "/Licence.rtf",
@@ -157,7 +226,8 @@ class AboutTabTest : public QObject {
             "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}\\qc\\li300\\ri150\\fi-75\\sb30\\sa45 "
             "{\\cf1 rouge} {\\strike barr\\'e9} https://a.fr\\par\\pard\\qj fin}";
         RichTextView view;
-        view.show(ParseRichText({reinterpret_cast<const unsigned char*>(rtf), sizeof rtf - 1}));
+        QVERIFY(view.display(
+            ParseRichText({reinterpret_cast<const unsigned char*>(rtf), sizeof rtf - 1})));
         const QTextBlock first = view.document()->firstBlock();
         const QTextBlockFormat block = first.blockFormat();
         QCOMPARE(block.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -178,6 +248,35 @@ class AboutTabTest : public QObject {
         QVERIFY(formats["https://a.fr"].isAnchor());
         QCOMPARE(formats["https://a.fr"].anchorHref(), QStringLiteral("https://a.fr"));
         QVERIFY(!formats["rouge"].isAnchor());
+    }
+
+    void the_view_draws_the_shipped_faces_and_sets_bullets_hanging() {
+        const char rtf[] =
+            "{\\rtf1\\deff0{\\fonttbl{\\f0\\fswiss Calibri;}{\\f1\\fcharset2 Symbol;}"
+            "{\\f2\\fmodern Courier New;}}\\pard\\li720\\fi-360{\\pntext\\f1\\'B7\\tab}Un point de "
+            "liste assez long pour tenir sur plusieurs lignes dans la vue de la licence\\par"
+            "\\pard{\\f2 code}\\par}";
+        RichTextView view;
+        view.resize(381, 153);
+        QVERIFY(view.display(
+            ParseRichText({reinterpret_cast<const unsigned char*>(rtf), sizeof rtf - 1})));
+        const QTextBlock bullet = view.document()->firstBlock();
+        QVERIFY(bullet.text().startsWith(QStringLiteral("•\t")));
+        QTextBlock::iterator text = bullet.begin();
+        ++text;  // after the bullet
+        QVERIFY(text.fragment().text().startsWith(QStringLiteral("Un point")));
+        const QFont body = text.fragment().charFormat().font();
+        QCOMPARE(QFontInfo(body).family(), QStringLiteral("Carlito"));
+        const QFont code = bullet.next().begin().fragment().charFormat().font();
+        QCOMPARE(QFontInfo(code).family(), QStringLiteral("Liberation Mono"));
+        QVERIFY(QFontInfo(code).fixedPitch());
+        // The bullet hangs at the first-line indent and the text after its tab starts where the
+        // following lines start, at the left indent.
+        const QTextLayout* layout = bullet.layout();
+        QVERIFY(layout->lineCount() > 1);
+        const QTextLine first = layout->lineAt(0), second = layout->lineAt(1);
+        QCOMPARE(second.x() - first.x(), 24.0);    // 360 twips
+        QCOMPARE(first.cursorToX(2), second.x());  // from the layout's left, as x() is
     }
 
     // QUILLEX_PROGRAM_DIR is the program's folder in the build tree, or in an install tree when

@@ -7,8 +7,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QThread>
 #include <QUrl>
+#include <exception>
+#include <memory>
 
+#include "core/errors/InternalFailure.h"
+#include "core/richtext/RichTextReader.h"
 #include "ui/about/DownloadLinks.h"
 #include "ui/about/LinkLabel.h"
 #include "ui/about/RichTextView.h"
@@ -16,8 +22,6 @@
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
 #include "ui/app/Twips.h"
-#include "core/errors/InternalFailure.h"
-#include "core/richtext/RichTextReader.h"
 
 namespace quillex::ui {
 namespace {
@@ -30,6 +34,35 @@ QRect PageRect(int left, int top, int width, int height) {
 }
 
 const QString kLicenceFile = QStringLiteral("Licence.rtf");
+
+// What the licence's thread hands back: the document to show, or why there is none.
+struct LoadedLicence {
+    std::unique_ptr<QTextDocument> document;
+    std::exception_ptr failure;
+};
+
+// Reads the first licence file found and lays it out for a view `textWidth` pixels wide, in the
+// thread it runs in; the document is handed to `owner`'s thread.
+void LoadLicence(const std::vector<std::filesystem::path>& folders, const QColor& linkColour,
+                 int textWidth, QThread* owner, LoadedLicence& loaded) {
+    try {
+        for (const std::filesystem::path& folder : folders) {
+            const std::filesystem::path path = folder / kLicenceFile.toStdString();
+            std::error_code error;
+            if (folder.empty() || !std::filesystem::is_regular_file(path, error)) continue;
+            loaded.document =
+                RichTextView::MakeTextDocument(ReadRichTextFile(path), linkColour, textWidth);
+            if (!loaded.document) ThrowRichTextTooTall(path);
+            loaded.document->moveToThread(owner);
+            return;
+        }
+        throw InternalFailure(u"Fichier introuvable : " + kLicenceFile.toStdU16String(),
+                              FailureCode::FileNotFound);
+    } catch (...) {
+        loaded.failure = std::current_exception();
+    }
+}
+
 constexpr const char* kGuidePage = "index.html";
 
 }  // namespace
@@ -44,6 +77,11 @@ AboutTab::AboutTab(TabContext& context, QWidget* parent) : TabPage(parent), cont
         pointerTimer_.stop();
         context_.platform.pointer.resetWindowPointer(context_.window);
     });
+}
+
+AboutTab::~AboutTab() {
+    // The thread ends on its own: reading and laying out a licence is bounded.
+    if (licenceWorker_) licenceWorker_->wait();
 }
 
 std::filesystem::path AboutTab::ProgramFolder() {
@@ -100,6 +138,7 @@ void AboutTab::buildControls() {
     licenceView_->setObjectName(QStringLiteral("licenceView"));
     licenceView_->setAccessibleName(QStringLiteral("Contrat de licence"));
     licenceView_->setGeometry(PageRect(180, 1080, 5715, 2295));
+    licenceView_->setPlaceholderText(QStringLiteral("Chargement de la licence…"));
     connect(licenceView_, &RichTextView::addressClicked, this,
             [this](const QString& address) { context_.platform.shell.open(address); });
 
@@ -184,21 +223,29 @@ void AboutTab::armLicenceTimer() {
 
 void AboutTab::loadLicence() {
     licenceTimer_.stop();
-    for (const std::filesystem::path& folder : licenceFolders_) {
-        const std::filesystem::path path = folder / kLicenceFile.toStdString();
-        std::error_code error;
-        if (folder.empty() || !std::filesystem::is_regular_file(path, error)) continue;
-        try {
-            licenceView_->show(ReadRichTextFile(path));
-            return;
-        } catch (const std::exception& failure) {
-            ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::LicenceText);
+    if (licenceWorker_) return;
+    auto loaded = std::make_shared<LoadedLicence>();
+    licenceWorker_ = QThread::create(
+        [folders = licenceFolders_, linkColour = licenceView_->palette().color(QPalette::Link),
+         width = licenceView_->textWidth(), owner = thread(),
+         loaded] { LoadLicence(folders, linkColour, width, owner, *loaded); });
+    licenceWorker_->setParent(this);
+    connect(licenceWorker_, &QThread::finished, this, [this, loaded] {
+        licenceWorker_->deleteLater();
+        licenceWorker_ = nullptr;
+        if (loaded->document) {
+            licenceView_->setTextDocument(std::move(loaded->document));
             return;
         }
-    }
-    const InternalFailure missing(u"Fichier introuvable : " + kLicenceFile.toStdU16String(),
-                                  FailureCode::FileNotFound);
-    ReportInternalError(context_.platform.messages, missing, ErrorPlaceCode::LicenceText);
+        licenceView_->setPlaceholderText(QString());
+        try {
+            std::rethrow_exception(loaded->failure);
+        } catch (const std::exception& failure) {
+            ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::LicenceText);
+        }
+    });
+    // Below the window's thread, which must answer at once whatever the file.
+    licenceWorker_->start(QThread::LowPriority);
 }
 
 void AboutTab::openGuide() {

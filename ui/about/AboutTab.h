@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPushButton;
+class QThread;
 
 namespace quillex::ui {
 
@@ -21,11 +22,15 @@ class AboutTab : public TabPage {
     Q_OBJECT
   public:
     explicit AboutTab(TabContext& context, QWidget* parent = nullptr);
+    ~AboutTab() override;
 
     /// Sets the version and description texts; run once at start-up.
     void setTexts();
-    /// Arms the timer that loads the licence text half a second later.
+    /// Arms the timer that loads the licence text half a second later: read and laid out on a
+    /// thread of its own, then shown; until then the view says it is loading.
     void armLicenceTimer();
+    /// Whether the licence is being read and laid out.
+    bool loadingLicence() const { return licenceWorker_ != nullptr; }
 
     /// The program's folder, named by its bytes so that a name that is no UTF-8 still opens.
     static std::filesystem::path ProgramFolder();
@@ -63,6 +68,7 @@ class AboutTab : public TabPage {
     /// Whether the site button's last press came from the keyboard rather than the mouse.
     bool siteKeyPress_ = false;
     QTimer licenceTimer_;
+    QThread* licenceWorker_ = nullptr;
     QTimer pointerTimer_;
 };
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "core/errors/InternalFailure.h"
 #include "core/richtext/RichDocumentBuilder.h"
 #include "core/text/Text.h"
+#include "tests/core/richtext/LicenceShapes.h"
 
 namespace quillex {
 namespace {
@@ -162,6 +166,7 @@ TEST(rich_text_reader, text_colours_come_from_the_colour_table) {
 
 TEST(rich_text_reader, paragraph_indents_spacing_and_alignment_are_kept) {
     using A = RichAlignment;
+    constexpr int kIndents = RichDocumentBuilder::MaxIndentTwips;
     struct Row {
         std::string_view input;
         std::vector<RichParagraphFormat> expected;
@@ -176,7 +181,10 @@ TEST(rich_text_reader, paragraph_indents_spacing_and_alignment_are_kept) {
         {"{\\li720 a\\par}b", {{720}, {}}},   // a group keeps its paragraph format to itself
         {"a\\li720\\par b", {{720}, {720}}},  // the format at the end of a paragraph is its own
         {"{\\rtf1 a\\par\\qc b}", {{}, {.alignment = A::Centre}}},  // the last, without \\par
-        {"\\li-50\\ri99999999999\\fi-99999\\sb-1\\sa99999 a", {{0, 31680, -31680, 0, 31680}}},
+        // Each value within its bound, and the indents together within theirs.
+        {"\\li-50\\ri99999999999\\fi-99999\\sb-1\\sa99999 a", {{0, kIndents, 0, 0, 1440}}},
+        {"\\li2000\\ri2000\\fi-3000 a", {{2000, kIndents - 2000, -2000}}},
+        {"\\li100\\fi9999\\sb1441 a", {{100, 0, kIndents - 100, 1440}}},
     };
     for (const auto& row : rows) {
         std::vector<RichParagraphFormat> formats;
@@ -200,6 +208,22 @@ TEST(rich_text_reader, symbol_font_bullets_are_bullets) {
         {"\\u-3913?\\u61623?", {u"••"}},  // Word's private-use Symbol bullet
         {"{\\fonttbl{\\f1{\\*\\panose 0}Symbol;}}\\f1\\'b7", {u"•"}},
     });
+}
+
+TEST(rich_text_reader, fonts_are_drawn_in_the_shipped_faces) {
+    using F = RichFace;
+    const auto faces = [](std::string_view text) {
+        std::vector<RichFace> found;
+        for (const RichRun& run : Runs(text)) found.push_back(run.face);
+        return found;
+    };
+    // \deff names its font before the table does.
+    EXPECT_EQ(faces("{\\rtf1\\deff0{\\fonttbl{\\f0\\fswiss Calibri;}{\\f1\\fmodern Courier New;}"
+                    "{\\f2 Times New Roman;}{\\f3\\fmodern Inconnue;}{\\f4 carlito ;}}"
+                    "a\\f1 b\\f2 c\\f3 d\\f4 e{\\f1 f}\\plain g\\f9 h}"),
+              (std::vector{F::Calibri, F::Monospace, F::Default, F::Monospace, F::Calibri,
+                           F::Monospace, F::Calibri, F::Default}));
+    EXPECT_EQ(faces("{\\fonttbl{\\f0 Consolas;}}\\f0 a"), (std::vector{F::Monospace}));
 }
 
 TEST(rich_text_reader, web_addresses_become_links) {
@@ -292,7 +316,8 @@ TEST(rich_text_reader, unbalanced_braces_and_cut_input_give_what_was_read) {
 }
 
 TEST(rich_text_reader, out_of_range_numbers_are_clamped) {
-    EXPECT_EQ(Runs("\\fs99999999999999999999 a"), (std::vector{Styled(u"a", "", 3276)}));
+    EXPECT_EQ(Runs("\\fs99999999999999999999 a"), (std::vector{Styled(u"a", "", 144)}));
+    EXPECT_EQ(Runs("\\fs145 a"), (std::vector{Styled(u"a", "", 144)}));  // 72 points at most
     EXPECT_EQ(Runs("\\fs-5 a"), (std::vector{Styled(u"a", "", 2)}));
     EXPECT_EQ(Runs("\\fs a"), (std::vector{Styled(u"a")}));
     ExpectParagraphs({
@@ -395,16 +420,17 @@ TEST(rich_text_reader, reads_a_file) {
     EXPECT_EQ(document.paragraphs[1].text(), u"Texte à lire");
 }
 
-TEST(rich_text_reader, reads_a_file_of_the_largest_size_accepted) {
+TEST(rich_text_reader, reads_a_file_of_the_largest_size_and_text_accepted) {
     const auto path = std::filesystem::temp_directory_path() / "quillex_reader_largest.rtf";
-    std::string text = "{\\rtf1 " + std::string(MaxRichTextFileBytes - 8, 'a') + "}";
+    // The most text, then a skipped group to fill the file.
+    std::string text = "{\\rtf1 " + std::string(MaxRichTextCharacters, 'a') + "{\\info ";
+    text += std::string(MaxRichTextFileBytes - text.size() - 2, 'b') + "}}";
     std::ofstream(path, std::ios::binary) << text;
     ASSERT_EQ(std::filesystem::file_size(path), MaxRichTextFileBytes);
     const auto document = ReadRichTextFile(path);
     std::filesystem::remove(path);
     EXPECT_EQ(document.paragraphs.size(),
-              (MaxRichTextFileBytes - 8 + RichDocumentBuilder::MaxParagraphCharacters - 1) /
-                  RichDocumentBuilder::MaxParagraphCharacters);
+              MaxRichTextCharacters / RichDocumentBuilder::MaxParagraphCharacters);
 }
 
 TEST(rich_text_reader, missing_unreadable_or_oversized_file_fails_with_file_not_found) {
@@ -416,6 +442,8 @@ TEST(rich_text_reader, missing_unreadable_or_oversized_file_fails_with_file_not_
     std::string pars;
     for (std::size_t i = 0; i <= MaxRichTextParagraphs; ++i) pars += "\\par ";
     std::ofstream(paragraphs, std::ios::binary) << pars;
+    const auto characters = folder / "quillex_reader_characters.rtf";
+    std::ofstream(characters, std::ios::binary) << std::string(MaxRichTextCharacters + 1, 'a');
     const auto styles = folder / "quillex_reader_styles.rtf";
     std::string changes;
     for (std::size_t i = 0; i <= MaxRichTextRuns / 2; ++i) changes += "{\\b a}{\\i b}";
@@ -432,6 +460,8 @@ TEST(rich_text_reader, missing_unreadable_or_oversized_file_fails_with_file_not_
          u"Fichier trop complexe (plus de 10 000 paragraphes) : " + FromUtf8(paragraphs.string())},
         {styles, u"Fichier trop complexe (plus de 50 000 changements de style) : " +
                      FromUtf8(styles.string())},
+        {characters,
+         u"Fichier trop complexe (plus de 100 000 caractères) : " + FromUtf8(characters.string())},
     };
     for (const auto& row : rows) {
         try {
@@ -445,6 +475,84 @@ TEST(rich_text_reader, missing_unreadable_or_oversized_file_fails_with_file_not_
     std::filesystem::remove(large);
     std::filesystem::remove(paragraphs);
     std::filesystem::remove(styles);
+    std::filesystem::remove(characters);
+}
+
+// Each shape that once froze or held up the window is read, or refused, at once, and what is
+// read stays within the bounds that keep its layout cheap.
+TEST(rich_text_reader, every_hard_shape_is_read_or_refused_quickly_within_the_bounds) {
+    using Builder = RichDocumentBuilder;
+    const auto path = std::filesystem::temp_directory_path() / "quillex_reader_shape.rtf";
+    std::vector<std::string> accepted;
+    for (const auto& shape : testing::LicenceShapes(MaxRichTextFileBytes)) {
+        std::ofstream(path, std::ios::binary) << shape.text;
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            const RichDocument document = ReadRichTextFile(path);
+            accepted.push_back(shape.name);
+            EXPECT_LE(EstimatedHeightTwips(document), MaxRichTextHeightTwips) << shape.name;
+            for (const RichParagraph& paragraph : document.paragraphs) {
+                const RichParagraphFormat& format = paragraph.format;
+                ASSERT_LE(format.spaceBefore, Builder::MaxSpacingTwips) << shape.name;
+                ASSERT_LE(format.spaceAfter, Builder::MaxSpacingTwips) << shape.name;
+                ASSERT_GE(format.firstLineIndent, -format.leftIndent) << shape.name;
+                ASSERT_LE(
+                    format.leftIndent + format.rightIndent + std::max(0, format.firstLineIndent),
+                    Builder::MaxIndentTwips)
+                    << shape.name;
+                for (const RichRun& run : paragraph.runs)
+                    ASSERT_LE(run.halfPoints, Builder::MaxHalfPoints) << shape.name;
+            }
+        } catch (const InternalFailure& failure) {
+            EXPECT_EQ(failure.code(), 53);
+        }
+        // Far above the time a reading takes, even unoptimised: a freeze, not a benchmark.
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(took.count(), 5.0) << shape.name;
+    }
+    std::filesystem::remove(path);
+    // The others are too tall, or hold too many characters or changes of style.
+    EXPECT_EQ(accepted, (std::vector<std::string>{"space_before_after_23k", "font_size_16k",
+                                                  "most_characters", "deep_groups"}));
+}
+
+TEST(rich_text_reader, a_text_taller_than_allowed_is_refused) {
+    const auto path = std::filesystem::temp_directory_path() / "quillex_reader_tall.rtf";
+    // Each paragraph an inch before and after, with a line between: 2 inches and a fifth.
+    const auto paragraphs = [&](std::size_t count) {
+        std::string text = "{\\rtf1\\sb1440\\sa1440 ";
+        for (std::size_t i = 0; i < count; ++i) text += "x\\par ";
+        std::ofstream(path, std::ios::binary) << text << "}";
+    };
+    const std::size_t most = MaxRichTextHeightTwips / (2 * 1440 + 300);
+    paragraphs(most);
+    EXPECT_EQ(ReadRichTextFile(path).paragraphs.size(), most);
+    paragraphs(most + 1);
+    try {
+        ReadRichTextFile(path);
+        ADD_FAILURE() << "a text too tall was read";
+    } catch (const InternalFailure& failure) {
+        EXPECT_EQ(failure.code(), 53);
+        EXPECT_EQ(
+            failure.description(),
+            u"Fichier trop complexe (plus de 1 000 pages de texte) : " + FromUtf8(path.string()));
+    }
+    std::filesystem::remove(path);
+}
+
+// The fuzz seeds are the shapes, at a size a fuzzing run takes. QUILLEX_WRITE_SEEDS=1 writes
+// them again after a change of the shapes.
+TEST(rich_text_reader, the_fuzz_seeds_are_the_hard_shapes) {
+    const std::filesystem::path corpus =
+        std::filesystem::path(QUILLEX_SOURCE_DIR) / "tests/fuzz/corpus/rich_text";
+    const bool write = std::getenv("QUILLEX_WRITE_SEEDS") != nullptr;
+    for (const auto& shape : testing::LicenceShapes(testing::LicenceShapeSeedBytes)) {
+        const auto path = corpus / ("shape_" + shape.name + ".rtf");
+        if (write) std::ofstream(path, std::ios::binary) << shape.text;
+        std::ifstream seed(path, std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(seed), {}};
+        EXPECT_TRUE(text == shape.text) << path << " differs: QUILLEX_WRITE_SEEDS=1 writes it";
+    }
 }
 
 }  // namespace
