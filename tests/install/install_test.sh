@@ -24,7 +24,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL install";
 id=io.github.quillex.Quillex
 for file in bin/quillex bin/quillex-cli share/quillex/Licence.rtf share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-            share/doc/quillex/copyright share/doc/quillex/changelog.gz share/doc/quillex/README \
+            share/doc/quillex/copyright share/doc/quillex/README \
             share/doc/quillex/guide/index.html share/doc/quillex/guide/guide.css \
             share/man/man1/quillex.1.gz share/man/man1/quillex-cli.1.gz; do
     check "installed $file" test -s "$prefix/$file"
@@ -80,7 +80,8 @@ if [ -n "$deb" ]; then
         dpkg-deb -c '$deb' | grep -q './usr/share/quillex/Licence.rtf' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/applications/$id.desktop' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/index.html\$' &&
-        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/rechercher.png\$'"
+        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/rechercher.png\$' &&
+        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/changelog.gz\$'"
     # The lists are embedded once, in the core library both programs load.
     check "installed size at most 16 MB" bash -c "[ \$(dpkg-deb -f '$deb' Installed-Size) -le 16384 ]"
     if command -v lintian >/dev/null; then
