@@ -63,7 +63,7 @@ compare() {
     local q o n
     read -r q o < <(time_pair "$cli $kind $query${options:+ $options}" "$*")
     n=$(wc -l < "$work/a")
-    [ -n "$options" ] && n=$(cat "$work/a")  # a count
+    [ -n "$options" ] && n=$(cut -d' ' -f1 "$work/a")  # "N mots trouvés"
     local length=${#query}
     case $query in *'*'*) length=3-15 ;; esac
     python3 -c "import sys; q, o = float(sys.argv[1]), float(sys.argv[2]); \
@@ -83,7 +83,8 @@ for d in "${draws[@]}"; do
 done
 # The whole main list: every word of 3 to 15 letters, then their count.
 compare pattern '*' "grep -E" /dev/null grep -E '^.{3,15}$' "$work/main.txt"
-OPTS=--count compare pattern '*' "grep -cE" /dev/null grep -cE '^.{3,15}$' "$work/main.txt"
+OPTS=--count CHECK='[ "$(cut -d" " -f1 a)" = "$(cat b)" ]' \
+    compare pattern '*' "grep -cE" /dev/null grep -cE '^.{3,15}$' "$work/main.txt"
 # The same questions put to grep, which can only tell whether the draw itself is a word, and
 # print a headword's whole line: the floor any search over the exported lists starts from.
 CHECK='grep -qx -f b a' compare anagram CHIEN "grep -x" /dev/null grep -x CHIEN "$work/scrabble.txt"
