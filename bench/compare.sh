@@ -3,9 +3,10 @@
 # fixed set of queries. Patterns: grep -E over the main list exported as text. Anagrams: a
 # brute-force letter-count search in Python over the Scrabble list, and, for one draw, the
 # plain grep -x of the word over that list. Synonyms: grep of the headword's line over the
-# synonym list exported as text. Each command is timed as a whole process (start-up
-# included; bench/time_pair.py runs the two commands in turn, 30 times each, and takes the
-# medians) and its output checked against the other's.
+# synonym list exported as text. The whole main list, words and count, against grep and
+# grep -c. Each command is timed as a whole process (start-up included; bench/time_pair.py
+# runs the two commands in turn, 30 times each, and takes the medians), its output read to the
+# end through a pipe as a script reads it, and checked against the other's.
 # Writes docs/performance.md (the table) and docs/performance.png (time by word length).
 # Usage: bench/compare.sh [QUILLEX_CLI]   (default: build/release/cli/quillex-cli)
 set -euo pipefail
@@ -46,11 +47,13 @@ table=$root/docs/performance.md
 } > "$table"
 # compare KIND QUERY OTHER-NAME PLOT-FILE OTHER-COMMAND...: both outputs must be the same words
 # (or, with CHECK set, pass that shell test of files a and b); appends a table row and a plot
-# point (length, quillex-cli seconds, other seconds).
+# point (length, quillex-cli seconds, other seconds). OPTS: options given to quillex-cli after
+# the query.
 compare() {
-    local kind=$1 query=$2 other=$3 plot=$4
+    local kind=$1 query=$2 other=$3 plot=$4 options=${OPTS:-}
     shift 4
-    "$cli" "$kind" "$query" > "$work/a" || true
+    # shellcheck disable=SC2086
+    "$cli" "$kind" "$query" $options > "$work/a" || true
     "$@" > "$work/b" || true
     if [ -n "${CHECK:-}" ]; then
         (cd "$work" && eval "$CHECK") || { echo "$kind $query: outputs disagree"; exit 1; }
@@ -58,10 +61,13 @@ compare() {
         cmp -s "$work/a" "$work/b" || { echo "$kind $query: outputs differ"; exit 1; }
     fi
     local q o n
-    read -r q o < <(time_pair "$cli $kind $query" "$*")
+    read -r q o < <(time_pair "$cli $kind $query${options:+ $options}" "$*")
     n=$(wc -l < "$work/a")
+    [ -n "$options" ] && n=$(cut -d' ' -f1 "$work/a")  # "N mots trouvés"
+    local length=${#query}
+    case $query in *'*'*) length=3-15 ;; esac
     python3 -c "import sys; q, o = float(sys.argv[1]), float(sys.argv[2]); \
-print(f'| \`$query\` | $kind | ${#query} | $n | {q*1000:.1f} | {o*1000:.1f} ($other) | {o/q:.1f}x |')" \
+print(f'| \`$query${options:+ $options}\` | $kind | $length | $n | {q*1000:.1f} | {o*1000:.1f} ($other) | {o/q:.1f}x |')" \
         "$q" "$o" >> "$table"
     echo "${#query} $q $o" >> "$plot"
 }
@@ -75,6 +81,10 @@ for d in "${draws[@]}"; do
     compare anagram "$d" "Python letter counts" "$work/plot2.dat" \
         python3 "$root/bench/brute_force_anagrams.py" "$work/scrabble.txt" "$d"
 done
+# The whole main list: every word of 3 to 15 letters, then their count.
+compare pattern '*' "grep -E" /dev/null grep -E '^.{3,15}$' "$work/main.txt"
+OPTS=--count CHECK='[ "$(cut -d" " -f1 a)" = "$(cat b)" ]' \
+    compare pattern '*' "grep -cE" /dev/null grep -cE '^.{3,15}$' "$work/main.txt"
 # The same questions put to grep, which can only tell whether the draw itself is a word, and
 # print a headword's whole line: the floor any search over the exported lists starts from.
 CHECK='grep -qx -f b a' compare anagram CHIEN "grep -x" /dev/null grep -x CHIEN "$work/scrabble.txt"

@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
 # Resident memory of Quillex with its main window shown, under Xvfb.
-# Usage: [QUILLEX_DISPLAY=:NN] bench/startup_memory.sh [QUILLEX]   (default: build/release/ui/quillex)
+# Usage: bench/startup_memory.sh [QUILLEX]   (default: build/release/ui/quillex)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build/release/ui/quillex}
 work=$(mktemp -d)
-display=${QUILLEX_DISPLAY:-:$((80 + RANDOM % 9))}  # QUILLEX_DISPLAY=:NN picks the display
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
+pid=''
+. "$root/scripts/xvfb.sh"
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
+xvfb_start "$work" || { echo "no X server could start"; exit 1; }
 start=$(date +%s%N)
-(cd "$work" && DISPLAY=$display XDG_RUNTIME_DIR=$work exec "$program") &
+(cd "$work" && XDG_RUNTIME_DIR=$work exec "$program") &
 pid=$!
 for _ in $(seq 200); do
-    DISPLAY=$display xdotool search --onlyvisible --name '^Quillex$' >/dev/null 2>&1 && break
+    xdotool search --onlyvisible --name '^Quillex$' >/dev/null 2>&1 && break
     sleep 0.05
 done
 shown=$(date +%s%N)

@@ -5,7 +5,7 @@
 # FUZZ_SECONDS (default 20) sets the time of each fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 
 echo "== build and test (warnings as errors)"

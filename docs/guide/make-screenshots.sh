@@ -5,7 +5,7 @@
 #   docs/guide/make-screenshots.sh OUTPUT_FOLDER [PROGRAM]
 #
 # PROGRAM defaults to the release build, else the developer build. The display is one Xvfb
-# picks free, unless QUILLEX_SHOTS_DISPLAY (":NN") names one. Each search must change the window
+# picks free. Each search must change the window
 # and open no message box, or the script fails: the pictures then would not show what the guide
 # says. Exit status 77 when Xvfb, xdotool or ImageMagick's import is missing or no X server
 # starts.
@@ -31,10 +31,13 @@ mkdir -p "$out" || exit 2
 out=$(cd "$out" && pwd)
 
 work=$(mktemp -d)
-xvfb='' program_pid=''
+program_pid=''
+. "$root/scripts/xvfb.sh"
+# The program ends before its server, and the server before the folder goes: the next test
+# finds its display free.
 cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+    xvfb_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -46,24 +49,12 @@ wait_for() {  # wait_for SECONDS COMMAND...
     return 1
 }
 
-if [ -n "${QUILLEX_SHOTS_DISPLAY:-}" ]; then
-    Xvfb "$QUILLEX_SHOTS_DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    display=$QUILLEX_SHOTS_DISPLAY
-    wait_for 10 env DISPLAY="$display" xdotool getdisplaygeometry
-else
-    # Xvfb writes the display number it took once it is ready to take clients.
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    wait_for 10 test -s "$work/display"
-    display=:$(head -1 "$work/display" 2>/dev/null)
-fi
-if ! kill -0 "$xvfb" 2>/dev/null || [ "$display" = ":" ]; then
+if ! xvfb_start "$work"; then
     echo "no X server could start: skipped"; tail -3 "$work/xvfb.log"; exit 77
 fi
 # The program's own lock lives in the runtime folder: a private one lets a Quillex already
 # running elsewhere go on undisturbed.
-export DISPLAY=$display XDG_RUNTIME_DIR=$work
+export XDG_RUNTIME_DIR=$work
 unset QT_QPA_PLATFORM
 
 (cd "$work" && exec "$program") >"$work/program.log" 2>&1 &

@@ -2,7 +2,8 @@
 # cmake --install into a temporary prefix: the program, the licence text, the user guide, the
 # launcher, the metainfo and the icon land in the standard places and validate; the installed
 # program starts and finds its licence; the About tab's site button finds the installed guide.
-# Then CPack's .deb is built and inspected with dpkg-deb.
+# Then CPack's .deb is built and inspected with dpkg-deb: its files, its dependencies, its size
+# (the lists carried once) and, where lintian is installed, Debian's checks.
 #   install_test.sh BUILD_DIR ABOUT_TAB_TEST SOURCE_DIR
 set -u
 build=$1 about_test=$2 source=$3
@@ -23,8 +24,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL install";
 id=io.github.quillex.Quillex
 for file in bin/quillex bin/quillex-cli share/quillex/Licence.rtf share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-            share/doc/quillex/LICENSE share/doc/quillex/README share/doc/quillex/guide/index.html \
-            share/doc/quillex/guide/guide.css; do
+            share/doc/quillex/copyright share/doc/quillex/README \
+            share/doc/quillex/guide/index.html share/doc/quillex/guide/guide.css \
+            share/man/man1/quillex.1.gz share/man/man1/quillex-cli.1.gz; do
     check "installed $file" test -s "$prefix/$file"
 done
 guide=$prefix/share/doc/quillex/guide
@@ -52,7 +54,22 @@ check "installed cli runs" bash -c "'$prefix/bin/quillex-cli' --version | grep -
 check "installed program starts" bash -c "cd '$work' && XDG_RUNTIME_DIR='$work' \
     QT_QPA_PLATFORM=offscreen timeout 4 '$prefix/bin/quillex'; [ \$? = 124 ]"
 
-(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1)
+# Every command and option --help lists has its entry in the manual page.
+manual_documents_every_command() {
+    local page word
+    page=$(zcat "$prefix/share/man/man1/quillex-cli.1.gz" | sed 's/\\-/-/g')
+    for word in $("$prefix/bin/quillex-cli" --help | grep -oE '^  [a-z]+|--[a-z]+' | tr -d ' ' | sort -u); do
+        grep -qF "fB$word" <<<"$page" || { echo "$word not documented"; return 1; }
+    done
+}
+check "manual page documents every command and option" manual_documents_every_command
+
+# The maintainer is the packager's to give: without one, cpack refuses and says how.
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/unset" \
+    -D CPACK_PACKAGE_CONTACT= >"$work/unset.log" 2>&1)
+check "no package without a maintainer" grep -q QUILLEX_PACKAGE_MAINTAINER "$work/unset.log"
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" \
+    -D "CPACK_PACKAGE_CONTACT=Quillex test <quillex-test@example.org>" >/dev/null 2>&1)
 deb=$(ls "$work"/package/*.deb 2>/dev/null | head -1)
 check "deb built" test -n "$deb"
 if [ -n "$deb" ]; then
@@ -63,7 +80,15 @@ if [ -n "$deb" ]; then
         dpkg-deb -c '$deb' | grep -q './usr/share/quillex/Licence.rtf' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/applications/$id.desktop' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/index.html\$' &&
-        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/rechercher.png\$'"
+        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/rechercher.png\$' &&
+        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/changelog.gz\$'"
+    # The lists are embedded once, in the core library both programs load.
+    check "installed size at most 16 MB" bash -c "[ \$(dpkg-deb -f '$deb' Installed-Size) -le 16384 ]"
+    if command -v lintian >/dev/null; then
+        check "lintian: no error, no warning" lintian --fail-on error,warning "$deb"
+    else
+        echo "lintian not installed: its checks skipped"
+    fi
 fi
 echo "$passes passed, $failures failed"
 [ "$failures" = 0 ]

@@ -13,12 +13,14 @@ for tool in Xvfb xdotool; do
 done
 work=$(mktemp -d)
 program_pid=
-# Xvfb picks a free display itself and writes its number: no clash with other servers.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-export XDG_RUNTIME_DIR=$work
-unset QT_QPA_PLATFORM
-cleanup() { kill $program_pid "$xvfb" 2>/dev/null; rm -rf "$work"; }
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+# The programs end before their server, and the server before the folder goes: the next test
+# finds its display free.
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+    xvfb_stop
+    rm -rf "$work"
+}
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
@@ -27,8 +29,9 @@ wait_for() {  # wait_for SECONDS COMMAND...
     for _ in $(seq $((limit * 10))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
     return 1
 }
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
+xvfb_start "$work" || { echo "no X server could start: skipped"; tail -3 "$work/xvfb.log"; exit 77; }
+export XDG_RUNTIME_DIR=$work
+unset QT_QPA_PLATFORM
 visible_named() { xdotool search --onlyvisible --name "^$1\$"; }
 # The visible windows titled Quillex at least (or, with "-", less than) the given width.
 titled_wider() {
