@@ -112,7 +112,7 @@ std::vector<std::string_view> Scan(const WildcardPattern& pattern, std::u16strin
 
 int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const PatternArguments read = ReadArguments(args);
-    const std::u16string text = FromUtf8(read.text);
+    const std::u16string text = OperandText(read.text);
     const auto parsed = WildcardPattern::Parse(text);
     if (const auto* error = std::get_if<PatternSyntaxError>(&parsed)) {
         ReportSyntaxError(*error, text, err);
@@ -133,7 +133,7 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
     // has nothing to guard then; a run leaves the length free, and the limit is per length.
     std::optional<ClueSynonyms> clue;
     if (read.clue) {
-        clue = ClueSynonyms::LookUp(FromUtf8(*read.clue), SynonymTables());
+        clue = ClueSynonyms::LookUp(OperandText(*read.clue), SynonymTables());
         if (!clue) {
             err << ToUtf8(NoSynonymMessage) << '\n';
             return Refused;

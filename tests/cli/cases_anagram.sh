@@ -61,3 +61,5 @@ expect_output anagram_plus_whole 'AaS AiS AnS ArS ASe AyS bAS cAS jAS kAS lAS mA
 expect_output anagram_plus_plain 'AAS AIS ANS ARS ASE AYS BAS CAS JAS KAS LAS MAS OSA PAS RAS SAC SAI SAR SAS SAX SKA SPA SUA TAS USA VAS AS SA ' \
     anagram AS --plus
 expect_output anagram_all_options 'Wax Web Wok Won Wus Wu ' anagram 'W?' --shorter --plus --mark --jokers 2
+expect anagram_spaces_around 0 '^NICHE$' '^$' -- anagram ' chien '
+expect anagram_line_break_ends_draw 0 '^NICHE$' '^$' -- anagram $'chien\r\nchat'

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/app/Program.h"
 #include "core/errors/InternalFailure.h"
+#include "ui/app/Program.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/platform/FakePlatform.h"
 #include "ui/platform/QtPlatform.h"

@@ -4,9 +4,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "core/glossary/GlossaryFilter.h"
+#include "core/text/Text.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/Twips.h"
-#include "core/glossary/GlossaryFilter.h"
 #include "ui/tabs/GroupHeader.h"
 #include "ui/tabs/ResultListFill.h"
 
@@ -46,7 +47,8 @@ QWidget* GlossaryTab::focusTarget() {
     return filterBox_;
 }
 
-void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
+void GlossaryTab::showLinesBeginningWith(const QString& typed) {
+    const QString prefix = ToQString(Trimmed(typed.toStdU16String()));
     const auto lines =
         FilterGlossary(context_.dictionaries.shortWordGlossary, prefix.toStdU16String());
     glossaryList_->clear();
@@ -71,6 +73,12 @@ void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
         texts.append(ToQString(line));
     }
     FillList(*glossaryList_, texts);
+    // A definition longer than the list is wide would otherwise be cut for good: every row
+    // shows its whole text as a tip.
+    for (int row = 0; row < glossaryList_->count(); ++row) {
+        QListWidgetItem* item = glossaryList_->item(row);
+        item->setToolTip(item->text());
+    }
 }
 
 }  // namespace quillex::ui
