@@ -518,6 +518,7 @@ class PatternTabTest : public QObject {
         QVERIFY(!p.t.window->isEnabled());
         QVERIFY(p.timer->isActive());
         p.waitForScan();
+        QVERIFY(!p.cache->isVisible());  // nor reported once the list is back
         QCOMPARE(p.list->count(), 1255);
         QCOMPARE(p.list->item(0)->text(), QStringLiteral("ABECHAMES"));
         QCOMPARE(p.list->item(1254)->text(), QStringLiteral("ZYEUTIONS"));

@@ -256,6 +256,8 @@ void PatternTab::buildSearchControls() {
     searchCover_->setGeometry(listArea);
     searchCover_->setFocusPolicy(Qt::NoFocus);
     SetColour(searchCover_, QPalette::Base, LightGrey);
+    // Shown only while it is what the user sees, so that screen readers report it only then.
+    searchCover_->hide();
 
     resultList_ = new QListWidget(this);
     resultList_->setObjectName(QStringLiteral("resultList"));
@@ -492,6 +494,7 @@ void PatternTab::showJokerLimitNotice() {
 void PatternTab::startScan() {
     // The hidden list uncovers the grey placeholder; the delay lets the window show it, and the
     // disabled window takes no input until the scan has ended.
+    searchCover_->show();
     resultList_->hide();
     if (context_.window) context_.window->setEnabled(false);
     scanTimer_.start(kSearchDelayMs);
@@ -511,6 +514,7 @@ void PatternTab::runScan() {
         }
         resultCount_->setText(ToQString(ResultCountText(shown.count())));
         resultList_->show();
+        searchCover_->hide();
     } catch (const std::exception& failure) {
         // The placeholder stays in view until the next search.
         ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternScan);
