@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -314,6 +315,11 @@ class AboutTabTest : public QObject {
             QVERIFY(links[i].address.startsWith(QStringLiteral("https://")));
         }
         QCOMPARE(t.fakes.shell.opened, expected);
+        // A screen reader's press opens it too.
+        QAccessible::queryAccessibleInterface(t.find<QLabel>(QStringLiteral("downloadLink7")))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(t.fakes.shell.opened.last(), links[7].address);
         QVERIFY(!t.fakes.pointer.windowPointerIsDefault);
         QVERIFY(QTest::qWaitFor([&] { return t.fakes.pointer.windowPointerIsDefault; }, 2500));
     }
