@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +13,6 @@ inline constexpr std::u16string_view AllowedBoxCharacters =
 constexpr bool IsAllowedBoxCharacter(char16_t c) {
     return AllowedBoxCharacters.find(c) != std::u16string_view::npos;
 }
-
-/// Where the first character a letter box would refuse stands in `text`, if there is one.
-std::optional<std::size_t> FirstRefusedCharacter(std::u16string_view text);
 
 /// The pattern a row of letter boxes holding `text`, one character each, gives: letters
 /// upper-cased as the boxes show them, "?" kept as the joker.

@@ -15,7 +15,6 @@
 
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/JokerLimits.h"
-#include "core/pattern/PatternEntry.h"
 #include "core/pattern/PatternSearch.h"
 #include "core/pattern/PatternTexts.h"
 #include "core/synonyms/SynonymLookupResult.h"

@@ -17,19 +17,6 @@ TEST(pattern_entry, boxes_accept_letters_space_and_joker_only) {
     }
 }
 
-TEST(pattern_entry, first_refused_character_is_found_by_position) {
-    struct Row {
-        std::u16string_view text;
-        std::optional<std::size_t> refusedAt;
-    };
-    for (const Row& row :
-         {Row{u"??E?????S", std::nullopt}, Row{u"", std::nullopt}, Row{u"a b?", std::nullopt},
-          Row{u"5??", 0}, Row{u"??é", 2}, Row{u"AB_C-", 2}}) {
-        SCOPED_TRACE(std::string(row.text.begin(), row.text.end()));
-        EXPECT_EQ(FirstRefusedCharacter(row.text), row.refusedAt);
-    }
-}
-
 TEST(pattern_entry, typed_letters_are_upper_cased_and_jokers_kept) {
     EXPECT_EQ(PatternFromText(u"??e?????s"), u"??E?????S");
     EXPECT_EQ(PatternFromText(u"a b"), u"A B");
