@@ -73,7 +73,7 @@ AnagramArguments ReadArguments(std::span<const std::string_view> args) {
 int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const AnagramArguments read = ReadArguments(args);
     // The list holds plain capitals: "é" is played as E, "œ" as O and E, as in the window.
-    const std::u16string draw = FoldAccents(FromUtf8(read.draw));
+    const std::u16string draw = FoldAccents(OperandText(read.draw));
     AnagramQuery query = read.extras;
     query.draw = draw;
     const AnagramOutcome outcome = AnagramSearch(query, ScrabbleList());

@@ -12,6 +12,10 @@ bool Arguments::has(std::string_view option) const {
     return std::find(options.begin(), options.end(), option) != options.end();
 }
 
+std::u16string OperandText(std::string_view arg) {
+    return std::u16string(Trimmed(FromUtf8(arg)));
+}
+
 Arguments SplitArguments(std::span<const std::string_view> args,
                          std::initializer_list<std::string_view> known) {
     Arguments split;

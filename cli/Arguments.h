@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct Arguments {
 inline bool IsOption(std::string_view arg) {
     return arg.size() >= 2 && arg.front() == '-';
 }
+
+/// A word, draw, pattern or clue given as an argument, read as the window reads it when typed:
+/// decoded from UTF-8, its first line only, without the white space around it.
+std::u16string OperandText(std::string_view arg);
 
 /// Splits a command's arguments. An argument of two characters or more that starts with '-' is
 /// an option, up to "--", after which every argument is an operand. An option that is not in

@@ -15,7 +15,7 @@ int RunHeadwords(std::span<const std::string_view> args, std::ostream& out, std:
     const auto operands = SplitArguments(args).operands;
     if (operands.empty()) throw UsageFailure{"TEXTE manquant"};
     if (operands.size() > 1) throw UsageFailure{"un seul TEXTE attendu"};
-    const std::u16string text = ToLower(Trimmed(FromUtf8(operands[0])));
+    const std::u16string text = ToLower(OperandText(operands[0]));
     ListedEntries entries;
     const auto headwords = BrowseHeadwords(text, SynonymTablesFor(text), entries);
     PrintLines(out, headwords);

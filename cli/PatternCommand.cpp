@@ -61,7 +61,7 @@ PatternArguments ReadArguments(std::span<const std::string_view> args) {
 
 int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const PatternArguments read = ReadArguments(args);
-    const std::u16string text = FromUtf8(read.text);
+    const std::u16string text = OperandText(read.text);
     const auto parsed = Pattern::Parse(text);
     const auto echo = [](std::u16string_view typed) { return FromUtf8(EchoSafe(typed)); };
     if (auto refusal = RefusalOf(parsed, text, read.clue.has_value(), echo)) {
@@ -74,7 +74,7 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
     // has nothing to guard then.
     std::optional<ClueSynonyms> clue;
     if (read.clue) {
-        clue = ClueSynonyms::LookUp(FromUtf8(*read.clue), SynonymTables());
+        clue = ClueSynonyms::LookUp(OperandText(*read.clue), SynonymTables());
         if (!clue) {
             err << ToUtf8(NoSynonymMessage) << '\n';
             return Refused;

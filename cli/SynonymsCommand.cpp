@@ -16,7 +16,7 @@ int RunSynonyms(std::span<const std::string_view> args, std::ostream& out, std::
     const auto operands = SplitArguments(args).operands;
     if (operands.empty()) throw UsageFailure{"MOT manquant"};
     if (operands.size() > 1) throw UsageFailure{"un seul MOT attendu"};
-    const std::u16string typed(Trimmed(FromUtf8(operands[0])));
+    const std::u16string typed = OperandText(operands[0]);
     const std::u16string word = ToLower(typed);
     ListedEntries entries;
     BrowseHeadwords(word, SynonymTablesFor(word), entries);

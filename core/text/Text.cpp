@@ -1,5 +1,7 @@
 #include "core/text/Text.h"
 
+#include <algorithm>
+
 namespace quillex {
 namespace {
 
@@ -170,6 +172,11 @@ std::u16string ToUpper(std::u16string_view text) {
 
 std::u16string_view Trimmed(std::u16string_view text) {
     while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
+    // A pasted second line is not part of the word.
+    const auto lineEnd = std::find_if(text.begin(), text.end(), [](char16_t c) {
+        return (c >= u'\n' && c <= u'\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
+    });
+    text = text.substr(0, static_cast<size_t>(lineEnd - text.begin()));
     while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
     return text;
 }

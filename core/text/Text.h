@@ -51,8 +51,8 @@ std::u16string ToLower(std::u16string_view text);
 /// Upper-cases the same letters as ToLower.
 std::u16string ToUpper(std::u16string_view text);
 
-/// The text without the white space at either end: tabs, line ends, spaces of every width
-/// (no-break ones included), as a text box's trimmed contents.
+/// A typed or pasted entry as a search reads it: its first line, without the white space at
+/// either end (tabs, spaces of every width, no-break ones included).
 std::u16string_view Trimmed(std::u16string_view text);
 
 }  // namespace quillex

@@ -61,6 +61,8 @@ expect_output anagram_plus_whole 'AaS AiS AnS ArS ASa ASe AyS bAS cAS jAS kAS lA
 expect_output anagram_plus_plain 'AAS AIS ANS ARS ASA ASE AYS BAS CAS JAS KAS LAS MAS OSA PAS RAS SAC SAI SAR SAS SAX SKA SPA SUA TAS USA VAS AS SA ' \
     anagram AS --plus
 expect_output anagram_all_options 'daW eWe kWa Wad Wap Wax Web Woh Wok Won Wus Wu ' anagram 'W?' --shorter --plus --mark --jokers 2
+expect anagram_spaces_around 0 '^NICHE$' '^$' -- anagram ' chien '
+expect anagram_line_break_ends_draw 0 '^NICHE$' '^$' -- anagram $'chien\r\nchat'
 
 # Values, order by value, hooks and the judge against a reference worked out from the list.
 expect anagram_score_marked 0 '^KaWa	20$' '^$' -- anagram '?KW?' --jokers 2 --mark --score

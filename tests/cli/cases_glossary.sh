@@ -8,3 +8,4 @@ expect glossary_word_shorter_than_prefix 1 '^$' 'Aucun mot' -- glossary ahah
 expect glossary_two_arguments 2 '^$' '^quillex-cli glossary : un seul PRÉFIXE au plus$' -- glossary a b
 expect glossary_terminal_title_escaped 1 '^$' '^Aucun mot du glossaire ne commence par « \\x1B\]0;X\\x07 »\.$' -- glossary $'\e]0;X\a'
 expect glossary_dash_after_end_of_options 1 '^$' 'ne commence par « -a »' -- glossary -- -a
+expect glossary_spaces_around 0 '^ÇA: pron' '^$' -- glossary ' ca '

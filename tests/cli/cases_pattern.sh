@@ -51,3 +51,4 @@ expect pattern_clue_without_entry 1 '^$' '^Pas de synonyme pour ce mot\.$' -- pa
 expect pattern_clue_nothing_fits 1 '^$' '^Aucun mot trouvé$' -- pattern 'QQ?' --clue chat
 expect pattern_clue_missing_word 2 '^$' '--clue attend un mot' -- pattern '?I??E' --clue
 expect pattern_clue_twice 2 '^$' "--clue ne se donne qu'une fois" -- pattern '?I??E' --clue chat --clue chien
+expect pattern_spaces_around 0 '^4 mots trouvés$' '^$' -- pattern $'\tqu? ' --count

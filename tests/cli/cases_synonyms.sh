@@ -21,3 +21,4 @@ expect synonyms_too_short 1 '^$' '^Pas de synonyme pour ce mot\.$' -- synonyms �
 expect synonyms_missing_word 2 '^$' '^quillex-cli synonyms : MOT manquant$' -- synonyms
 expect synonyms_two_words 2 '^$' '^quillex-cli synonyms : un seul MOT attendu$' -- synonyms chat chien
 expect synonyms_unknown_option 2 '^$' 'option inconnue « --tout »' -- synonyms --tout chat
+expect synonyms_line_break_ends_word 0 '^matou$' '^$' -- synonyms $' chat\nchien'

@@ -57,6 +57,8 @@ TEST(text, trimming_drops_white_space_of_every_kind_at_the_ends_only) {
         {u"\u3000\u2009", u""},
         {u"", u""},
         {u"\u200Bchat", u"\u200Bchat"},  // a zero-width space is no white space
+        {u" chien \r\nchat", u"chien"},  // a pasted line break ends the text
+        {u"\n\n chat\u2028chien", u"chat"},
     };
     for (const auto& row : rows) EXPECT_EQ(Trimmed(row.text), row.trimmed) << ToUtf8(row.text);
 }

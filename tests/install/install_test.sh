@@ -26,7 +26,8 @@ for file in bin/quillex bin/quillex-cli share/quillex/Licence.rtf share/applicat
             share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
             share/doc/quillex/copyright share/doc/quillex/README \
             share/doc/quillex/guide/index.html share/doc/quillex/guide/guide.css \
-            share/man/man1/quillex.1.gz share/man/man1/quillex-cli.1.gz; do
+            share/man/man1/quillex.1.gz share/man/man1/quillex-cli.1.gz \
+            share/quillex/guide/index.html; do
     check "installed $file" test -s "$prefix/$file"
 done
 guide=$prefix/share/doc/quillex/guide
@@ -42,10 +43,13 @@ guide_pictures_installed() {
 check "guide pictures installed" guide_pictures_installed
 check "guide holds no script and no outside resource" bash -c \
     "! grep -EHn '<script|(src|href)=\"(https?:)?//|url\\(' '$guide/index.html' '$guide/guide.css'"
-check "site button opens the installed guide" env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
-    QUILLEX_SOURCE_DIR="$source" QUILLEX_PROGRAM_DIR="$prefix/bin" \
-    QUILLEX_GUIDE_PAGE="$guide/index.html" "$about_test" \
-    site_button_takes_the_focus_away_and_opens_the_guide_found_from_the_program
+# The copy in the program's data folder comes first, so that a system without /usr/share/doc
+# still has its guide.
+rm -rf "$prefix/share/doc"
+check "site button opens the installed guide without the doc folder" env QT_QPA_PLATFORM=offscreen \
+    XDG_RUNTIME_DIR="$work" QUILLEX_SOURCE_DIR="$source" QUILLEX_PROGRAM_DIR="$prefix/bin" \
+    QUILLEX_GUIDE_PAGE="$prefix/share/quillex/guide/index.html" "$about_test" \
+    site_button_opens_the_guide_found_from_the_program
 check desktop-file-validate desktop-file-validate "$prefix/share/applications/$id.desktop"
 check appstream-validate appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 check "installed cli runs" bash -c "'$prefix/bin/quillex-cli' --version | grep -q '^quillex-cli 1.00$'"
@@ -80,6 +84,7 @@ if [ -n "$deb" ]; then
         dpkg-deb -c '$deb' | grep -q './usr/share/quillex/Licence.rtf' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/applications/$id.desktop' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/index.html\$' &&
+        dpkg-deb -c '$deb' | grep -q './usr/share/quillex/guide/index.html\$' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/rechercher.png\$' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/changelog.gz\$'"
     # The lists are embedded once, in the core library both programs load.

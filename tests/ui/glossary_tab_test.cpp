@@ -114,6 +114,20 @@ class GlossaryTabTest : public QObject {
             QCOMPARE(Shown(list), Expected(row.typed));
             QCOMPARE(list->item(0)->text().section(':', 0, 0), row.firstWord);
         }
+        // White space around the filter does not count; a line too long to show whole shows
+        // its whole text as a tip.
+        filter->setText(QStringLiteral(" ça\t"));
+        QCOMPARE(Shown(list), Expected(QStringLiteral("ça")));
+        filter->clear();
+        int cut = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->fontMetrics().horizontalAdvance(list->item(i)->text()) <=
+                list->viewport()->width())
+                continue;
+            ++cut;
+            QCOMPARE(list->item(i)->data(Qt::ToolTipRole).toString(), list->item(i)->text());
+        }
+        QVERIFY(cut > 0);
         // Each change of the filter shows the list from its first line, wherever it was.
         for (const QString& typed : {QStringLiteral("a"), QString()}) {
             list->scrollToBottom();

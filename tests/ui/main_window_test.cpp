@@ -1,9 +1,12 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <string_view>
 
 #include "TestWindow.h"
 #include "ui/tabs/TabPage.h"
@@ -28,19 +31,51 @@ class MainWindowTest : public QObject {
         QCOMPARE(t.window->size(), QSize(700, 458));  // 10505 x 6875 twips
     }
 
-    void each_tab_change_moves_the_focus_to_its_control_or_the_sink() {
+    // A tab without a control to type into leaves the focus on the tab captions.
+    void each_tab_change_moves_the_focus_to_its_control_or_the_tab_bar() {
         TestWindow t;
         QTabWidget* tabs = t.window->tabControl();
         for (int i : {1, 2, 3, 4, 0}) {
             tabs->setCurrentIndex(i);
             QWidget* expected = t.window->page(i)->focusTarget();
-            if (!expected) expected = t.window->focusSink();
+            if (!expected) expected = tabs->tabBar();
             QVERIFY(QTest::qWaitFor([&] { return expected->hasFocus(); }, 1000));
         }
-        tabs->setCurrentIndex(4);
-        QVERIFY(
-            !t.window->focusSink()->visibleRegion().boundingRect().intersects(t.window->rect()) ||
-            t.window->focusSink()->geometry().left() >= t.window->width());
+    }
+
+    // Ctrl+Tab and Ctrl+Shift+Tab from wherever a tab change leaves the focus, on every tab.
+    void the_tab_keys_change_tab_from_every_tab() {
+        TestWindow t;
+        QTabWidget* tabs = t.window->tabControl();
+        const int count = tabs->count();
+        for (int i = 0; i < count; ++i) {
+            for (const int step : {1, -1}) {
+                tabs->setCurrentIndex(i);
+                QTRY_VERIFY(QApplication::focusWidget());
+                if (step > 0)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+                else
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                                    Qt::ControlModifier | Qt::ShiftModifier);
+                QCOMPARE(tabs->currentIndex(), (i + step + count) % count);
+            }
+        }
+    }
+
+    void f1_opens_the_guide_on_every_tab() {
+        TestWindow t;
+        const std::filesystem::path source =
+            QFile::encodeName(qEnvironmentVariable("QUILLEX_SOURCE_DIR")).toStdString();
+        t.window->findChild<AboutTab*>()->setGuideFolders({source / "docs" / "guide"});
+        for (int i = 0; i < t.window->tabControl()->count(); ++i) {
+            t.window->tabControl()->setCurrentIndex(i);
+            QTRY_VERIFY(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            QCOMPARE(t.fakes.shell.opened.size(), i + 1);
+            QVERIFY(t.fakes.shell.opened.last().endsWith(QStringLiteral("/docs/guide/index.html")));
+        }
+        QVERIFY(t.fakes.messages.shown.isEmpty());
+        QCOMPARE(t.window->tabControl()->currentIndex(), 4);  // the guide changes no tab
     }
 
     void tab_and_shift_tab_stop_only_on_controls_in_view() {
@@ -49,7 +84,7 @@ class MainWindowTest : public QObject {
             for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
                 t.window->tabControl()->setCurrentIndex(i);
                 QWidget* start = t.window->page(i)->focusTarget();
-                (start ? start : t.window->focusSink())->setFocus();
+                (start ? start : t.window->tabControl()->tabBar())->setFocus();
                 for (int step = 0; step < 30; ++step) {
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
                     QWidget* focused = QApplication::focusWidget();
@@ -57,7 +92,6 @@ class MainWindowTest : public QObject {
                                               .arg(i)
                                               .arg(step)
                                               .arg(focused->objectName());
-                    QVERIFY2(focused != t.window->focusSink(), qPrintable(where));
                     QVERIFY2(focused->isVisible(), qPrintable(where));
                     const QRect shown(focused->mapTo(t.window.get(), QPoint(0, 0)),
                                       focused->size());
@@ -65,28 +99,39 @@ class MainWindowTest : public QObject {
                 }
             }
         }
-        // The program's own moves still reach the sink: the About tab has no control to take it.
-        t.window->tabControl()->setCurrentIndex(0);
-        t.window->tabControl()->setCurrentIndex(4);
-        QVERIFY(QTest::qWaitFor([&] { return t.window->focusSink()->hasFocus(); }, 1000));
     }
 
+    // Quitter, Ctrl+Q and the close box ask the same question; "Non" leaves the window as it
+    // was, the focus in the box the user was typing into.
     void quitting_asks_and_no_leaves_everything_as_it_was() {
-        TestWindow t;
-        QSignalSpy end(t.window.get(), &MainWindow::endRequested);
-        t.fakes.messages.answers.push_back(MessageAnswer::No);
-        t.window->tabControl()->setCurrentIndex(3);
-        t.find<QAbstractButton>("quitButton")->click();
-        QCOMPARE(t.fakes.messages.shown.size(), 1);
-        const MessageRequest& question = t.fakes.messages.shown.first();
-        QCOMPARE(question.text,
-                 QStringLiteral("        Quitter le programme ?                    "));
-        QCOMPARE(question.icon, MessageIcon::Question);
-        QCOMPARE(question.buttons, MessageButtons::YesNo);
-        QCOMPARE(question.title, QStringLiteral("Quillex"));
-        QVERIFY(!end.wait(800));
-        QVERIFY(t.window->isVisible());
-        QCOMPARE(t.window->tabControl()->currentIndex(), 3);
+        for (const char* way : {"click", "ctrl+q", "close box"}) {
+            TestWindow t;
+            QSignalSpy end(t.window.get(), &MainWindow::endRequested);
+            t.fakes.messages.answers.push_back(MessageAnswer::No);
+            t.window->tabControl()->setCurrentIndex(1);
+            auto* draw = t.find<QLineEdit>("drawBox");
+            QTRY_VERIFY(draw->hasFocus());
+            QTest::keyClicks(draw, "ab");
+            if (way == std::string_view("click"))
+                QTest::mouseClick(t.find<QAbstractButton>("quitButton"), Qt::LeftButton);
+            else if (way == std::string_view("ctrl+q"))
+                QTest::keyClick(draw, Qt::Key_Q, Qt::ControlModifier);
+            else
+                t.window->close();
+            QCOMPARE(t.fakes.messages.shown.size(), 1);
+            const MessageRequest& question = t.fakes.messages.shown.first();
+            QCOMPARE(question.text,
+                     QStringLiteral("        Quitter le programme ?                    "));
+            QCOMPARE(question.icon, MessageIcon::Question);
+            QCOMPARE(question.buttons, MessageButtons::YesNo);
+            QCOMPARE(question.title, QStringLiteral("Quillex"));
+            QVERIFY2(draw->hasFocus(), way);
+            QTest::keyClicks(QApplication::focusWidget(), "c");
+            QCOMPARE(draw->text(), QStringLiteral("abc"));
+            QVERIFY(!end.wait(600));
+            QVERIFY(t.window->isVisible());
+            QCOMPARE(t.window->tabControl()->currentIndex(), 1);
+        }
     }
 
     void yes_ends_the_program_half_a_second_later_and_the_close_box_asks_too() {
@@ -116,11 +161,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(searches.size(), 0);
     }
 
-    void window_keeps_its_size_so_the_focus_sink_stays_out_of_view() {
+    void window_keeps_its_size() {
         TestWindow t;
         t.window->resize(1200, 900);
         QCOMPARE(t.window->size(), QSize(700, 458));
-        QVERIFY(t.window->focusSink()->visibleRegion().isEmpty());
     }
 
     void enter_on_a_tab_without_search_does_nothing() {

@@ -214,7 +214,6 @@ class PatternTabTest : public QObject {
     void captions_read_as_designed() {
         PatternPage p;
         const QList<std::pair<QString, QString>> captions{
-            {"optionCaption", "Passer automatiquement à la case suivante."},
             {"optionHeading", "Option:"},
             {"howToHeading", "Comment ça marche:"},
             {"howToStep1",
@@ -230,6 +229,8 @@ class PatternTabTest : public QObject {
             {"optionNote2", "passage dans les cases suivantes se fera automatiquement)"},
         };
         for (const auto& [name, text] : captions) QCOMPARE(p.find<QLabel>(name)->text(), text);
+        QCOMPARE(p.autoAdvance->text(),
+                 QStringLiteral("Passer automatiquement à la case suivante."));
     }
 
     void choosing_a_length_enables_its_boxes_and_focuses_the_first() {
@@ -286,21 +287,35 @@ class PatternTabTest : public QObject {
         QVERIFY(p.button->isEnabled());
     }
 
-    void a_pasted_text_keeps_its_first_allowed_character() {
-        PatternPage p;
-        p.chooseLength(5);
-        QGuiApplication::clipboard()->setText(QStringLiteral("é5x9"));
-        p.key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(p.box(1)->text(), QStringLiteral("X"));
-        QCOMPARE(p.box(1)->palette().color(QPalette::Text), kDarkRed);
-        QCOMPARE(p.box(1)->selectedText(), QStringLiteral("X"));
-        QVERIFY(p.shown().isEmpty());
-        QCOMPARE(p.focused(), p.box(1));  // a shortcut is not a letter typed
-
-        QGuiApplication::clipboard()->setText(QStringLiteral("9é"));
-        p.key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(p.box(1)->text(), QStringLiteral("?"));  // the text the box had at its focus
-        QCOMPARE(p.shown().size(), 1);
+    void a_pasted_pattern_sets_the_length_from_box_1_and_fills_the_boxes() {
+        const struct {
+            int length;  // chosen before the paste
+            int into;    // the box pasted into
+            QString pasted;
+            QString boxes;  // boxes 1..15 after it, "_" beyond the length
+            int focused;    // the box with the focus after it
+            int notices;
+        } rows[] = {
+            {5, 1, "??E?????S", "??E?????S______", 9, 0},
+            {5, 1, " ab.c d\r\nxyz", "AB?C?D_________", 6, 0},
+            {5, 3, "xyzw", "??XYZ__________", 5, 0},
+            {5, 1, "k", "K????__________", 2, 0},
+            {5, 1, "é5x9", "?????__________", 1, 1},
+            {5, 1, "ABCDEFGHIJKLMNOPQ", "ABCDE__________", 5, 0},
+        };
+        for (const auto& row : rows) {
+            PatternPage p;
+            p.chooseLength(row.length);
+            p.box(row.into)->setFocus();
+            QGuiApplication::clipboard()->setText(row.pasted);
+            p.key(Qt::Key_V, Qt::ControlModifier);
+            QString boxes;
+            for (int i = 1; i <= 15; ++i)
+                boxes += p.box(i)->isEnabled() ? p.box(i)->text() : QStringLiteral("_");
+            QCOMPARE(boxes, row.boxes);
+            QCOMPARE(p.focused(), p.box(row.focused));
+            QCOMPARE(p.shown().size(), row.notices);
+        }
     }
 
     void deleting_the_letter_brings_back_a_grey_joker() {
@@ -319,14 +334,14 @@ class PatternTabTest : public QObject {
         QVERIFY(p.shown().isEmpty());
     }
 
-    void a_space_stays_in_dark_red_and_counts_for_the_button() {
+    void a_joker_a_space_or_a_dot_is_read_as_joker_and_advances() {
         PatternPage p;
-        p.chooseLength(4);
-        p.key(Qt::Key_Space);
-        QCOMPARE(p.box(1)->text(), QStringLiteral(" "));
-        QCOMPARE(p.box(1)->palette().color(QPalette::Text), kDarkRed);
-        QVERIFY(p.button->isEnabled());
-        QCOMPARE(p.focused(), p.box(1));  // not a letter key: no advance
+        p.chooseLength(6);
+        p.type("c? a.t");
+        QCOMPARE(p.boxes(1, 6), (QStringList{"C", "?", "?", "A", "?", "T"}));
+        QCOMPARE(p.box(2)->palette().color(QPalette::Text), kGrey);
+        QCOMPARE(p.focused(), p.box(6));
+        QVERIFY(p.shown().isEmpty());
     }
 
     void a_second_letter_after_the_caret_is_dropped_and_one_before_replaces() {
@@ -501,6 +516,7 @@ class PatternTabTest : public QObject {
         QVERIFY(!p.t.window->isEnabled());
         QVERIFY(p.timer->isActive());
         p.waitForScan();
+        QVERIFY(!p.cache->isVisible());  // nor reported once the list is back
         QCOMPARE(p.list->count(), 1351);
         QCOMPARE(p.list->item(0)->text(), QStringLiteral("ABECHAMES"));
         QCOMPARE(p.list->item(1350)->text(), QStringLiteral("ZYEUTIONS"));
@@ -527,16 +543,6 @@ class PatternTabTest : public QObject {
 
         p.chooseLength(8);
         p.typePattern("quillex");
-        p.search();
-        QCOMPARE(p.list->count(), 0);
-        QCOMPARE(p.count->text(), QStringLiteral("Aucun mot trouvé"));
-    }
-
-    void a_space_in_a_box_finds_nothing() {
-        PatternPage p;
-        p.chooseLength(4);
-        p.typePattern("ab");
-        p.key(Qt::Key_Space);
         p.search();
         QCOMPARE(p.list->count(), 0);
         QCOMPARE(p.count->text(), QStringLiteral("Aucun mot trouvé"));
@@ -625,7 +631,12 @@ class PatternTabTest : public QObject {
         QTest::mouseClick(p.autoAdvance, Qt::LeftButton);  // no box visited yet: the focus stays
         QVERIFY(!p.autoAdvance->isChecked());
         QVERIFY(p.lengths->hasFocus());
-        QTest::mouseClick(p.autoAdvance, Qt::LeftButton);
+        // The caption toggles the box as its square does, up to the caption's last word.
+        const int captionEnd =
+            24 + p.autoAdvance->fontMetrics().horizontalAdvance(p.autoAdvance->text());
+        QVERIFY(captionEnd < p.autoAdvance->width());
+        QTest::mouseClick(p.autoAdvance, Qt::LeftButton, {},
+                          QPoint(captionEnd - 4, p.autoAdvance->height() / 2));
         QVERIFY(p.autoAdvance->isChecked());
 
         p.chooseLength(6);
@@ -687,6 +698,37 @@ class PatternTabTest : public QObject {
         QCOMPARE(p.focused(), p.box(4));
     }
 
+    void the_closed_length_list_takes_arrows_and_typed_digits_without_leaving() {
+        const struct {
+            QString keys;  // "v" and "^" are the arrows, a digit a digit key, "/" a pause
+            QString length;
+        } rows[] = {{"v", "03"},  {"vvvvv", "07"}, {"vvv^", "04"}, {"07", "07"},   {"7", "07"},
+                    {"12", "12"}, {"1", ""},       {"19", "09"},   {"5/12", "12"}, {"3/1/5", "05"}};
+        for (const auto& row : rows) {
+            PatternPage p;
+            QTRY_VERIFY(p.lengths->hasFocus());
+            for (const QChar k : row.keys) {
+                if (k == u'/')
+                    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+                else if (k == u'v' || k == u'^')
+                    p.key(k == u'v' ? Qt::Key_Down : Qt::Key_Up);
+                else
+                    QTest::keyClicks(p.lengths, QString(k));
+            }
+            QCOMPARE(p.lengths->currentText(), row.length);
+            QVERIFY(p.lengths->hasFocus());
+            QCOMPARE(p.box(1)->isEnabled(), !row.length.isEmpty());
+            const int length = row.length.toInt();
+            if (length) QVERIFY(p.box(length)->isEnabled() && !p.box(length + 1)->isEnabled());
+            QVERIFY(p.shown().isEmpty());
+            // One name for the list whatever it shows; the length is its value.
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(p.lengths);
+            QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Longueur du mot"));
+            QCOMPARE(list->text(QAccessible::Value), row.length);
+            QCOMPARE(list->role(), QAccessible::ComboBox);
+        }
+    }
+
     void choosing_the_same_length_again_applies_it_again() {
         PatternPage p;
         p.chooseLength(5);
@@ -706,8 +748,7 @@ class PatternTabTest : public QObject {
         Dictionaries empty;
         SharedWindowState state;
         QWidget host;
-        auto* sink = new QLineEdit(&host);
-        TabContext context{empty, fakes.platform(), state, sink, &host};
+        TabContext context{empty, fakes.platform(), state, &host};
         auto* tab = new PatternTab(context, &host);
         tab->resize(685, 395);
         host.show();

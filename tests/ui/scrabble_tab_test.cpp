@@ -92,12 +92,20 @@ class ScrabbleTabTest : public QObject {
             QString length;
             bool enabled;
         };
-        const Row rows[] = {{Qt::Key_C, "1", false},         {Qt::Key_H, "2", true},
-                            {Qt::Key_Question, "3", true},   {Qt::Key_Backspace, "2", true},
-                            {Qt::Key_Backspace, "1", false}, {Qt::Key_Backspace, "0", false}};
+        // The counter counts tiles: a space around the draw is none, "œ" is two.
+        const Row rows[] = {{Qt::Key_Space, "0", false},     {Qt::Key_C, "1", false},
+                            {Qt::Key_H, "2", true},          {Qt::Key_Question, "3", true},
+                            {Qt::Key_Space, "3", true},      {Qt::Key_Backspace, "3", true},
+                            {Qt::Key_Backspace, "2", true},  {Qt::Key_Backspace, "1", false},
+                            {Qt::Key_Backspace, "0", false}, {Qt::Key_Backspace, "0", false},
+                            {Qt::Key(0x153), "2", true}};
         for (const Row& row : rows) {
-            QTest::keyClick(p.draw, row.key);
+            QTest::sendKeyEvent(QTest::Click, p.draw, row.key,
+                                row.key == Qt::Key_Backspace ? QString() : QString(QChar(row.key)),
+                                Qt::NoModifier);
             QCOMPARE(p.length->text(), row.length);
+            QCOMPARE(p.length->accessibleName(),
+                     QStringLiteral("Lettres du tirage : ") + row.length);
             QCOMPARE(p.button->isEnabled(), row.enabled);
         }
     }
@@ -125,8 +133,9 @@ class ScrabbleTabTest : public QObject {
         p.search(QStringLiteral("été"));
         QCOMPARE(p.listed(), (QStringList{"ETE", "TEE"}));
         QCOMPARE(p.length->text(), QStringLiteral("3"));
-        const QStringList rows[] = {{"ÉTÉ", "ETE"},     {"écu", "ECU"},       {"cœur", "COEUR"},
-                                    {"Noël?", "NOEL?"}, {"façade", "FACADE"}, {"aîné", "AINE"}};
+        const QStringList rows[] = {{"ÉTÉ", "ETE"},      {"écu", "ECU"},       {"cœur", "COEUR"},
+                                    {"Noël?", "NOEL?"},  {"façade", "FACADE"}, {"aîné", "AINE"},
+                                    {" chien ", "CHIEN"}};
         for (const QStringList& row : rows) {
             p.search(row[1]);
             const QStringList plain = p.listed();
@@ -139,7 +148,7 @@ class ScrabbleTabTest : public QObject {
         }
         // "œ" is two letters: nine characters can make ten, refused with its reason.
         p.search(QStringLiteral("vœuxvœux"));
-        QCOMPARE(p.length->text(), QStringLiteral("8"));
+        QCOMPARE(p.length->text(), QStringLiteral("10"));
         QCOMPARE(p.t.fakes.messages.shown.size(), 1);
         QVERIFY(p.t.fakes.messages.shown.first().text.startsWith(
             QStringLiteral("Un tirage compte au plus 9 lettres")));
@@ -272,8 +281,7 @@ class ScrabbleTabTest : public QObject {
         FakePlatform fakes;
         SharedWindowState state;
         QWidget host;
-        auto* sink = new QLineEdit(&host);
-        TabContext context{BuiltInDictionaries(), fakes.platform(), state, sink, &host};
+        TabContext context{BuiltInDictionaries(), fakes.platform(), state, &host};
         auto* tab = new ScrabbleTab(context, &host);
         host.show();
         CopyResult(context, QStringLiteral("MAISON"));  // as the pattern tab copies
@@ -294,8 +302,7 @@ class ScrabbleTabTest : public QObject {
         FakePlatform fakes;
         SharedWindowState state;
         QWidget host;
-        TabContext context{BuiltInDictionaries(), fakes.platform(), state, new QLineEdit(&host),
-                           &host};
+        TabContext context{BuiltInDictionaries(), fakes.platform(), state, &host};
         fakes.clipboard.failing = true;
         CopyResult(context, QStringLiteral("MAISON"));
         QVERIFY(fakes.messages.shown.isEmpty());
@@ -306,12 +313,12 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(fakes.messages.shown.first().text, kCopyNotice);
     }
 
-    void the_click_hands_the_focus_to_the_sink_and_the_search_gives_it_back() {
+    void the_click_clears_the_focus_and_the_search_gives_it_back() {
         ScrabblePage p;
         p.type(QStringLiteral("niche"));
         QTest::mouseClick(p.button, Qt::LeftButton);
         QVERIFY(p.timer->isActive());
-        QVERIFY(p.t.window->focusSink()->hasFocus());
+        QVERIFY(!p.t.window->focusWidget());
         QVERIFY(QTest::qWaitFor([&] { return p.searchDone(); }, 5000));
         QCOMPARE(p.list->count(), 4);
         QVERIFY(p.draw->hasFocus());

@@ -1,7 +1,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -196,6 +199,20 @@ class SynonymTabTest : public QObject {
         QCOMPARE(Items(d.synonyms), kChatSynonyms);
         QCOMPARE(Items(d.wordBox), QStringList{"chat"});
         QCOMPARE(d.wordBox->currentText(), QStringLiteral("chat"));
+    }
+
+    void a_pasted_line_break_ends_the_word_and_the_result_is_named_by_its_text() {
+        SynonymTabDriver d;
+        QGuiApplication::clipboard()->setText(QStringLiteral(" chat\r\nchien\n"));
+        QTest::keyClick(d.wordBox, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(d.wordBox->currentText(), QStringLiteral("chat"));
+        QTest::mouseClick(d.button, Qt::LeftButton);
+        QCOMPARE(d.foundWord->text(), QStringLiteral("chat"));
+        QCOMPARE(Items(d.wordBox), QStringList{"chat"});
+        QCOMPARE(d.foundWord->accessibleName(), QStringLiteral("Mot trouvé : chat"));
+        QCOMPARE(d.resultCount->accessibleName(),
+                 QStringLiteral("Résultat de la recherche : ") + d.resultCount->text());
+        QCOMPARE(d.wordBox->lineEdit()->accessibleName(), QStringLiteral("Mot à chercher"));
     }
 
     void history_sorts_by_windows_1252_code() {

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QUrl>
 #include <exception>
 #include <memory>
+#include <algorithm>
 
 #include "core/errors/InternalFailure.h"
 #include "core/richtext/RichTextReader.h"
@@ -115,10 +115,12 @@ void AboutTab::setLicenceFolders(const QStringList& folders) {
 
 std::vector<std::filesystem::path> AboutTab::GuideFolders(
     const std::filesystem::path& programFolder) {
-    // The build copies the guide beside the program; installed, the program is in <prefix>/bin
-    // and the guide in <prefix>/share/doc/quillex/guide.
-    return {programFolder / "guide",
-            (programFolder / ".." / "share" / "doc" / "quillex" / "guide").lexically_normal()};
+    // The build copies the guide beside the program. Installed, the program is in <prefix>/bin
+    // and the guide in the program's own data folder, found first because a system may leave
+    // out the documentation folder, where a copy is kept for reading it without the program.
+    const std::filesystem::path share = programFolder / ".." / "share";
+    return {programFolder / "guide", (share / "quillex" / "guide").lexically_normal(),
+            (share / "doc" / "quillex" / "guide").lexically_normal()};
 }
 
 void AboutTab::buildControls() {
@@ -177,13 +179,9 @@ void AboutTab::buildControls() {
     siteButton_->setObjectName(QStringLiteral("siteButton"));
     siteButton_->setAccessibleName(QStringLiteral("Ouvrir le site Internet du programme"));
     siteButton_->setGeometry(PageRect(4380, 5700, 3675, 495));
-    siteButton_->installEventFilter(this);
-    connect(siteButton_, &QPushButton::clicked, this, [this] {
-        // A click hands the focus away from the button; a key press leaves it there, where the
-        // keyboard user is.
-        if (!siteKeyPress_) context_.focusSink->setFocus();
-        openGuide();
-    });
+    // Reached by Tab; a click opens the guide and leaves the focus where it was.
+    siteButton_->setFocusPolicy(Qt::TabFocus);
+    connect(siteButton_, &QPushButton::clicked, this, &AboutTab::openGuide);
 
     // Reading order: the licence, the links column by column, then the button.
     QWidget* previous = licenceView_;
@@ -192,14 +190,6 @@ void AboutTab::buildControls() {
         previous = link;
     }
     setTabOrder(previous, siteButton_);
-}
-
-bool AboutTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == siteButton_) {
-        if (event->type() == QEvent::KeyPress) siteKeyPress_ = true;
-        if (event->type() == QEvent::MouseButtonPress) siteKeyPress_ = false;
-    }
-    return TabPage::eventFilter(watched, event);
 }
 
 void AboutTab::setTexts() {
@@ -260,10 +250,13 @@ void AboutTab::openGuide() {
             QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/")).toString());
         return;
     }
-    // Installed without its documentation: say where the guide belongs rather than send the
-    // user anywhere else.
+    // Installed without its guide: say where it belongs (the installed copy looked for first)
+    // rather than send the user anywhere else.
     const QString expected =
-        guideFolders_.empty() ? QString() : QFile::decodeName(guideFolders_.back().c_str());
+        guideFolders_.empty()
+            ? QString()
+            : QFile::decodeName(
+                  guideFolders_[std::min<size_t>(1, guideFolders_.size() - 1)].c_str());
     context_.platform.messages.show(
         {AppTitle,
          QStringLiteral("Le guide de l'utilisateur est introuvable.") + LineBreak +

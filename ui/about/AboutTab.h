@@ -42,21 +42,20 @@ class AboutTab : public TabPage {
     void setLicenceFolders(const QStringList& folders);
 
     /// Folders searched for the user guide from the program's folder, in order: the copy beside
-    /// the program in the build tree, then the documentation folder installed beside its own.
+    /// the program in the build tree, the installed data folder, the documentation folder.
     static std::vector<std::filesystem::path> GuideFolders(
         const std::filesystem::path& programFolder);
     void setGuideFolders(std::vector<std::filesystem::path> folders) {
         guideFolders_ = std::move(folders);
     }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Opens the user guide's page, or says where it belongs when it cannot be found.
+    void openGuide();
 
   private:
     void buildControls();
     void loadLicence();
     void openDownload(int index);
-    void openGuide();
 
     TabContext& context_;
     std::vector<std::filesystem::path> licenceFolders_ = DefaultLicenceFolders();
@@ -65,8 +64,6 @@ class AboutTab : public TabPage {
     QLabel* descriptionLabel_ = nullptr;
     RichTextView* licenceView_ = nullptr;
     QPushButton* siteButton_ = nullptr;
-    /// Whether the site button's last press came from the keyboard rather than the mouse.
-    bool siteKeyPress_ = false;
     QTimer licenceTimer_;
     QThread* licenceWorker_ = nullptr;
     QTimer pointerTimer_;

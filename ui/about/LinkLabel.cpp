@@ -1,12 +1,46 @@
 #include "ui/about/LinkLabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace quillex::ui {
+namespace {
+
+// A label would be read as plain text with no action; the link is a link that can be pressed.
+class LinkAccessible : public QAccessibleWidget {
+  public:
+    explicit LinkAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto* link = static_cast<const LinkLabel*>(widget());
+        if (t == QAccessible::Name)
+            return link->accessibleName().isEmpty() ? link->text() : link->accessibleName();
+        if (t == QAccessible::Value) return link->toolTip();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return {pressAction(), QAccessibleActionInterface::setFocusAction()};
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            static_cast<LinkLabel*>(widget())->activate();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* LinkAccessibleFactory(const QString&, QObject* object) {
+    auto* link = qobject_cast<LinkLabel*>(object);
+    return link ? new LinkAccessible(link) : nullptr;
+}
+
+}  // namespace
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent, std::function<void()> open)
     : QLabel(text, parent), open_(std::move(open)) {
+    static const bool factoryInstalled = (QAccessible::installFactory(LinkAccessibleFactory), true);
+    (void)factoryInstalled;
     setCursor(Qt::PointingHandCursor);
     // Tab reaches it; a click opens it without moving the focus, as before the keyboard.
     setFocusPolicy(Qt::TabFocus);

@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "core/glossary/GlossaryFilter.h"
+#include "core/text/Text.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/Twips.h"
 #include "ui/glossary/GlossaryRows.h"
@@ -47,7 +48,8 @@ QWidget* GlossaryTab::focusTarget() {
     return filterBox_;
 }
 
-void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
+void GlossaryTab::showLinesBeginningWith(const QString& typed) {
+    const QString prefix = ToQString(Trimmed(typed.toStdU16String()));
     const auto lines =
         FilterGlossary(context_.dictionaries.shortWordGlossary, prefix.toStdU16String());
     glossaryList_->clear();
@@ -73,6 +75,12 @@ void GlossaryTab::showLinesBeginningWith(const QString& prefix) {
         texts.append(GlossaryRowText(line, context_.dictionaries.scrabbleWordList));
     }
     FillList(*glossaryList_, texts);
+    // A definition longer than the list is wide would otherwise be cut for good: every row
+    // shows its whole text as a tip.
+    for (int row = 0; row < glossaryList_->count(); ++row) {
+        QListWidgetItem* item = glossaryList_->item(row);
+        item->setToolTip(item->text());
+    }
 }
 
 }  // namespace quillex::ui

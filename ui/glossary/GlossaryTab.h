@@ -24,7 +24,7 @@ class GlossaryTab : public TabPage {
     QWidget* focusTarget() override;
 
   private:
-    void showLinesBeginningWith(const QString& prefix);
+    void showLinesBeginningWith(const QString& typed);
 
     TabContext& context_;
     QLineEdit* filterBox_ = nullptr;

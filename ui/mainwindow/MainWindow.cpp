@@ -4,15 +4,17 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "ui/about/AboutTab.h"
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
+#include "ui/app/ComboBoxAccessible.h"
 #include "ui/app/Twips.h"
 #include "ui/glossary/GlossaryTab.h"
 #include "ui/pattern/PatternTab.h"
@@ -32,10 +34,9 @@ constexpr int kMargin = 60;
 }  // namespace
 
 MainWindow::MainWindow(const Dictionaries& dictionaries, Platform platform, QWidget* parent)
-    : QWidget(parent),
-      platform_(platform),
-      context_{dictionaries, platform, state_, nullptr, this} {
+    : QWidget(parent), platform_(platform), context_{dictionaries, platform, state_, this} {
     setObjectName(QStringLiteral("mainWindow"));
+    InstallComboBoxAccessible();
     setWindowTitle(AppTitle);
     setAutoFillBackground(true);
     SetColour(this, QPalette::Window, LightGrey);
@@ -50,14 +51,6 @@ MainWindow::MainWindow(const Dictionaries& dictionaries, Platform platform, QWid
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls() {
-    // The focus sink sits beyond the right edge: it can hold the focus without showing it.
-    focusSink_ = new QLineEdit(this);
-    focusSink_->setObjectName(QStringLiteral("focusSink"));
-    focusSink_->setGeometry(Twips(kTabWidth + kExtraWidth) + 100, 0, 10, 10);
-    // Only the program moves the focus here; Tab and Shift+Tab pass it by.
-    focusSink_->setFocusPolicy(Qt::NoFocus);
-    context_.focusSink = focusSink_;
-
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
     tabs_->setAccessibleName(QStringLiteral("Outils"));
@@ -74,9 +67,8 @@ void MainWindow::buildControls() {
     tabs_->addTab(aboutTab_, QStringLiteral("A propos"));
     tabs_->setCurrentIndex(0);
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
-    // Window-wide, so that the keys work wherever the focus is: a drop-down list would take
-    // Ctrl+Tab as a letter to search, and on the glossary and About tabs the focus rests on the
-    // sink, outside the tab control.
+    // Window-wide, so that the keys work wherever the focus is, or with none: a drop-down list
+    // would take Ctrl+Tab as a letter to search.
     const auto addTabKeys = [this](std::initializer_list<QKeySequence> keys, int step) {
         for (const QKeySequence& key : keys) {
             auto* shortcut = new QShortcut(key, this);
@@ -88,6 +80,10 @@ void MainWindow::buildControls() {
     };
     addTabKeys({QKeySequence::NextChild, QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
     addTabKeys({QKeySequence::PreviousChild, QKeySequence(Qt::CTRL | Qt::Key_PageUp)}, -1);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, aboutTab_,
+            &AboutTab::openGuide);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     quitButton_ = new QPushButton(QStringLiteral("Quitter "), this);
     quitButton_->setObjectName(QStringLiteral("quitButton"));
@@ -95,14 +91,9 @@ void MainWindow::buildControls() {
     quitButton_->setAccessibleName(QStringLiteral("Quitter le programme"));
     quitButton_->setGeometry(tabs_->geometry().right() - 110, tabs_->geometry().bottom() + 6, 110,
                              26);
-    connect(quitButton_, &QPushButton::clicked, this, [this] {
-        focusSink_->setFocus();
-        close();
-    });
-}
-
-QWidget* MainWindow::focusSink() const {
-    return focusSink_;
+    // Reached by Tab; a click leaves the focus where the user was, for when the answer is "Non".
+    quitButton_->setFocusPolicy(Qt::TabFocus);
+    connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 TabPage* MainWindow::page(int index) const {
@@ -117,7 +108,6 @@ void MainWindow::load(QWidget* splash) {
 }
 
 void MainWindow::finishStartup() {
-    // Fixed, so that the focus sink stays out of view.
     const QSize size(Twips(kTabWidth + kExtraWidth), Twips(kTabHeight + kExtraHeight));
     setFixedSize(size);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -135,8 +125,10 @@ void MainWindow::finishStartup() {
 }
 
 void MainWindow::onTabChanged(int index) {
+    // A tab without a control to type into leaves the focus on its own caption, inside the tab
+    // control, where the arrows and the tab keys go on working.
     QWidget* target = page(index) ? page(index)->focusTarget() : nullptr;
-    (target ? target : focusSink_)->setFocus();
+    (target ? target : tabs_->tabBar())->setFocus();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -165,10 +157,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::quitConfirmation() {
+    const QPointer<QWidget> focused = focusWidget();
     const MessageAnswer answer = platform_.messages.show(
         {AppTitle, QStringLiteral("        Quitter le programme ?                    "),
          MessageIcon::Question, MessageButtons::YesNo});
-    if (answer == MessageAnswer::Yes) quitTimer_.start(500);
+    if (answer == MessageAnswer::Yes) {
+        quitTimer_.start(500);
+        return;
+    }
+    // "Non" puts everything back as it was, the focus too.
+    if (focused) focused->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 }  // namespace quillex::ui

@@ -5,7 +5,6 @@
 
 #include "ui/tabs/TabContext.h"
 
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -18,8 +17,8 @@ class ScrabbleTab;
 class SynonymTab;
 class TabPage;
 
-/// The main window: hosts the five tabs, routes Enter to the current tab's search button and
-/// asks before quitting.
+/// The main window: hosts the five tabs, routes Enter to the current tab's search button, opens
+/// the guide on F1 and asks before quitting (Quitter, Ctrl+Q, the close box).
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
@@ -30,7 +29,6 @@ class MainWindow : public QWidget {
     void load(QWidget* splash);
 
     QTabWidget* tabControl() const { return tabs_; }
-    QWidget* focusSink() const;
     TabPage* page(int index) const;
 
   signals:
@@ -53,7 +51,6 @@ class MainWindow : public QWidget {
     QWidget* splash_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QPushButton* quitButton_ = nullptr;
-    QLineEdit* focusSink_ = nullptr;
     PatternTab* patternTab_ = nullptr;
     ScrabbleTab* scrabbleTab_ = nullptr;
     SynonymTab* synonymTab_ = nullptr;

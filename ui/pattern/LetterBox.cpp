@@ -1,22 +1,50 @@
 #include "ui/pattern/LetterBox.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QValidator>
+
+#include "core/pattern/Pattern.h"
 
 namespace quillex::ui {
 namespace {
 
-// A key that types a letter: A..Z, shifted or not, without the modifiers of a shortcut.
-bool IsLetterKey(const QKeyEvent& event) {
-    constexpr Qt::KeyboardModifiers shortcut =
-        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z && !(event.modifiers() & shortcut);
-}
+// Keeps the first character the box accepts, as the box shows it; an emptied box shows "?".
+// A text with no such character is refused, and the box keeps what it held.
+class LetterValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override {
+        if (input.isEmpty()) input = QStringLiteral("?");
+        for (const QChar typed : input) {
+            if (const auto shown = LetterBox::ShownCharacter(typed)) {
+                input = *shown;
+                pos = 1;
+                return Acceptable;
+            }
+        }
+        return Invalid;
+    }
+};
 
 }  // namespace
 
-LetterBox::LetterBox(int number, QWidget* parent) : QLineEdit(parent), number_(number) {}
+LetterBox::LetterBox(int number, QWidget* parent) : QLineEdit(parent), number_(number) {
+    setValidator(new LetterValidator(this));
+}
+
+std::optional<QChar> LetterBox::ShownCharacter(QChar typed) {
+    if (typed == u' ' || typed == u'.') return QChar(u'?');
+    if (!IsOnePositionCharacter(typed.unicode())) return std::nullopt;
+    return typed.toUpper();
+}
 
 void LetterBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
@@ -33,8 +61,32 @@ void LetterBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteClipboard();
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
-    if (IsLetterKey(*event)) emit letterTyped(number_);
+    constexpr Qt::KeyboardModifiers shortcut =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event->text().size() == 1 && !(event->modifiers() & shortcut) &&
+        ShownCharacter(event->text().front()))
+        emit letterTyped(number_);
+}
+
+void LetterBox::pasteClipboard() {
+    emit textPasted(number_, QGuiApplication::clipboard()->text());
+}
+
+// The menu's "Coller" pastes as Ctrl+V does.
+void LetterBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, &QAction::triggered, this, nullptr);
+        connect(paste, &QAction::triggered, this, &LetterBox::pasteClipboard);
+    }
+    menu->popup(event->globalPos());
 }
 
 // The click that enters a box would put the caret beside its letter, where a typed letter is

@@ -1,11 +1,14 @@
 #include "ui/pattern/PatternTab.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <string>
@@ -15,6 +18,7 @@
 #include "core/pattern/PatternMessages.h"
 #include "core/pattern/PatternScan.h"
 #include "core/synonyms/SynonymLookupResult.h"
+#include "core/text/Text.h"
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
@@ -31,10 +35,6 @@ namespace {
 const QString kJoker = QStringLiteral("?");
 constexpr int kSearchDelayMs = 100;
 
-// Every write of the change rule shortens the text or settles it, so the nesting ends after a
-// few levels; the cap only guards against a text that would never settle.
-constexpr int kMaxChangeDepth = 8;
-
 // Row of letter boxes, in pixels inside the tab.
 constexpr int kBoxLeft = 16;
 constexpr int kBoxStep = 43;
@@ -49,18 +49,6 @@ constexpr int kOptionTop = 296;
 QFont CalibriFont(int pointSize, bool bold) {
     return NamedFont(QStringLiteral("Calibri"), pointSize, bold);
 }
-
-// Counts the nesting of the change rule for as long as one run of it lasts.
-class DepthGuard {
-  public:
-    explicit DepthGuard(int& depth) : depth_(++depth) {}
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-
-  private:
-    int& depth_;
-};
 
 }  // namespace
 
@@ -123,9 +111,6 @@ void PatternTab::buildCaptions() {
                QRect(112, 66, 565, 18));
     addCaption(QStringLiteral("optionHeading"), QStringLiteral("Option:"),
                QRect(16, kOptionTop, 200, 20), true);
-    addCaption(QStringLiteral("optionCaption"),
-               QStringLiteral("Passer automatiquement à la case suivante."),
-               QRect(40, kOptionTop + 24, 370, 20));
     addCaption(QStringLiteral("optionNote1"),
                QStringLiteral("(Si coché, après la saisie d'une lettre dans une des cases, le"),
                QRect(16, kOptionTop + 50, 400, 18));
@@ -155,7 +140,61 @@ bool PatternTab::eventFilter(QObject* watched, QEvent* event) {
     // The closed list would take a wheel notch as a choice, and a new length wipes the letters
     // beyond it: a length is chosen by a click or from the keyboard, never by passing over.
     if (watched == lengthList_ && event->type() == QEvent::Wheel) return true;
+    if (watched == lengthList_ && event->type() == QEvent::KeyPress)
+        return onLengthKey(*static_cast<QKeyEvent*>(event));
     return TabPage::eventFilter(watched, event);
+}
+
+// In the closed list, the arrows step through the lengths and typed digits choose one ("7",
+// "07", "12"); either applies it at once and leaves the focus in the list, so that the next
+// key is still the list's. Alt+Down and F4 open the list, where a choice moves to box 1.
+bool PatternTab::onLengthKey(const QKeyEvent& event) {
+    constexpr Qt::KeyboardModifiers shortcut =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.modifiers() & shortcut) return false;
+    const int last = lengthList_->count() - 1;
+    const int current = lengthList_->currentIndex();
+    int index = -1;
+    switch (event.key()) {
+        case Qt::Key_Down:
+            index = std::min(current + 1, last);
+            break;
+        case Qt::Key_Up:
+            index = std::max(current - 1, 0);
+            break;
+        case Qt::Key_PageDown:
+        case Qt::Key_End:
+            index = last;
+            break;
+        case Qt::Key_PageUp:
+        case Qt::Key_Home:
+            index = 0;
+            break;
+        default:
+            if (event.text().size() != 1 || !event.text().front().isDigit()) return false;
+            index = typedLengthIndex(event.text().front());
+            if (index < 0) return true;
+    }
+    lengthList_->setCurrentIndex(index);
+    applyLength(lengthList_->itemText(index).toInt());
+    return true;
+}
+
+// The length the digits typed in a row name, if one does: a digit typed after a pause, or one
+// that makes no length with those before it, starts again.
+int PatternTab::typedLengthIndex(QChar digit) {
+    if (!lengthTyping_.isValid() || lengthTyping_.elapsed() > QApplication::keyboardInputInterval())
+        typedDigits_.clear();
+    lengthTyping_.start();
+    for (const QString& digits : {typedDigits_ + digit, QString(digit)}) {
+        const int length = digits.toInt();
+        typedDigits_ = digits;
+        if (length >= MinPatternLength && length <= MaxPatternLength)
+            return length - MinPatternLength;
+        // "0" or "1" may still begin a length.
+        if (digits.size() == 1 || (digits.size() == 2 && length < MinPatternLength)) return -1;
+    }
+    return -1;
 }
 
 void PatternTab::buildLetterBoxes() {
@@ -185,10 +224,12 @@ void PatternTab::buildLetterBoxes() {
         setBoxTextColour(number);
 
         connect(letterBox, &QLineEdit::textChanged, this, [this, number] { onBoxChanged(number); });
+        connect(letterBox, &QLineEdit::inputRejected, this, &PatternTab::showInvalidCharNotice);
         connect(letterBox, &LetterBox::focused, this, &PatternTab::onBoxFocused);
         connect(letterBox, &LetterBox::keyDown, this, &PatternTab::onBoxKeyDown);
         connect(letterBox, &LetterBox::moveRequested, this, &PatternTab::moveFocusToBox);
         connect(letterBox, &LetterBox::letterTyped, this, &PatternTab::onLetterTyped);
+        connect(letterBox, &LetterBox::textPasted, this, &PatternTab::onTextPasted);
     }
 }
 
@@ -217,6 +258,8 @@ void PatternTab::buildSearchControls() {
     searchCover_->setGeometry(listArea);
     searchCover_->setFocusPolicy(Qt::NoFocus);
     SetColour(searchCover_, QPalette::Base, LightGrey);
+    // Shown only while it is what the user sees, so that screen readers report it only then.
+    searchCover_->hide();
 
     resultList_ = new QListWidget(this);
     resultList_->setObjectName(QStringLiteral("resultList"));
@@ -245,10 +288,12 @@ void PatternTab::buildClue() {
 }
 
 void PatternTab::buildOption() {
-    autoAdvanceBox_ = new ImageCheckBox(this);
+    autoAdvanceBox_ =
+        new ImageCheckBox(QStringLiteral("Passer automatiquement à la case suivante."), this);
     autoAdvanceBox_->setObjectName(QStringLiteral("autoAdvanceBox"));
     autoAdvanceBox_->setAccessibleName(QStringLiteral("Passer automatiquement à la case suivante"));
-    autoAdvanceBox_->placeSquare(QPoint(16, kOptionTop + 26));
+    autoAdvanceBox_->setFont(CalibriFont(10, false));
+    autoAdvanceBox_->place(QPoint(16, kOptionTop + 26), 370);
     autoAdvanceBox_->setChecked(true);
     connect(autoAdvanceBox_, &QCheckBox::clicked, this, &PatternTab::onAutoAdvanceClicked);
 }
@@ -285,8 +330,6 @@ QString PatternTab::boxText(int number) const {
 }
 
 void PatternTab::writeBox(int number, const QString& text) {
-    // Writing the text a box already holds must raise no change: that is what ends the nesting
-    // of the change rule.
     if (boxText(number) != text) box(number)->setText(text);
 }
 
@@ -310,43 +353,52 @@ void PatternTab::selectIfFocused(int number) {
         box(number)->deselect();
 }
 
+// The box's validator has already made its text one shown character.
 void PatternTab::onBoxChanged(int number) {
-    if (changeDepth_ >= kMaxChangeDepth) return;
     // Typing in a box makes the boxes the way in use again; the motif keeps its text.
-    if (changeDepth_ == 0 && box(number)->hasFocus()) motifInUse_ = false;
-    const DepthGuard depth(changeDepth_);
-    if (boxText(number).isEmpty()) writeBox(number, kJoker);
-    activeBoxIndex_ = number;
-    stringChange(boxText(number));
+    if (box(number)->hasFocus()) motifInUse_ = false;
+    // The next key types over the character: a letter typed after it would be dropped.
     selectIfFocused(number);
-    // One character per box: a letter typed after the one already there is dropped.
-    writeBox(number, boxText(number).left(1).toUpper());
     setBoxTextColour(number);
     updateSearchButton();
 }
 
-void PatternTab::stringChange(QString text) {
-    std::u16string kept = text.toStdU16String();
-    std::erase_if(kept, [](char16_t c) { return !IsOnePositionCharacter(c); });
-    if (!kept.empty()) {
-        writeBox(activeBoxIndex_, QString::fromStdU16String(kept));
-        return;
+void PatternTab::showInvalidCharNotice() {
+    if (invalidCharNoticeDone_) return;
+    invalidCharNoticeDone_ = true;
+    context_.platform.messages.show(
+        {AppTitle, ToQString(InvalidCharNotice), MessageIcon::None, MessageButtons::Ok});
+}
+
+// A pasted text is a pattern: from box 1 its length chooses the length (3 to 15), and its
+// characters fill the boxes from the one pasted into, up to the length.
+void PatternTab::onTextPasted(int number, const QString& pasted) {
+    const QString text = ToQString(Trimmed(pasted.toStdU16String()));
+    QString shown;
+    for (const QChar typed : text) {
+        const auto character = LetterBox::ShownCharacter(typed);
+        if (!character) {
+            showInvalidCharNotice();
+            return;
+        }
+        shown += *character;
     }
-    if (!invalidCharNoticeDone_) {
-        if (!boxText(activeBoxIndex_).isEmpty())
-            context_.platform.messages.show(
-                {AppTitle, ToQString(InvalidCharNotice), MessageIcon::None, MessageButtons::Ok});
-        invalidCharNoticeDone_ = true;
+    if (shown.isEmpty()) return;
+    if (number == 1 && shown.size() >= MinPatternLength && shown.size() <= MaxPatternLength &&
+        shown.size() != searchLength_) {
+        lengthList_->setCurrentIndex(static_cast<int>(shown.size()) - MinPatternLength);
+        applyLength(static_cast<int>(shown.size()));
     }
-    writeBox(activeBoxIndex_, boxTextAtFocus_);
+    const int end = std::min(number + static_cast<int>(shown.size()) - 1, searchLength_);
+    for (int target = number; target <= end; ++target) writeBox(target, shown.at(target - number));
+    moveFocusToBox(autoAdvanceBox_->isChecked() ? std::min(end + 1, searchLength_) : number);
 }
 
 void PatternTab::onBoxFocused(int number, bool windowReturn) {
     // The focus coming back to the box the user was in, after a message box or a menu, is not a
-    // new visit: the text a refused key restores stays the one the box held when entered.
+    // new visit.
     if (windowReturn && lastBox_ == number) return;
     lastBox_ = number;
-    boxTextAtFocus_ = boxText(number);
     box(number)->selectAll();
 }
 
@@ -370,7 +422,7 @@ void PatternTab::focusLastUsedBox() {
 }
 
 QString PatternTab::clueText() const {
-    return clueBox_->text().trimmed();
+    return ToQString(Trimmed(clueBox_->text().toStdU16String()));
 }
 
 void PatternTab::updateSearchButton() {
@@ -387,21 +439,19 @@ void PatternTab::updateSearchButton() {
 
 void PatternTab::onLengthChosen(int index) {
     motifInUse_ = false;
-    const int length = lengthList_->itemText(index).toInt();
+    applyLength(lengthList_->itemText(index).toInt());
+    moveFocusToBox(1);
+}
+
+void PatternTab::applyLength(int length) {
     for (int number = 1; number <= BoxCount; ++number) {
         const bool inLength = number <= length;
         box(number)->setEnabled(inLength);
-        if (inLength) {
-            if (boxText(number).isEmpty()) writeBox(number, kJoker);
-        } else {
-            writeBox(number, QString());
-        }
+        if (!inLength) writeBox(number, kJoker);
         setBoxInLength(number, inLength);
     }
-    moveFocusToBox(1);
     searchLength_ = length;
-    // Without a clue the button follows the boxes' changes alone, as it always has.
-    if (!clueText().isEmpty()) updateSearchButton();
+    updateSearchButton();
 }
 
 void PatternTab::onAutoAdvanceClicked(bool checked) {
@@ -510,6 +560,7 @@ void PatternTab::showJokerLimitNotice() {
 void PatternTab::startScan() {
     // The hidden list uncovers the grey placeholder; the delay lets the window show it, and the
     // disabled window takes no input until the scan has ended.
+    searchCover_->show();
     resultList_->hide();
     if (context_.window) context_.window->setEnabled(false);
     scanTimer_.start(kSearchDelayMs);
@@ -537,6 +588,7 @@ void PatternTab::runScan() {
         }
         resultCount_->setText(ToQString(ResultCountText(shown.count())));
         resultList_->show();
+        searchCover_->hide();
     } catch (const std::exception& failure) {
         // The placeholder stays in view until the next search.
         ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternScan);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 #include <array>
@@ -12,6 +13,7 @@
 #include "ui/tabs/TabPage.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -64,7 +66,8 @@ class PatternTab : public TabPage {
     void selectIfFocused(int number);
 
     void onBoxChanged(int number);
-    void stringChange(QString text);
+    void showInvalidCharNotice();
+    void onTextPasted(int number, const QString& pasted);
     void onBoxFocused(int number, bool windowReturn);
     void onBoxKeyDown();
     void onLetterTyped(int number);
@@ -72,7 +75,10 @@ class PatternTab : public TabPage {
     void focusLastUsedBox();
     QString clueText() const;
     void updateSearchButton();
+    bool onLengthKey(const QKeyEvent& event);
+    int typedLengthIndex(QChar digit);
     void onLengthChosen(int index);
+    void applyLength(int length);
     void onAutoAdvanceClicked(bool checked);
 
     QString patternOfBoxes() const;
@@ -99,14 +105,14 @@ class PatternTab : public TabPage {
     // State of the length list, the boxes and the search.
     int searchLength_ = 0;
     int lastBox_ = 0;
-    int activeBoxIndex_ = 0;
-    QString boxTextAtFocus_;
+    // Digits typed in a row into the closed length list, and when the last one came.
+    QString typedDigits_;
+    QElapsedTimer lengthTyping_;
     bool invalidCharNoticeDone_ = false;
     bool jokerLimitFlag_ = false;
     // The clue of the search under way, looked up when the button was pressed.
     std::optional<ClueSynonyms> clue_;
     bool clueRefused_ = false;
-    int changeDepth_ = 0;
     // Set while the "Motif" field is the way in use: edited after the boxes and the length.
     bool motifInUse_ = false;
     // The words of a motif search under way, found before the scan shows them.

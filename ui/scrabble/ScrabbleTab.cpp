@@ -8,8 +8,10 @@
 #include <utility>
 
 #include "core/anagram/AnagramSearch.h"
+#include "core/anagram/MarkedWord.h"
 #include "core/anagram/WordValue.h"
 #include "core/glossary/FoldAccents.h"
+#include "core/text/Text.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
 #include "ui/scrabble/ScrabbleOptions.h"
@@ -100,6 +102,7 @@ void ScrabbleTab::buildDrawPanel() {
 
     drawLength_ = new QLabel(this);
     drawLength_->setObjectName(QStringLiteral("drawLength"));
+    drawLength_->setAccessibleName(QStringLiteral("Lettres du tirage"));
     drawLength_->setGeometry(242, 16, 54, 72);
     drawLength_->setAlignment(Qt::AlignCenter);
     drawLength_->setFont(CalibriFont(18, true));
@@ -154,15 +157,24 @@ void ScrabbleTab::buildHelpTexts() {
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void ScrabbleTab::onDrawChanged(const QString& draw) {
-    searchButton_->setEnabled(draw.size() >= 2);
-    drawLength_->setText(QString::number(draw.size()));
+// The draw as searched: white space around it and any pasted second line left out.
+QString ScrabbleTab::drawText() const {
+    return ToQString(Trimmed(drawBox_->text().toStdU16String()));
+}
+
+void ScrabbleTab::onDrawChanged() {
+    // Tiles, not characters: "œ" and "æ" are two tiles each, as the search counts them.
+    const auto tiles = static_cast<int>(FoldAccents(drawText().toStdU16String()).size());
+    searchButton_->setEnabled(tiles >= 2);
+    drawLength_->setText(QString::number(tiles));
+    drawLength_->setAccessibleName(QStringLiteral("Lettres du tirage : %1").arg(tiles));
 }
 
 void ScrabbleTab::onSearchClicked() {
     // The search blocks the thread; the timer lets the window repaint first.
     refreshing_ = false;
-    context_.focusSink->setFocus();
+    // Nothing shows the focus while the search runs; it comes back to the draw box after.
+    if (QWidget* focused = window()->focusWidget()) focused->clearFocus();
     searchTimer_.start(kSearchDelayMs);
 }
 
@@ -170,7 +182,7 @@ void ScrabbleTab::onSearchClicked() {
 // ticked, so that the list never shows what the boxes no longer ask for. A list of another
 // draw, or none, waits for the next search.
 void ScrabbleTab::refreshListedWords() {
-    if (listedDraw_.isEmpty() || drawBox_->text() != listedDraw_ || searchTimer_.isActive()) return;
+    if (listedDraw_.isEmpty() || drawText() != listedDraw_ || searchTimer_.isActive()) return;
     refreshing_ = true;
     searchTimer_.start(kSearchDelayMs);
 }
@@ -178,7 +190,7 @@ void ScrabbleTab::refreshListedWords() {
 void ScrabbleTab::runDelayedSearch() {
     searchTimer_.stop();
     listing_ = false;
-    const QString searched = drawBox_->text();
+    const QString searched = drawText();
     int count = 0;
     try {
         count = runSearch();
@@ -200,7 +212,7 @@ int ScrabbleTab::runSearch() {
     searchButton_->setEnabled(false);
     context_.platform.pointer.setScreenPointer(PointerShape::Hourglass);
     // The list holds plain capitals: "é" is played as E, "œ" as O and E.
-    const std::u16string draw = FoldAccents(drawBox_->text().toStdU16String());
+    const std::u16string draw = FoldAccents(drawText().toStdU16String());
     const AnagramOutcome outcome =
         AnagramSearch(options_->query(draw), context_.dictionaries.scrabbleWordList);
     if (outcome.status != AnagramStatus::Found) {

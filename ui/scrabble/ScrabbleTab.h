@@ -35,7 +35,8 @@ class ScrabbleTab : public TabPage {
     void buildResultControls();
     void buildHelpTexts();
 
-    void onDrawChanged(const QString& draw);
+    QString drawText() const;
+    void onDrawChanged();
     void onSearchClicked();
     void runDelayedSearch();
     int runSearch();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -10,22 +11,36 @@
 #include <optional>
 #include <utility>
 
+#include "core/synonyms/BrowseHeadwords.h"
+#include "core/synonyms/SynonymLookup.h"
+#include "core/text/Text.h"
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
 #include "ui/app/Twips.h"
-#include "core/synonyms/BrowseHeadwords.h"
-#include "core/synonyms/SynonymLookup.h"
 #include "ui/tabs/ResultListFill.h"
-#include "core/text/Text.h"
 
 namespace quillex::ui {
 namespace {
 
 // A look-up needs at least this many characters.
 constexpr int kMinimumLength = 2;
+const QString kFoundWordRole = QStringLiteral("Mot trouvé");
+const QString kResultRole = QStringLiteral("Résultat de la recherche");
 QString Lowered(const QString& text) {
     return QString::fromStdU16String(ToLower(text.toStdU16String()));
+}
+
+// Spaces around a word are typing slips, and a pasted second line is not part of it: the
+// listing, the look-up and the history read the word without them.
+QString Entered(const QString& text) {
+    return ToQString(Trimmed(text.toStdU16String()));
+}
+
+// A result label read out by its role and its text, which alone would say little ("12").
+void ShowNamedText(QLabel* label, const QString& role, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text.isEmpty() ? role : role + QStringLiteral(" : ") + text);
 }
 
 }  // namespace
@@ -49,6 +64,8 @@ void SynonymTab::buildControls() {
     wordBox_->setObjectName(QStringLiteral("wordBox"));
     wordBox_->setAccessibleName(QStringLiteral("Mot à chercher"));
     wordBox_->setEditable(true);
+    // Its own name, or assistive tools would name the field by the text typed in it.
+    wordBox_->lineEdit()->setAccessibleName(wordBox_->accessibleName());
     // Return must reach the main window, which runs the look-up; the history is ours to fill.
     wordBox_->setInsertPolicy(QComboBox::NoInsert);
     // An inline completion would change the typed text, and with it the listing.
@@ -81,7 +98,7 @@ void SynonymTab::buildControls() {
 
     foundWord_ = new QLabel(this);
     foundWord_->setObjectName(QStringLiteral("foundWord"));
-    foundWord_->setAccessibleName(QStringLiteral("Mot trouvé"));
+    foundWord_->setAccessibleName(kFoundWordRole);
     foundWord_->setFont(NamedFont(QStringLiteral("Calibri"), 14, true));
     foundWord_->setAutoFillBackground(true);
     SetColour(foundWord_, QPalette::Window, QColor(192, 192, 192));
@@ -97,7 +114,7 @@ void SynonymTab::buildControls() {
 
     resultCount_ = new QLabel(ToQString(NoSynonymMessage), this);
     resultCount_->setObjectName(QStringLiteral("resultCount"));
-    resultCount_->setAccessibleName(QStringLiteral("Résultat de la recherche"));
+    ShowNamedText(resultCount_, kResultRole, resultCount_->text());
     resultCount_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
     SetColour(resultCount_, QPalette::WindowText, Grey);
     resultCount_->setGeometry(TwipsRect(5100, 5100, 4800, 420));
@@ -125,16 +142,21 @@ void SynonymTab::connectHandlers() {
 }
 
 void SynonymTab::onWordEdited(const QString& text) {
-    // Spaces around a word are typing slips: the listing and the look-up ignore them.
-    browse(Lowered(text.trimmed()));
-    resultCount_->clear();
+    const QString entered = Entered(text);
+    if (text.contains(u'\n') || text.contains(u'\r')) {
+        // A pasted text keeps its first line only, in the box as in the search.
+        wordBox_->setEditText(entered);
+        return;
+    }
+    browse(Lowered(entered));
+    ShowNamedText(resultCount_, kResultRole, QString());
     setSearchEnabled(text.size() >= kMinimumLength);
 }
 
 void SynonymTab::onHistoryChosen() {
     setSearchEnabled(true);
-    resultCount_->clear();
-    browse(Lowered(wordBox_->currentText().trimmed()));
+    ShowNamedText(resultCount_, kResultRole, QString());
+    browse(Lowered(Entered(wordBox_->currentText())));
 }
 
 void SynonymTab::onHeadwordChosen(QListWidgetItem* item) {
@@ -215,7 +237,7 @@ void SynonymTab::browse(const QString& loweredText) {
 void SynonymTab::synonymLookup() {
     setSearchEnabled(false);
     wordBox_->setFocus();
-    const QString typedText = wordBox_->currentText().trimmed();
+    const QString typedText = Entered(wordBox_->currentText());
     synonymList_->clear();
     // Each step reports its own failure and the look-up goes on with the next one.
     std::optional<SynonymLookupResult> result;
@@ -253,11 +275,11 @@ void SynonymTab::refillHistory(const QString& typedText) {
 }
 
 void SynonymTab::showResult(const SynonymLookupResult& result) {
-    foundWord_->setText(QString::fromStdU16String(result.shownText));
+    ShowNamedText(foundWord_, kFoundWordRole, QString::fromStdU16String(result.shownText));
     QStringList synonyms;
     for (const std::string_view synonym : result.synonyms) synonyms.append(ToQString(synonym));
     FillList(*synonymList_, synonyms);
-    resultCount_->setText(QString::fromStdU16String(result.resultText));
+    ShowNamedText(resultCount_, kResultRole, QString::fromStdU16String(result.resultText));
     if (!result.message.empty())
         context_.platform.messages.show({AppTitle, QString::fromStdU16String(result.message),
                                          MessageIcon::None, MessageButtons::Ok});

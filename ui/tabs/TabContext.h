@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/platform/Platform.h"
 #include "core/wordlists/Dictionaries.h"
+#include "ui/platform/Platform.h"
 
 class QWidget;
 
@@ -18,8 +18,6 @@ struct TabContext {
     const Dictionaries& dictionaries;
     Platform platform;
     SharedWindowState& state;
-    /// The out-of-view box that takes the focus when no visible control should show it.
-    QWidget* focusSink;
     /// The main window, for the whole-window disabling and its pointer.
     QWidget* window;
 };

@@ -11,7 +11,7 @@ class TabPage : public QWidget {
   public:
     using QWidget::QWidget;
 
-    /// The control that gets the focus when the tab is chosen; null for the focus sink.
+    /// The control that gets the focus when the tab is chosen; null for the tab captions.
     virtual QWidget* focusTarget() { return nullptr; }
     /// The button Enter runs when it is enabled; null when Enter does nothing on this tab.
     virtual QAbstractButton* searchButton() { return nullptr; }
