@@ -8,7 +8,7 @@
 #include "PrintLines.h"
 #include "core/anagram/AnagramSearch.h"
 #include "core/anagram/MarkedWord.h"
-#include "core/glossary/FoldAccents.h"
+#include "core/text/Fold.h"
 #include "core/text/Text.h"
 
 namespace quillex::cli {

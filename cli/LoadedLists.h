@@ -14,10 +14,12 @@ const WordList& MainList();
 const WordList& ScrabbleList();
 /// The synonym list.
 const WordList& SynonymList();
-/// The synonym list cut into its letter tables.
+/// The inflected forms of the synonym list's headwords.
+std::string_view LemmaText();
+/// The synonym list cut into its letter tables, with the form→lemma list.
 const SynonymLetterTables& SynonymTables();
 /// Letter tables holding only the group a headword browse of `text` reads (the text is
-/// lower-cased as the browse does it): that group alone is split and checked.
+/// folded as the browse does it): that group alone is split and checked.
 const SynonymLetterTables& SynonymTablesFor(std::u16string_view text);
 /// The glossary of the two- and three-letter words.
 const WordList& GlossaryList();

@@ -145,7 +145,7 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
     }
 
     std::vector<std::string_view> found = Scan(pattern, text);
-    const ClueOutcome shown = clue ? clue->narrow(found) : ClueOutcome{std::move(found), {}};
+    const ClueOutcome shown = clue ? clue->narrow(found) : ClueOutcome{std::move(found)};
     const size_t count = shown.count();
     if (read.countOnly) {
         out << ToUtf8(ResultCountText(count)) << '\n';
@@ -153,8 +153,6 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
         err << ToUtf8(ResultCountText(0)) << '\n';
     } else {
         PrintLines(out, shown.synonyms);
-        if (!shown.broadSense.empty()) out << ToUtf8(BroadSenseHeader) << '\n';
-        PrintLines(out, shown.broadSense);
     }
     return count == 0 ? Refused : Success;
 }

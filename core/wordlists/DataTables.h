@@ -16,9 +16,11 @@ struct LengthRange {
 
 inline constexpr int32_t MainWordCount = 419512;
 inline constexpr int32_t ScrabbleWordCount = 161692;
-inline constexpr int32_t SynonymLineCount = 36158;
+inline constexpr int32_t SynonymLineCount = 35189;
 inline constexpr int32_t GlossaryLineCount = 607;
 inline constexpr int32_t GlossaryTwoLetterCount = 79;
+inline constexpr int32_t LemmaLineCount = 199503;
+inline constexpr int32_t LemmaTextBytes = 4292675;
 
 /// Word lengths 2..15 of the main list.
 inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
@@ -51,6 +53,6 @@ inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{
 }};
 
 /// Lines of the synonym list whose headword starts with a, b, ... z.
-inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{3333, 2015, 3841, 2040, 3192, 1578, 1345, 898, 2055, 331, 64, 1057, 1839, 598, 785, 3531, 142, 2389, 2300, 1680, 162, 853, 37, 15, 15, 63}};
+inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{3186, 1951, 3722, 1987, 3074, 1554, 1316, 883, 2021, 317, 62, 1040, 1803, 586, 768, 3454, 139, 2312, 2262, 1630, 162, 831, 37, 15, 15, 62}};
 
 }  // namespace quillex::data

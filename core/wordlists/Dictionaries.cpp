@@ -9,7 +9,9 @@ void LoadAllLists(Dictionaries& into) {
     into.scrabbleWordList = LoadWordList(ScrabbleListResource);
     into.synonymList = LoadWordList(SynonymListResource);
     into.shortWordGlossary = LoadWordList(GlossaryResource);
+    into.lemmaText = LoadLemmaText();
     into.synonymLetterTables.fill(into.synonymList);
+    into.synonymLetterTables.setLemmas(into.lemmaText);
 }
 
 }  // namespace quillex

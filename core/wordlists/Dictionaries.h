@@ -5,13 +5,14 @@
 
 namespace quillex {
 
-/// The four built-in lists and the synonym letter tables, filled once at start-up and read-only
+/// The built-in lists and the synonym letter tables, filled once at start-up and read-only
 /// afterwards. The letter tables point into synonymList, so the object never moves.
 struct Dictionaries {
     WordList mainWordList;
     WordList scrabbleWordList;
     WordList synonymList;
     WordList shortWordGlossary;
+    std::string_view lemmaText;
     SynonymLetterTables synonymLetterTables;
 
     Dictionaries() = default;
@@ -19,7 +20,7 @@ struct Dictionaries {
     Dictionaries& operator=(const Dictionaries&) = delete;
 };
 
-/// Loads the four built-in lists into `into` and cuts the synonym list into its letter tables,
+/// Loads the built-in lists into `into` and cuts the synonym list into its letter tables,
 /// all at once (the window's splash does the same step by step).
 void LoadAllLists(Dictionaries& into);
 

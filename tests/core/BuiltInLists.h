@@ -26,11 +26,17 @@ inline const WordList& SynonymLines() {
     return list;
 }
 
-/// The synonym list's letter groups.
+inline std::string_view LemmaText() {
+    static const std::string_view text = LoadLemmaText();
+    return text;
+}
+
+/// The synonym list's letter groups, with the form→lemma list.
 inline const SynonymLetterTables& Letters() {
     static const SynonymLetterTables tables = [] {
         SynonymLetterTables filled;
         filled.fill(SynonymLines());
+        filled.setLemmas(LemmaText());
         return filled;
     }();
     return tables;

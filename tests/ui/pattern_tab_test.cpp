@@ -16,11 +16,11 @@
 #include <algorithm>
 
 #include "TestWindow.h"
-#include "ui/app/Appearance.h"
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/PatternSearch.h"
-#include "ui/pattern/PatternTab.h"
 #include "core/pattern/PatternTexts.h"
+#include "ui/app/Appearance.h"
+#include "ui/pattern/PatternTab.h"
 #include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
@@ -144,8 +144,6 @@ QStringList ClueWords(const std::u16string& pattern, std::u16string_view clue) {
         ScanPattern(static_cast<int>(pattern.size()), pattern, lists.mainWordList));
     QStringList words;
     for (auto word : outcome.synonyms) words << ToQString(word);
-    if (!outcome.broadSense.empty()) words << ToQString(BroadSenseHeader);
-    for (auto word : outcome.broadSense) words << ToQString(word);
     return words;
 }
 

@@ -166,6 +166,29 @@ class SynonymTabTest : public QObject {
         QCOMPARE(d.resultCount->text(), QStringLiteral("6 synonymes trouvés."));
     }
 
+    void every_letter_is_folded_and_an_inflected_form_shows_its_lemma() {
+        const struct {
+            const char *typed, *found, *firstHeadword;
+        } rows[] = {
+            {"FENETRE", "fenêtre", "fenêtre"},
+            {"felin", "félin", "félin"},
+            {"peche", "pêche", "pêche"},
+            {"voitures", "voitures → voiture", nullptr},
+            {"Mangeait", "mangeait → manger", nullptr},
+        };
+        for (const auto& row : rows) {
+            SynonymTabDriver d;
+            d.lookUp(row.typed);
+            QCOMPARE(d.foundWord->text(), QString::fromUtf8(row.found));
+            QVERIFY(d.synonyms->count() > 0);
+            QVERIFY(d.t.fakes.messages.shown.isEmpty());
+            if (row.firstHeadword)
+                QCOMPARE(d.headwords->item(0)->text(), QString::fromUtf8(row.firstHeadword));
+            else
+                QCOMPARE(d.headwords->count(), 0);
+        }
+    }
+
     void capital_chat_finds_chat_and_joins_the_history_before_chat() {
         SynonymTabDriver d;
         d.lookUp("Chat");

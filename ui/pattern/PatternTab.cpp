@@ -10,18 +10,17 @@
 #include <functional>
 #include <string>
 
-#include "ui/app/AppConstants.h"
-#include "ui/app/Appearance.h"
-#include "ui/app/ReportInternalError.h"
 #include "core/pattern/ClueSynonyms.h"
-#include "ui/pattern/ImageCheckBox.h"
 #include "core/pattern/JokerLimits.h"
-#include "ui/pattern/LetterBox.h"
 #include "core/pattern/PatternEntry.h"
 #include "core/pattern/PatternSearch.h"
 #include "core/pattern/PatternTexts.h"
 #include "core/synonyms/SynonymLookupResult.h"
-#include "ui/tabs/GroupHeader.h"
+#include "ui/app/AppConstants.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/ReportInternalError.h"
+#include "ui/pattern/ImageCheckBox.h"
+#include "ui/pattern/LetterBox.h"
 #include "ui/tabs/ResultCopy.h"
 #include "ui/tabs/ResultListFill.h"
 
@@ -455,12 +454,8 @@ void PatternTab::runScan() {
         resultList_->clear();
         std::vector<std::string_view> words = ScanPattern(
             searchLength_, patternOfBoxes().toStdU16String(), context_.dictionaries.mainWordList);
-        const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words), {}};
+        const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words)};
         FillResultList(*resultList_, shown.synonyms);
-        if (!shown.broadSense.empty()) {
-            resultList_->addItem(GroupHeader(ToQString(BroadSenseHeader)));
-            FillResultList(*resultList_, shown.broadSense);
-        }
         resultCount_->setText(ToQString(ResultCountText(shown.count())));
         resultList_->show();
     } catch (const std::exception& failure) {

@@ -9,9 +9,9 @@
 
 #include "core/anagram/AnagramSearch.h"
 #include "core/anagram/MarkedWord.h"
+#include "core/text/Fold.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
-#include "core/glossary/FoldAccents.h"
 #include "ui/scrabble/ScrabbleOptions.h"
 #include "ui/tabs/ResultCopy.h"
 #include "ui/tabs/ResultListFill.h"

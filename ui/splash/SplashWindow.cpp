@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "core/errors/InternalErrorText.h"
+#include "core/errors/InternalFailure.h"
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
 #include "ui/app/Twips.h"
-#include "core/errors/InternalErrorText.h"
-#include "core/errors/InternalFailure.h"
 
 namespace quillex::ui {
 namespace {
@@ -162,6 +162,8 @@ void SplashWindow::loadSynonymList() {
             throw InternalFailure(*mismatch, FailureCode::DataMismatch);
         }
         dictionaries_.synonymLetterTables.fill(dictionaries_.synonymList);
+        dictionaries_.lemmaText = LoadLemmaText();
+        dictionaries_.synonymLetterTables.setLemmas(dictionaries_.lemmaText);
     } catch (const std::exception& failure) {
         // The report waits for the user: the arrow over it, the hourglass again for the rest.
         platform_.pointer.setScreenPointer(PointerShape::Arrow);
