@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/synonyms/BrowseHeadwords.h"
-#include "core/synonyms/SynonymLookup.h"
+#include "core/synonyms/SynonymEngine.h"
 #include "core/text/Text.h"
 #include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
@@ -33,25 +33,20 @@ BENCHMARK_CAPTURE(BM_BrowseTwoLetters, ca_folded, u"ça")->Unit(benchmark::kMicr
 BENCHMARK_CAPTURE(BM_BrowseTwoLetters, cz_nothing, u"cz")->Unit(benchmark::kMicrosecond);
 
 // A look-up over the "co" listing: the last headword listed, and a word that is not there
-// (both passes run over all the listing).
+// (all passes run over all the listing, and the miss searches the form list too).
 void BM_LookupAfterBrowse(benchmark::State& state, std::u16string_view typed) {
-    ListedEntries entries;
-    BrowseHeadwords(u"co", SynonymTables(), entries);
-    const std::u16string word = ToLower(typed);
-    LookupHistory history;
-    for (auto _ : state) benchmark::DoNotOptimize(SynonymLookup(word, typed, entries, history));
-    state.counters["listing"] = entries.count();
+    SynonymEngine engine(Letters());
+    state.counters["listing"] = static_cast<double>(engine.browse(u"co").size());
+    for (auto _ : state) benchmark::DoNotOptimize(engine.lookUp(typed));
 }
 BENCHMARK_CAPTURE(BM_LookupAfterBrowse, last_listed, u"coyote")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LookupAfterBrowse, not_found, u"Coxzz")->Unit(benchmark::kMicrosecond);
 
 // The longest line: all its synonyms are split and copied.
 void BM_LookupLongestLine(benchmark::State& state) {
-    ListedEntries entries;
-    BrowseHeadwords(u"trouble", SynonymTables(), entries);
-    LookupHistory history;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(SynonymLookup(u"trouble", u"trouble", entries, history));
+    SynonymEngine engine(Letters());
+    engine.browse(u"trouble");
+    for (auto _ : state) benchmark::DoNotOptimize(engine.lookUp(u"trouble"));
 }
 BENCHMARK(BM_LookupLongestLine)->Unit(benchmark::kMicrosecond);
 

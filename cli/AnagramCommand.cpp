@@ -11,7 +11,7 @@
 #include "core/anagram/AnagramSearch.h"
 #include "core/anagram/MarkedWord.h"
 #include "core/anagram/WordValue.h"
-#include "core/glossary/FoldAccents.h"
+#include "core/text/Fold.h"
 #include "core/text/Text.h"
 
 namespace quillex::cli {

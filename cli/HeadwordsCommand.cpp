@@ -9,8 +9,8 @@
 
 namespace quillex::cli {
 
-// Lists the headwords the synonym tab shows while TEXT is typed, trimmed and lower-cased as the tab
-// does.
+// Lists the headwords the synonym tab shows while TEXT is typed, trimmed, case and accents folded
+// as the tab does.
 int RunHeadwords(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const auto operands = SplitArguments(args).operands;
     if (operands.empty()) throw UsageFailure{"TEXTE manquant"};

@@ -85,11 +85,7 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
     if (clue) {
         const ClueOutcome shown = clue->narrow(FindWords(pattern, MainList()));
         count = shown.count();
-        if (!read.countOnly && count > 0) {
-            PrintLines(out, shown.synonyms);
-            if (!shown.broadSense.empty()) out << ToUtf8(BroadSenseHeader) << '\n';
-            PrintLines(out, shown.broadSense);
-        }
+        if (!read.countOnly && count > 0) PrintLines(out, shown.synonyms);
     } else if (read.countOnly) {
         count = CountWords(pattern, MainList());
     } else {

@@ -9,7 +9,8 @@ Sources:
     the two- and three-letter words), abbreviations.txt, scrabble_exclusions.txt,
     scrabble_supplement.txt, scrabble_verbs.txt, scrabble_removals.txt,
     scrabble_units_kept.txt, crossword_classics.txt, web_fragments.txt,
-    synonym_excluded_terms.txt and synonym_wrong_pairs.txt.
+    synonym_excluded_terms.txt, synonym_wrong_pairs.txt and
+    synonym_known_terms.txt.
 
 The output depends only on those inputs: same packages, same bytes.
 
@@ -38,6 +39,7 @@ CROSSWORD_CLASSICS = os.path.join(TOOLS, "crossword_classics.txt")
 WEB_FRAGMENTS = os.path.join(TOOLS, "web_fragments.txt")
 SYNONYM_EXCLUDED_TERMS = os.path.join(TOOLS, "synonym_excluded_terms.txt")
 SYNONYM_WRONG_PAIRS = os.path.join(TOOLS, "synonym_wrong_pairs.txt")
+SYNONYM_KNOWN_TERMS = os.path.join(TOOLS, "synonym_known_terms.txt")
 
 CRLF = b"\r\n"
 VOWELS = set("AEIOUY")
@@ -282,7 +284,7 @@ def thesaurus_term(raw, excluded_terms):
 
 
 def read_thesaurus(excluded_terms):
-    """Returns {headword: [synonyms in thesaurus order, each once]}."""
+    """Returns {headword: [meanings, each a list of its terms in thesaurus order]}."""
     entries = {}
     with open(THESAURUS, encoding="utf-8") as source:
         lines = source.read().split("\n")
@@ -295,14 +297,12 @@ def read_thesaurus(excluded_terms):
             continue
         head, _, count = line.rpartition("|")
         headword = thesaurus_term(head, excluded_terms)
-        synonyms = entries.setdefault(headword, []) if headword else []
+        meanings = entries.setdefault(headword, []) if headword else []
         for _ in range(int(count)):
-            meaning = lines[i].split("|")[1:]  # the first field is the part of speech
+            fields = lines[i].split("|")[1:]  # the first field is the part of speech
             i += 1
-            for raw in meaning:
-                synonym = thesaurus_term(raw, excluded_terms)
-                if synonym and synonym != headword and synonym not in synonyms:
-                    synonyms.append(synonym)
+            terms = [thesaurus_term(raw, excluded_terms) for raw in fields]
+            meanings.append([t for t in terms if t and t != headword])
     return entries
 
 
@@ -311,17 +311,144 @@ def remove_wrong_pairs(entries, wrong_pairs):
     for first, second in wrong_pairs:
         found = False
         for headword, synonym in ((first, second), (second, first)):
-            synonyms = entries.get(headword, [])
-            if synonym in synonyms:
-                synonyms.remove(synonym)
-                found = True
+            for meaning in entries.get(headword, []):
+                while synonym in meaning:
+                    meaning.remove(synonym)
+                    found = True
         if not found:
             sys.exit(f"{SYNONYM_WRONG_PAIRS}: {first}@{second} is not in the thesaurus")
 
 
-def build_synonym_lines(excluded_terms, wrong_pairs):
+def read_lexicon_lemmas():
+    """Returns {form: {lemma: [morphologies]}} for every form of the lexicon."""
+    from grammalecte.graphspell import ibdawg
+
+    lemmas = {}
+    for form, lemma, morph in ibdawg.IBDAWG(LEXICON).select():
+        lemmas.setdefault(form, {}).setdefault(lemma, []).append(morph)
+    return lemmas
+
+
+def lexicon_spelling(word, lexicon):
+    """The word as the lexicon spells it (its apostrophe typographic, or lower-cased where the
+    word opens a term), or None when the lexicon lacks it."""
+    for candidate in (word, word.replace("'", "\u2019")):
+        for spelt in (candidate, candidate.lower()):
+            if spelt in lexicon:
+                return spelt
+    return None
+
+
+def is_known_term(term, lexicon, known_terms):
+    """True when every word of the term, split at spaces and then at hyphens, is a form of the
+    lexicon; a term of tools/synonym_known_terms.txt is known as it stands. Misspellings
+    ("félinne", "boulverser") and cut terms ("rég") are not."""
+    if term in known_terms:
+        return True
+    for word in term.split(" "):
+        if lexicon_spelling(word, lexicon):
+            continue
+        parts = [p for p in re.split(r"[-']", word) if p]
+        if not parts or not all(lexicon_spelling(p, lexicon) for p in parts):
+            return False
+    return True
+
+
+def is_verb_form_of_headword(headword, lexicon, headwords):
+    """True when every reading of the headword in the lexicon is a conjugated form (neither
+    infinitive nor participle) of verbs, one of which is another headword: "ailles", "assailles"."""
+    readings = lexicon.get(headword)
+    if not readings:
+        return False
+    for lemma, morphs in readings.items():
+        for morph in morphs:
+            tags = morph.partition("/")[0]
+            if not tags.startswith(":V") or ":Y" in tags or ":Q" in tags:
+                return False
+    return any(lemma != headword and lemma in headwords for lemma in readings)
+
+
+NEIGHBOUR_SPAN = 40  # headwords either side of a headword that count as its neighbours
+NEIGHBOUR_RUN = 3  # a run of this many neighbours in a row is a piece of the headword index
+
+
+def drop_neighbour_runs(headword, meaning, ordered, position, synonym_sets):
+    """A meaning without its runs of alphabetical neighbours: pieces of the thesaurus's own index
+    copied in ("fenêtre": fendre, fendu, fenil, fennec, fenouil). A term is a neighbour when its
+    dictionary key lies between those of the headwords NEIGHBOUR_SPAN places either side of the
+    headword. A term of such a run stays when it agrees with the headword outside the
+    neighbourhood: their lines share a synonym that is no neighbour ("séchoir": sèche-linge)."""
+    here = position[headword]
+    low = dictionary_key(ordered[max(0, here - NEIGHBOUR_SPAN)])
+    high = dictionary_key(ordered[min(len(ordered) - 1, here + NEIGHBOUR_SPAN)])
+
+    def is_neighbour(term):
+        return low <= dictionary_key(term) <= high
+
+    far_synonyms = {t for t in synonym_sets.get(headword, ()) if not is_neighbour(t)}
+    kept = []
+    j = 0
+    while j < len(meaning):
+        k = j
+        while k < len(meaning) and is_neighbour(meaning[k]):
+            k += 1
+        if k - j >= NEIGHBOUR_RUN:
+            kept.extend(t for t in meaning[j:k] if far_synonyms & synonym_sets.get(t, set()))
+            j = k
+        else:
+            kept.append(meaning[j])
+            j += 1
+    return kept
+
+
+def agreement(headword, synonym, synonym_sets, listed_by):
+    """How strongly the thesaurus agrees that `synonym` is a synonym of `headword`: the synonyms
+    their lines share, the headword's synonyms that list it, and 2 more when it lists the
+    headword back."""
+    own = synonym_sets.get(headword, set())
+    theirs = synonym_sets.get(synonym, set())
+    back = 2 if headword in theirs else 0
+    return len(own & theirs) + len(own & listed_by.get(synonym, set())) + back
+
+
+def clean_synonym_entries(entries, lexicon, known_terms):
+    """The thesaurus entries cleaned by rules that hold for every line: terms the lexicon lacks
+    (misspelt or cut) left out, headwords that are conjugated forms of another headword left
+    out, runs of alphabetical neighbours left out; then each line ordered by agreement, the
+    strongest first, thesaurus order among equals. Returns {headword: [synonyms]}."""
+    entries = {h: m for h, m in entries.items() if is_known_term(h, lexicon, known_terms)}
+    headwords = set(entries)
+    entries = {h: m for h, m in entries.items()
+               if not is_verb_form_of_headword(h, lexicon, headwords)}
+    for meanings in entries.values():
+        for meaning in meanings:
+            meaning[:] = [t for t in meaning if is_known_term(t, lexicon, known_terms)]
+    ordered = sorted(entries, key=lambda h: (dictionary_key(h), h))
+    position = {h: k for k, h in enumerate(ordered)}
+    synonym_sets = {h: {t for m in ms for t in m} for h, ms in entries.items()}
+    cleaned = {}
+    for headword, meanings in entries.items():
+        synonyms = []
+        for meaning in meanings:
+            for term in drop_neighbour_runs(headword, meaning, ordered, position, synonym_sets):
+                if term not in synonyms:
+                    synonyms.append(term)
+        cleaned[headword] = synonyms
+    synonym_sets = {h: set(s) for h, s in cleaned.items()}
+    listed_by = {}
+    for headword, synonyms in cleaned.items():
+        for term in synonyms:
+            listed_by.setdefault(term, set()).add(headword)
+    for headword, synonyms in cleaned.items():
+        strength = {t: agreement(headword, t, synonym_sets, listed_by) for t in synonyms}
+        synonyms.sort(key=lambda t: -strength[t])  # stable: thesaurus order among equals
+    return cleaned
+
+
+def build_synonym_lines(excluded_terms, wrong_pairs, known_terms, lexicon):
     entries = read_thesaurus(excluded_terms)
     remove_wrong_pairs(entries, wrong_pairs)
+    entries = clean_synonym_entries(entries, lexicon, known_terms)
     rows = []
     for headword, synonyms in entries.items():
         # A text of one character lists no headword, so one-letter headwords could never be
@@ -336,6 +463,41 @@ def build_synonym_lines(excluded_terms, wrong_pairs):
         group_sizes[first_letter_group(headword)] += 1
         lines.append(headword + "@" + "\\".join(synonyms))
     return lines, group_sizes
+
+
+def lookup_key(text):
+    """The look-up spelling the program folds typed text to: lower case, accents removed,
+    "œ"/"æ" as "oe"/"ae"; hyphens, apostrophes and spaces kept."""
+    folded = []
+    for ch in text.lower():
+        if ch == "œ":
+            folded.append("oe")
+        elif ch == "æ":
+            folded.append("ae")
+        else:
+            folded.append(unicodedata.normalize("NFD", ch)[0])
+    return "".join(folded)
+
+
+def build_lemma_lines(synonym_lines, lexicon):
+    """One line per inflected form whose look-up spelling reaches no headword while a lemma of
+    it is a headword: "form@lemma\\lemma…" in lower case, lemmas in lexicon order. Sorted by the
+    form's look-up spelling, then by the form, so a look-up is a binary search."""
+    headwords = {line.partition("@")[0] for line in synonym_lines}
+    reached = {lookup_key(h) for h in headwords}
+    rows = []
+    for form, readings in lexicon.items():
+        if form != form.lower() or lookup_key(form) in reached:
+            continue
+        spelt = to_cp1252_text(form)
+        lemmas = [to_cp1252_text(lemma) for lemma in readings]
+        lemmas = [lemma for lemma in lemmas if lemma != spelt and lemma in headwords]
+        if not lemmas:
+            continue
+        text = spelt + "@" + "\\".join(lemmas)
+        rows.append((lookup_key(spelt), text))
+    rows.sort()
+    return [text for _key, text in rows]
 
 
 # --- Glossary ---------------------------------------------------------------------------------
@@ -393,7 +555,7 @@ def length_ranges(words, lo, hi):
     return ranges
 
 
-def write_header(path, main, scrabble, synonyms, group_sizes, glossary):
+def write_header(path, main, scrabble, synonyms, group_sizes, glossary, lemmas):
     def rows(ranges):
         return "\n".join(f"    {{{l}, {first}, {last}}}," for l, first, last in ranges)
 
@@ -420,6 +582,8 @@ inline constexpr int32_t ScrabbleWordCount = {len(scrabble)};
 inline constexpr int32_t SynonymLineCount = {len(synonyms)};
 inline constexpr int32_t GlossaryLineCount = {len(glossary)};
 inline constexpr int32_t GlossaryTwoLetterCount = {two_letter};
+inline constexpr int32_t LemmaLineCount = {len(lemmas)};
+inline constexpr int32_t LemmaTextBytes = {len(CRLF.join(l.encode('cp1252') for l in lemmas))};
 
 /// Word lengths 2..15 of the main list.
 inline constexpr std::array<LengthRange, 14> MainLengthRanges{{{{
@@ -458,7 +622,11 @@ def main():
     wrong_pairs = [tuple(pair.split("@")) for pair, _ in read_hand_kept_list(SYNONYM_WRONG_PAIRS)]
     main_words, scrabble_words, spellings = build_word_lists(
         exclusions, abbreviations, units_kept, removals, supplement, verbs, classics, web_fragments)
-    synonym_lines, group_sizes = build_synonym_lines(excluded_terms, wrong_pairs)
+    known_terms = {term for term, _ in read_hand_kept_list(SYNONYM_KNOWN_TERMS)}
+    lexicon = read_lexicon_lemmas()
+    synonym_lines, group_sizes = build_synonym_lines(excluded_terms, wrong_pairs, known_terms,
+                                                     lexicon)
+    lemma_lines = build_lemma_lines(synonym_lines, lexicon)
     glossary_lines = build_glossary_lines(scrabble_words, spellings)
 
     os.makedirs(args.out, exist_ok=True)
@@ -466,9 +634,11 @@ def main():
     write_resource(os.path.join(args.out, "LISTESCRAB"), scrabble_words)
     write_resource(os.path.join(args.out, "LISTESYNONYMES"), synonym_lines)
     write_resource(os.path.join(args.out, "MOT23LETTRES"), glossary_lines)
-    write_header(args.header, main_words, scrabble_words, synonym_lines, group_sizes, glossary_lines)
+    write_resource(os.path.join(args.out, "FORMESLEMMES"), lemma_lines)
+    write_header(args.header, main_words, scrabble_words, synonym_lines, group_sizes, glossary_lines,
+                 lemma_lines)
     print(f"main {len(main_words)}, scrabble {len(scrabble_words)}, "
-          f"synonyms {len(synonym_lines)}, glossary {len(glossary_lines)}")
+          f"synonyms {len(synonym_lines)}, glossary {len(glossary_lines)}, lemmas {len(lemma_lines)}")
 
 
 if __name__ == "__main__":

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/glossary/FoldAccents.h"
+#include "core/text/Fold.h"
 #include "core/text/Text.h"
 
 namespace quillex {

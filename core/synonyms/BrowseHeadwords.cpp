@@ -1,7 +1,6 @@
 #include "core/synonyms/BrowseHeadwords.h"
 
-#include "core/synonyms/FirstLetterGroup.h"
-#include "core/text/Text.h"
+#include "core/text/Fold.h"
 
 namespace quillex {
 
@@ -11,14 +10,13 @@ std::vector<std::string_view> BrowseHeadwords(std::u16string_view text,
     listedEntries.clear();
     std::vector<std::string_view> headwords;
     if (text.size() < 2) return headwords;
-    const std::u16string lowered = ToLower(text);
-    const auto group = FirstLetterGroup::ForFirstCharacter(lowered.front());
-    if (!group) return headwords;
-    const std::u16string folded = group->fold(lowered);
-    const SynonymLetterTables::Table& table = letterTables.table(group->letter());
+    const std::u16string folded = LookupSpelling(text);
+    const char16_t letter = FirstLetterGroupOf(folded);
+    if (letter == 0) return headwords;
+    const SynonymLetterTables::Table& table = letterTables.table(letter);
     for (int j = 1; j <= table.size(); ++j) {
         const std::string_view line = table.entry(j);
-        if (!group->foldedStartsWith(line, folded)) continue;
+        if (!LookupSpellingStartsWith(line, folded)) continue;
         const size_t at = line.find('@');
         if (at == std::string_view::npos) continue;  // not a dictionary entry
         headwords.push_back(line.substr(0, at));

@@ -9,11 +9,11 @@
 namespace quillex {
 
 /// The headwords (as stored, capitals and accents kept, as views of the list's bytes) of the lines
-/// of the text's first-letter group whose folded beginning equals the folded text, in stored order;
+/// of the text's first-letter group whose look-up spelling begins with the text's, in stored order;
 /// the comparison runs on into "@" and the synonyms when the text is longer than a headword. A text
 /// of fewer than two characters, or whose first character starts no group, lists nothing.
 /// `listedEntries` is replaced by the listing's full lines, position by position. The text is
-/// lower-cased first.
+/// put in look-up spelling first.
 std::vector<std::string_view> BrowseHeadwords(std::u16string_view text,
                                               const SynonymLetterTables& letterTables,
                                               ListedEntries& listedEntries);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/synonyms/LowerCharacter.h"
+#include "core/text/Fold.h"
 #include "core/text/Text.h"
 
 namespace quillex {
@@ -21,21 +22,24 @@ inline bool HeadwordIs(std::string_view line, std::u16string_view text, bool low
     return true;
 }
 
-/// A text lower-cased, its ligatures spelt out and its first letter unaccented: "Œil", "oeil",
-/// "Étoile" and "etoile" fold to "oeil" and "etoile", while "étoilé" stays "etoilé".
-std::u16string LookupFold(std::u16string_view text);
-/// The same fold of a headword's Windows-1252 bytes.
-std::u16string LookupFold(std::string_view headword);
+/// How many characters of a headword (Windows-1252) and a lower-cased text differ, position by
+/// position, the headword lower-cased; each character one of them has beyond the other counts.
+inline size_t CharactersDiffering(std::string_view headword, std::u16string_view word) {
+    const size_t shared = std::min(headword.size(), word.size());
+    size_t differences = std::max(headword.size(), word.size()) - shared;
+    for (size_t i = 0; i < shared; ++i)
+        if (LowerWindows1252Char(headword[i]) != word[i]) ++differences;
+    return differences;
+}
 
-/// Whether LookupFold(headword) may equal `folded`, told without folding: the fold keeps the
-/// length or spells ligatures out, and keeps a last character that is no ligature.
-bool LookupFoldMayEqual(std::string_view headword, std::u16string_view folded);
-
-/// Of `count` lines given by `lineAt(k)`, the one a look-up takes: the first whose headword is
-/// spelt exactly as typed, else the first whose lower-cased headword is `word`, else the only
-/// one whose headword folds (LookupFold) as `word` does. An exact spelling wins so that "Terre"
-/// and "terre", two entries, are each reachable; a text typed without accent or ligature finds
-/// its headword when it names only one. A text holding "@" is no headword.
+/// Of `count` lines given by `lineAt(k)`, in dictionary order, the one a look-up takes: the first
+/// whose headword is spelt exactly as typed, else the first whose lower-cased headword is `word`,
+/// else, of the headwords that have the look-up spelling of `word` (case, accents and "œ"/"æ"
+/// ignored on every character), the one closest to it: fewest characters that differ once both
+/// are lower-cased, the first in dictionary order among equals. An exact spelling wins so that
+/// "Terre" and "terre", or "âge" and "âgé", are each reachable; "age" takes "âge" and "peche"
+/// "pêche" rather than "péché"; the headword list shows all of them. A text holding "@" is no
+/// headword.
 template <typename LineAt>
 std::optional<int> FindHeadword(std::u16string_view word, std::u16string_view typedText, int count,
                                 LineAt lineAt) {
@@ -47,20 +51,22 @@ std::optional<int> FindHeadword(std::u16string_view word, std::u16string_view ty
         if (!firstLowered && HeadwordIs(line, word, true)) firstLowered = k;
     }
     if (firstLowered) return firstLowered;
-    const std::u16string foldedWord = LookupFold(word);
-    std::optional<int> onlyFolded;
+    const std::u16string folded = LookupSpelling(word);
+    std::optional<int> closest;
+    size_t fewestDifferences = 0;
     for (int k = 0; k < count; ++k) {
-        // A headword longer than the folded text never folds to it: look no further for "@".
         const std::string_view line = lineAt(k);
-        const size_t at = line.substr(0, foldedWord.size() + 1).find('@');
-        if (at == std::string_view::npos) continue;
-        const std::string_view headword = line.substr(0, at);
-        if (!LookupFoldMayEqual(headword, foldedWord) || LookupFold(headword) != foldedWord)
+        // A headword's spelling is never shorter than its bytes: look no further for "@".
+        const size_t at = line.substr(0, folded.size() + 1).find('@');
+        if (at == std::string_view::npos || !LookupSpellingEquals(line.substr(0, at), folded))
             continue;
-        if (onlyFolded) return std::nullopt;
-        onlyFolded = k;
+        const size_t differences = CharactersDiffering(line.substr(0, at), word);
+        if (!closest || differences < fewestDifferences) {
+            closest = k;
+            fewestDifferences = differences;
+        }
     }
-    return onlyFolded;
+    return closest;
 }
 
 }  // namespace quillex

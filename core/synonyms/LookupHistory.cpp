@@ -9,10 +9,8 @@ namespace {
 
 // A character's Windows-1252 code; characters that code page lacks come after all of them.
 unsigned Windows1252Rank(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
-    for (unsigned byte = 0x80; byte <= 0x9F; ++byte)
-        if (Windows1252Char(static_cast<unsigned char>(byte)) == c) return byte;
-    return 0x100u + c;
+    const int byte = Windows1252Byte(c);
+    return byte >= 0 ? static_cast<unsigned>(byte) : 0x100u + c;
 }
 
 bool Before(std::u16string_view a, std::u16string_view b) {
@@ -25,19 +23,14 @@ bool Before(std::u16string_view a, std::u16string_view b) {
 
 bool LookupHistory::add(std::u16string_view text) {
     if (text.empty()) return false;
-    // The texts stay sorted, so inserting at the first greater text keeps SortLookupHistory's
-    // order without sorting again.
+    // The texts stay sorted, so inserting at the first greater text keeps the order without
+    // sorting again.
     const auto at = std::lower_bound(
         texts_.begin(), texts_.end(), text,
         [](const std::u16string& held, std::u16string_view added) { return Before(held, added); });
     if (at != texts_.end() && *at == text) return false;
     texts_.emplace(at, text);
     return true;
-}
-
-void SortLookupHistory(std::vector<std::u16string>& texts) {
-    std::sort(texts.begin(), texts.end(),
-              [](const std::u16string& a, const std::u16string& b) { return Before(a, b); });
 }
 
 }  // namespace quillex

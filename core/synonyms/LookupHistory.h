@@ -12,7 +12,8 @@ class LookupHistory {
     /// Adds a text not yet held (an empty text is not kept); returns whether it was added.
     bool add(std::u16string_view text);
 
-    /// The texts, sorted by SortLookupHistory.
+    /// The texts, sorted by Windows-1252 code, position by position (a prefix of a text comes
+    /// before it; characters that code page lacks come after all of its own).
     const std::vector<std::u16string>& texts() const { return texts_; }
     /// The number of texts held.
     int count() const { return static_cast<int>(texts_.size()); }
@@ -20,8 +21,5 @@ class LookupHistory {
   private:
     std::vector<std::u16string> texts_;
 };
-
-/// Sorts texts by Windows-1252 code, position by position; a prefix of a text comes before it.
-void SortLookupHistory(std::vector<std::u16string>& texts);
 
 }  // namespace quillex

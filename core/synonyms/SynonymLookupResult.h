@@ -17,6 +17,9 @@ struct SynonymLookupResult {
     bool found = false;
     /// The headword found, lower-cased; or the typed text, unchanged, when nothing was found.
     std::u16string shownText;
+    /// When the typed word is no headword but an inflected form of one, "typed → lemma"
+    /// ("voitures → voiture"); else empty.
+    std::u16string lemmaNotice;
     /// The headword's synonyms, all of them, in dictionary order, as views of the list's bytes.
     std::vector<std::string_view> synonyms;
     /// "Un synonyme trouvé.", "N synonymes trouvés." or "Pas de synonyme trouvé.".

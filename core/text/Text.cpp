@@ -1,27 +1,12 @@
 #include "core/text/Text.h"
 
 #include <algorithm>
+#include "core/text/Fold.h"
 
 namespace quillex {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
-
-char16_t LowerChar(char16_t c) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-    switch (c) {
-        case 0x0152:
-            return 0x0153;
-        case 0x0160:
-            return 0x0161;
-        case 0x017D:
-            return 0x017E;
-        case 0x0178:
-            return 0x00FF;
-        default:
-            return c;
-    }
-}
 
 char16_t UpperChar(char16_t c) {
     if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
@@ -160,7 +145,7 @@ std::u16string FromUtf8(std::string_view text) {
 
 std::u16string ToLower(std::u16string_view text) {
     std::u16string out(text);
-    for (auto& c : out) c = LowerChar(c);
+    for (auto& c : out) c = LowerFrench(c);
     return out;
 }
 

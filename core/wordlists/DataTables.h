@@ -14,43 +14,45 @@ struct LengthRange {
     int32_t last;
 };
 
-inline constexpr int32_t MainWordCount = 433001;
-inline constexpr int32_t ScrabbleWordCount = 173825;
-inline constexpr int32_t SynonymLineCount = 36158;
-inline constexpr int32_t GlossaryLineCount = 709;
-inline constexpr int32_t GlossaryTwoLetterCount = 80;
+inline constexpr int32_t MainWordCount = 419512;
+inline constexpr int32_t ScrabbleWordCount = 161692;
+inline constexpr int32_t SynonymLineCount = 35189;
+inline constexpr int32_t GlossaryLineCount = 607;
+inline constexpr int32_t GlossaryTwoLetterCount = 79;
+inline constexpr int32_t LemmaLineCount = 199503;
+inline constexpr int32_t LemmaTextBytes = 4292675;
 
 /// Word lengths 2..15 of the main list.
 inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
-    {2, 1, 150},
-    {3, 151, 1150},
-    {4, 1151, 4509},
-    {5, 4510, 13668},
-    {6, 13669, 33449},
-    {7, 33450, 68046},
-    {8, 68047, 119254},
-    {9, 119255, 183233},
-    {10, 183234, 247951},
-    {11, 247952, 308690},
-    {12, 308691, 358467},
-    {13, 358468, 394817},
-    {14, 394818, 418652},
-    {15, 418653, 433001},
+    {2, 1, 149},
+    {3, 150, 1051},
+    {4, 1052, 3987},
+    {5, 3988, 12173},
+    {6, 12174, 30223},
+    {7, 30224, 62227},
+    {8, 62228, 109920},
+    {9, 109921, 169902},
+    {10, 169903, 234556},
+    {11, 234557, 295261},
+    {12, 295262, 345004},
+    {13, 345005, 381344},
+    {14, 381345, 405169},
+    {15, 405170, 419512},
 }};
 
 /// Word lengths 2..9 of the Scrabble list.
 inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{
-    {2, 1, 80},
-    {3, 81, 709},
-    {4, 710, 3262},
-    {5, 3263, 11104},
-    {6, 11105, 29091},
-    {7, 29092, 61859},
-    {8, 61860, 111477},
-    {9, 111478, 173825},
+    {2, 1, 79},
+    {3, 80, 607},
+    {4, 608, 2819},
+    {5, 2820, 9880},
+    {6, 9881, 26383},
+    {7, 26384, 56774},
+    {8, 56775, 103064},
+    {9, 103065, 161692},
 }};
 
 /// Lines of the synonym list whose headword starts with a, b, ... z.
-inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{3333, 2015, 3841, 2040, 3192, 1578, 1345, 898, 2055, 331, 64, 1057, 1839, 598, 785, 3531, 142, 2389, 2300, 1680, 162, 853, 37, 15, 15, 63}};
+inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{3186, 1951, 3722, 1987, 3074, 1554, 1316, 883, 2021, 317, 62, 1040, 1803, 586, 768, 3454, 139, 2312, 2262, 1630, 162, 831, 37, 15, 15, 62}};
 
 }  // namespace quillex::data

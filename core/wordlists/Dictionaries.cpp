@@ -21,9 +21,15 @@ const SynonymLetterTables& SynonymTables() {
     static const SynonymLetterTables tables = [] {
         SynonymLetterTables filled;
         filled.fill(SynonymList());
+        filled.setLemmas(LemmaText());
         return filled;
     }();
     return tables;
+}
+
+std::string_view LemmaText() {
+    static const std::string_view text = LoadLemmaText();
+    return text;
 }
 
 const WordList& GlossaryList() {
@@ -38,7 +44,9 @@ const Dictionaries& BuiltInDictionaries() {
         all.scrabbleWordList = ScrabbleList();
         all.synonymList = SynonymList();
         all.shortWordGlossary = GlossaryList();
+        all.lemmaText = LemmaText();
         all.synonymLetterTables.fill(all.synonymList);
+        all.synonymLetterTables.setLemmas(all.lemmaText);
         return true;
     }();
     (void)filled;

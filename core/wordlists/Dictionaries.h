@@ -6,13 +6,14 @@
 
 namespace quillex {
 
-/// The four built-in lists and the synonym letter tables, filled once and read-only afterwards.
-/// The letter tables point into synonymList, so the object never moves.
+/// The built-in lists and the synonym letter tables, filled once at start-up and read-only
+/// afterwards. The letter tables point into synonymList, so the object never moves.
 struct Dictionaries {
     WordList mainWordList;
     WordList scrabbleWordList;
     WordList synonymList;
     WordList shortWordGlossary;
+    std::string_view lemmaText;
     SynonymLetterTables synonymLetterTables;
 
     Dictionaries() = default;
@@ -30,7 +31,9 @@ const WordList& MainList();
 const WordList& ScrabbleList();
 /// The synonym list.
 const WordList& SynonymList();
-/// The synonym list cut into its letter tables.
+/// The inflected forms of the synonym list's headwords ("form@lemma" lines), checked.
+std::string_view LemmaText();
+/// The synonym list cut into its letter tables, with the form→lemma list.
 const SynonymLetterTables& SynonymTables();
 /// The glossary of the two- and three-letter words.
 const WordList& GlossaryList();

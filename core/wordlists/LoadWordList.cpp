@@ -206,4 +206,28 @@ std::optional<std::u16string> CheckAgainstTables(WordListResource resource, cons
     return std::nullopt;
 }
 
+std::string_view LoadLemmaText() {
+    const auto bytes = ReadResource(LemmaListResource.typeName, LemmaListResource.id);
+    const std::u16string name = FromUtf8(LemmaListResource.typeName);
+    if (!bytes) {
+        throw InternalFailure(
+            u"Ressource introuvable : " + name + u" " + Number(LemmaListResource.id),
+            FailureCode::ResourceNotFound);
+    }
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    // The size and the two end lines are checked; the order, which the build sorts and the tests
+    // check, would cost a pass over every form.
+    const std::string_view first = text.substr(0, text.find('\r'));
+    const std::string_view last = text.substr(text.rfind('\n') + 1);
+    const bool framed = first.find('@') + 1 < first.size() && last.find('@') + 1 < last.size() &&
+                        first.find('@') > 0 && last.find('@') > 0;
+    if (static_cast<long>(text.size()) != data::LemmaTextBytes || !framed) {
+        throw InternalFailure(u"La liste " + name + u" ne suit pas ses tables : " +
+                                  Number(static_cast<long>(text.size())) + u" octets au lieu de " +
+                                  Number(data::LemmaTextBytes),
+                              FailureCode::DataMismatch);
+    }
+    return text;
+}
+
 }  // namespace quillex

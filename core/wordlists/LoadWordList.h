@@ -8,7 +8,7 @@
 
 namespace quillex {
 
-/// The four built-in resources, by type name and id.
+/// The built-in resources, by type name and id.
 struct WordListResource {
     std::string_view typeName;
     int id;
@@ -17,13 +17,16 @@ inline constexpr WordListResource MainListResource{"LISTEDESMOTS", 101};
 inline constexpr WordListResource ScrabbleListResource{"LISTESCRAB", 102};
 inline constexpr WordListResource SynonymListResource{"LISTESYNONYMES", 103};
 inline constexpr WordListResource GlossaryResource{"MOT23LETTRES", 104};
+/// The inflected forms of the synonym list's headwords, "form@lemma\lemma…" (FormLemmas.h); read
+/// as one text by LoadLemmaText.
+inline constexpr WordListResource LemmaListResource{"FORMESLEMMES", 105};
 
 /// Reads a built-in resource into a new WordList and checks it against its tables (count, length
 /// slices, letter groups or blocks): the one way a list is loaded. Throws InternalFailure when the
 /// resource is missing (ResourceNotFound) or disagrees with its tables (DataMismatch).
 WordList LoadWordList(std::string_view typeName, int id);
 
-/// The same, for one of the four resources above.
+/// The same, for one of the resources above.
 inline WordList LoadWordList(WordListResource resource) {
     return LoadWordList(resource.typeName, resource.id);
 }
@@ -33,6 +36,10 @@ inline WordList LoadWordList(WordListResource resource) {
 /// group's fixed size: all a single look-up reads, without splitting the other groups. Throws
 /// InternalFailure when the resource is missing or the group disagrees with its size.
 WordList LoadSynonymGroup(char letter);
+
+/// The bytes of the form→lemma list, read in place and searched as they lie: no line index is
+/// built. Throws InternalFailure when the resource is missing or disagrees with its size.
+std::string_view LoadLemmaText();
 
 /// Compares a loaded list with the fixed tables of its resource (counts, length slices);
 /// returns a French description of the first disagreement, or nullopt when they agree.

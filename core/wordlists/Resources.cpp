@@ -11,6 +11,7 @@ QUILLEX_DECLARE(quillex_LISTEDESMOTS)
 QUILLEX_DECLARE(quillex_LISTESCRAB)
 QUILLEX_DECLARE(quillex_LISTESYNONYMES)
 QUILLEX_DECLARE(quillex_MOT23LETTRES)
+QUILLEX_DECLARE(quillex_FORMESLEMMES)
 #undef QUILLEX_DECLARE
 }
 
@@ -24,11 +25,12 @@ struct Resource {
     const unsigned char* end;
 };
 
-const std::array<Resource, 4> kResources = {{
+const std::array<Resource, 5> kResources = {{
     {"LISTEDESMOTS", 101, quillex_LISTEDESMOTS_begin, quillex_LISTEDESMOTS_end},
     {"LISTESCRAB", 102, quillex_LISTESCRAB_begin, quillex_LISTESCRAB_end},
     {"LISTESYNONYMES", 103, quillex_LISTESYNONYMES_begin, quillex_LISTESYNONYMES_end},
     {"MOT23LETTRES", 104, quillex_MOT23LETTRES_begin, quillex_MOT23LETTRES_end},
+    {"FORMESLEMMES", 105, quillex_FORMESLEMMES_begin, quillex_FORMESLEMMES_end},
 }};
 
 }  // namespace

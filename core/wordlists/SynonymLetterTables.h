@@ -32,11 +32,18 @@ class SynonymLetterTables {
     /// list must outlive the tables.
     void fillGroup(char16_t letter, const WordList& lines);
 
+    /// Gives the tables the form→lemma list (LoadLemmaText), which must outlive them, so that
+    /// a look-up of an inflected form reaches its lemma.
+    void setLemmas(std::string_view lemmaText) { lemmaText_ = lemmaText; }
+    /// The form→lemma list's bytes (LoadLemmaText); empty when none was given.
+    std::string_view lemmas() const { return lemmaText_; }
+
     /// The table of a letter 'a'..'z'.
     const Table& table(char16_t letter) const { return tables_[letter - u'a']; }
 
   private:
     std::array<Table, 26> tables_{};
+    std::string_view lemmaText_;
 };
 
 }  // namespace quillex

@@ -39,11 +39,10 @@ expect pattern_non_letter_in_set 1 '^$' '« \? » \(case 2\)' -- pattern 'A[?E]?
 expect pattern_reversed_range 1 '^$' "^L'intervalle « E-A » va à l'envers" -- pattern '?[E-A]?'
 expect pattern_stray_bracket 1 '^$' '^« \] » sans « \[ »' -- pattern 'AB]'
 
-# A clue keeps the synonyms that fit; few of them bring the synonyms of synonyms after a header.
-expect pattern_clue_broad_sense_header 0 '^— au sens large —$' '^$' -- pattern '?I??E' --clue chat
-expect pattern_clue_broad_sense_word 0 '^TIGRE$' '^$' -- pattern '?I??E' --clue=chat
+# A clue keeps the synonyms that fit, and only them: no synonym of a synonym is added.
+expect pattern_clue_no_synonym_of_synonyms 1 '^$' '^Aucun mot trouvé$' -- pattern '?I??E' --clue=chat
 expect pattern_clue_direct_synonyms 0 '^FELIN$' '^$' -- pattern '?????' --clue Chat
-expect pattern_clue_counts_every_word_shown 0 '^8 mots trouvés$' '^$' -- pattern '?????' --clue chat --count
+expect pattern_clue_counts_every_word_shown 0 '^4 mots trouvés$' '^$' -- pattern '?????' --clue chat --count
 expect pattern_clue_lifts_the_joker_limit 0 '^MATOU$' '^$' -- pattern '??T??' --clue chat
 expect pattern_clue_with_a_run 0 '^PORTEMONNAIE$' '^$' -- pattern 'PORTE*' --clue 'aumônière'
 expect pattern_clue_white_space_around 0 '^FELIN$' '^$' -- pattern '?????' --clue $'\xc2\xa0chat\t'

@@ -1,5 +1,7 @@
 #include "core/text/Text.h"
 
+#include "core/text/Fold.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -61,6 +63,73 @@ TEST(text, trimming_drops_white_space_of_every_kind_at_the_ends_only) {
         {u"\n\n chat\u2028chien", u"chat"},
     };
     for (const auto& row : rows) EXPECT_EQ(Trimmed(row.text), row.trimmed) << ToUtf8(row.text);
+}
+
+TEST(text, a_byte_of_the_lists_lowers_as_its_decoded_character) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const char b = static_cast<char>(byte);
+        ASSERT_EQ(LowerWindows1252Char(b), ToLower(DecodeWindows1252(std::string_view(&b, 1)))[0])
+            << byte;
+    }
+}
+
+// Each fold on the same texts: look-up spelling (a typed word against a headword), capitals
+// without accents (the glossary filter, a Scrabble draw), grid spelling (a clue's synonyms).
+TEST(text, each_fold_spells_french_text_its_own_way) {
+    const struct {
+        std::u16string_view text, lookup, capitals;
+        std::string_view grid;
+    } rows[] = {
+        {u"été", u"ete", u"ETE", "ETE"},
+        {u"THÉÂTRE", u"theatre", u"THEATRE", "THEATRE"},
+        {u"Hôpital", u"hopital", u"HOPITAL", "HOPITAL"},
+        {u"ça", u"ca", u"CA", "CA"},
+        {u"Œuvre", u"oeuvre", u"OEUVRE", "OEUVRE"},
+        {u"cœur", u"coeur", u"COEUR", "COEUR"},
+        {u"Æschne", u"aeschne", u"AESCHNE", "AESCHNE"},
+        {u"Noël ÿ Ÿ Š ž", u"noel y y s z", u"NOEL Y Y S Z", "NOELYYSZ"},
+        {u"mise à jour", u"mise a jour", u"MISE A JOUR", "MISEAJOUR"},
+        {u"aujourd'hui", u"aujourd'hui", u"AUJOURD'HUI", "AUJOURDHUI"},
+        {u"porte-monnaie", u"porte-monnaie", u"PORTE-MONNAIE", "PORTEMONNAIE"},
+        {u"straße", u"straße", u"STRASSE", "STRASSE"},
+        {u"e\u0301te\u0301", u"e\u0301te\u0301", u"ETE", "ETE"},  // combining accents
+        {u"12 ans ×", u"12 ans ×", u"12 ANS ×", "ANS"},
+        {u"", u"", u"", ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(LookupSpelling(row.text), row.lookup) << ToUtf8(row.text);
+        EXPECT_EQ(FoldAccents(row.text), row.capitals) << ToUtf8(row.text);
+        EXPECT_EQ(GridSpelling(row.text), row.grid) << ToUtf8(row.text);
+    }
+}
+
+TEST(text, a_line_of_the_lists_compares_in_look_up_spelling_as_its_decoded_text_does) {
+    const struct {
+        std::string_view bytes;  // Windows-1252
+        std::u16string_view folded;
+        bool startsWith, equals;
+    } rows[] = {
+        {"th\xE9\xE2tre", u"theatre", true, true},
+        {"\xC9"
+         "cole@coll\xE8ge",
+         u"ecole@", true, false},
+        {"\x9Cil", u"oe", true, false},
+        {"\x9Cil", u"oeil", true, true},
+        {"\x8Cil", u"o", true, false},
+        {"p\xEA"
+         "che",
+         u"peche", true, true},
+        {"p\xEA"
+         "che",
+         u"pechent", false, false},
+        {"chat", u"chats", false, false},
+        {"chat", u"", true, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(LookupSpellingStartsWith(row.bytes, row.folded), row.startsWith) << row.bytes;
+        EXPECT_EQ(LookupSpellingEquals(row.bytes, row.folded), row.equals) << row.bytes;
+        EXPECT_EQ(LookupSpelling(row.bytes), LookupSpelling(DecodeWindows1252(row.bytes)));
+    }
 }
 
 }  // namespace

@@ -2,19 +2,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/synonyms/BrowseHeadwords.h"
-#include "core/synonyms/SynonymLookup.h"
-#include "core/text/Text.h"
-#include "core/wordlists/Dictionaries.h"
-#include "tests/fuzz/FuzzInput.h"
+#include "FuzzLists.h"
+#include "core/synonyms/SynonymEngine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string typed = quillex::fuzz::AsText(data, size);
-    quillex::ListedEntries entries;
-    const auto headwords = quillex::BrowseHeadwords(
-        quillex::ToLower(typed), quillex::BuiltInDictionaries().synonymLetterTables, entries);
-    quillex::LookupHistory history;
-    quillex::SynonymLookup(quillex::ToLower(typed), typed, entries, history);
-    (void)headwords;
+    quillex::SynonymEngine engine(quillex::fuzz::Lists().synonymLetterTables);
+    engine.browse(typed);
+    engine.lookUp(typed);
     return 0;
 }

@@ -11,7 +11,7 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 /usr/bin/python3 "$root/tools/build_data.py" --out "$out" --header "$out/DataTables.h"
 status=0
-for file in LISTEDESMOTS LISTESCRAB LISTESYNONYMES MOT23LETTRES; do
+for file in LISTEDESMOTS LISTESCRAB LISTESYNONYMES MOT23LETTRES FORMESLEMMES; do
     cmp "$out/$file" "$root/data/$file" || status=1
 done
 cmp "$out/DataTables.h" "$root/core/wordlists/DataTables.h" || status=1

@@ -142,8 +142,6 @@ QStringList ClueWords(const std::u16string& pattern, std::u16string_view clue) {
         synonyms->narrow(FindWords(std::get<Pattern>(Pattern::Parse(pattern)), lists.mainWordList));
     QStringList words;
     for (auto word : outcome.synonyms) words << ToQString(word);
-    if (!outcome.broadSense.empty()) words << ToQString(BroadSenseHeader);
-    for (auto word : outcome.broadSense) words << ToQString(word);
     return words;
 }
 
@@ -839,7 +837,7 @@ class PatternTabTest : public QObject {
         QCOMPARE(motif->text(), QStringLiteral("[AEI]??E"));
     }
 
-    void a_clue_lists_only_its_synonyms_that_fit_then_the_broad_sense() {
+    void a_clue_lists_only_its_synonyms_that_fit() {
         PatternPage p;
         QCOMPARE(p.find<QLabel>("clueCaption")->text(), QStringLiteral("Définition :"));
         QVERIFY(p.clue->text().isEmpty());
@@ -847,12 +845,10 @@ class PatternTabTest : public QObject {
         p.typePattern("?i??e");
         p.setClue(QStringLiteral("chat"));
         p.search();
-        // No synonym of "chat" fits ?I??E; TIGRE, a synonym of "félin", does.
-        QCOMPARE(p.listed(), (QStringList{"— au sens large —", "TIGRE"}));
+        // No synonym of "chat" fits ?I??E; TIGRE, a synonym of "félin" only, is not added.
+        QVERIFY(p.listed().isEmpty());
         QCOMPARE(p.listed(), ClueWords(u"?I??E", u"chat"));
-        QCOMPARE(p.count->text(), QStringLiteral("1 mot trouvé"));
-        QCOMPARE(p.list->item(0)->flags(), Qt::NoItemFlags);
-        QCOMPARE(p.focused(), p.box(5));
+        QCOMPARE(p.count->text(), QStringLiteral("Aucun mot trouvé"));
 
         // Five jokers are too many without a clue, not with one.
         p.chooseLength(5);
@@ -867,17 +863,8 @@ class PatternTabTest : public QObject {
         QVERIFY(p.shown().isEmpty());
         const QStringList words = p.listed();
         QCOMPARE(words, ClueWords(u"?????", u"chat"));
-        QCOMPARE(words.mid(0, 5),
-                 (QStringList{"FELIN", "MATOU", "MINET", "MINOU", "— au sens large —"}));
-        QCOMPARE(p.count->text(), QStringLiteral("%1 mots trouvés").arg(words.size() - 1));
-
-        // The header is passed over by the arrows and never copied.
-        PatternPage::clickResult(p.list, 4);
-        QVERIFY(p.t.fakes.clipboard.texts.isEmpty());
-        PatternPage::clickResult(p.list, 3);
-        QTest::keyClick(p.list, Qt::Key_Down);
-        QCOMPARE(p.list->currentRow(), 5);
-        QCOMPARE(p.t.fakes.clipboard.texts, (QStringList{"MINOU", words[5]}));
+        QCOMPARE(words, (QStringList{"FELIN", "MATOU", "MINET", "MINOU"}));
+        QCOMPARE(p.count->text(), QStringLiteral("4 mots trouvés"));
     }
 
     void a_clue_without_entry_is_refused_and_the_pattern_not_searched_alone() {
@@ -905,7 +892,9 @@ class PatternTabTest : public QObject {
         p.setClue(QStringLiteral("Chat"));
         QVERIFY(p.button->isEnabled());
         p.search();
-        QCOMPARE(p.listed(), (QStringList{"— au sens large —", "TIGRE"}));
+        QCOMPARE(p.shown().size(), 1);  // no message of its own
+        QVERIFY(p.listed().isEmpty());  // the clue now narrows the search: nothing fits
+        QCOMPARE(p.count->text(), QStringLiteral("Aucun mot trouvé"));
     }
 
     // Not a pass/fail check: prints how long the largest result list takes from the end of

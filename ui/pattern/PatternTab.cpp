@@ -580,12 +580,8 @@ void PatternTab::runScan() {
                 words = FindWords(*boxes, context_.dictionaries.mainWordList);
         }
         motifWords_.reset();
-        const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words), {}};
+        const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words)};
         FillResultList(*resultList_, shown.synonyms);
-        if (!shown.broadSense.empty()) {
-            resultList_->addItem(GroupHeader(ToQString(BroadSenseHeader)));
-            FillResultList(*resultList_, shown.broadSense);
-        }
         resultCount_->setText(ToQString(ResultCountText(shown.count())));
         resultList_->show();
         searchCover_->hide();

@@ -131,8 +131,11 @@ void SplashWindow::runNextStep() {
     setProgress(QString::fromLatin1(step.progress));
     try {
         dictionaries_.*step.list = loader_(step.resource);
-        if (step.list == &Dictionaries::synonymList)
+        if (step.list == &Dictionaries::synonymList) {
             dictionaries_.synonymLetterTables.fill(dictionaries_.synonymList);
+            dictionaries_.lemmaText = LoadLemmaText();
+            dictionaries_.synonymLetterTables.setLemmas(dictionaries_.lemmaText);
+        }
     } catch (const std::exception& failure) {
         if (step.required) return failStartUp(QString::fromStdU16String(DescribeFailure(failure)));
         // The report waits for the user: the arrow over it, the hourglass again for the rest.

@@ -11,8 +11,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/synonyms/BrowseHeadwords.h"
-#include "core/synonyms/SynonymLookup.h"
+#include "core/synonyms/SynonymEngine.h"
 #include "core/text/Text.h"
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
@@ -45,7 +44,8 @@ void ShowNamedText(QLabel* label, const QString& role, const QString& text) {
 
 }  // namespace
 
-SynonymTab::SynonymTab(TabContext& context, QWidget* parent) : TabPage(parent), context_(context) {
+SynonymTab::SynonymTab(TabContext& context, QWidget* parent)
+    : TabPage(parent), context_(context), engine_(context.dictionaries.synonymLetterTables) {
     setObjectName(QStringLiteral("synonymTab"));
     buildControls();
     connectHandlers();
@@ -212,18 +212,15 @@ void SynonymTab::setWordText(const QString& text) {
 
 void SynonymTab::browse(const QString& loweredText) {
     // The same text keeps its listing, scrolled and selected as the user left it.
-    if (loweredText == browsedText_) return;
-    browsedText_ = loweredText;
+    if (loweredText.toStdU16String() == engine_.browsedText()) return;
     headwordList_->clear();
     QStringList headwords;
     try {
-        for (std::string_view headword :
-             BrowseHeadwords(loweredText.toStdU16String(),
-                             context_.dictionaries.synonymLetterTables, listedEntries_))
+        for (std::string_view headword : engine_.browse(loweredText.toStdU16String()))
             headwords.append(ToQString(headword));
     } catch (const std::exception& failure) {
         // A partial listing must not be searched: the look-up only finds what the list shows.
-        listedEntries_.clear();
+        engine_.clearListing();
         headwords.clear();
         reportFailure(failure, ErrorPlaceCode::HeadwordBrowser);
     }
@@ -242,8 +239,7 @@ void SynonymTab::synonymLookup() {
     // Each step reports its own failure and the look-up goes on with the next one.
     std::optional<SynonymLookupResult> result;
     try {
-        result = SynonymLookup(browsedText_.toStdU16String(), typedText.toStdU16String(),
-                               listedEntries_, lookupHistory_);
+        result = engine_.lookUp(typedText.toStdU16String());
     } catch (const std::exception& failure) {
         reportFailure(failure, ErrorPlaceCode::SynonymLookup);
     }
@@ -261,11 +257,11 @@ void SynonymTab::synonymLookup() {
 }
 
 void SynonymTab::refillHistory(const QString& typedText) {
-    if (wordBox_->count() == lookupHistory_.count()) return;
+    if (wordBox_->count() == engine_.history().count()) return;
     // Refilling moves the edit text; the listing must not follow it.
     const QSignalBlocker blocker(wordBox_);
     QStringList texts;
-    for (const std::u16string& text : lookupHistory_.texts())
+    for (const std::u16string& text : engine_.history().texts())
         texts.append(QString::fromStdU16String(text));
     wordBox_->clear();
     wordBox_->addItems(texts);
@@ -275,7 +271,10 @@ void SynonymTab::refillHistory(const QString& typedText) {
 }
 
 void SynonymTab::showResult(const SynonymLookupResult& result) {
-    ShowNamedText(foundWord_, kFoundWordRole, QString::fromStdU16String(result.shownText));
+    // An inflected form shows the headword it led to: "voitures → voiture".
+    ShowNamedText(foundWord_, kFoundWordRole,
+                  QString::fromStdU16String(result.lemmaNotice.empty() ? result.shownText
+                                                                       : result.lemmaNotice));
     QStringList synonyms;
     for (const std::string_view synonym : result.synonyms) synonyms.append(ToQString(synonym));
     FillList(*synonymList_, synonyms);

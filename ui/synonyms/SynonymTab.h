@@ -4,8 +4,7 @@
 #include <exception>
 
 #include "core/errors/ErrorPlaceCode.h"
-#include "core/synonyms/ListedEntries.h"
-#include "core/synonyms/LookupHistory.h"
+#include "core/synonyms/SynonymEngine.h"
 #include "core/synonyms/SynonymLookupResult.h"
 #include "ui/tabs/TabContext.h"
 #include "ui/tabs/TabPage.h"
@@ -53,10 +52,8 @@ class SynonymTab : public TabPage {
     void reportFailure(const std::exception& failure, ErrorPlaceCode place);
 
     TabContext& context_;
-    ListedEntries listedEntries_;
-    LookupHistory lookupHistory_;
-    /// The lower-cased text whose headwords the list shows; the look-up searches for it.
-    QString browsedText_;
+    /// The listing the headword list shows, the look-ups and their history.
+    SynonymEngine engine_;
     /// The headword the last press on the headword list chose. The click refills the list, so
     /// the double-click that follows may land on another word or on none.
     QString clickedHeadword_;

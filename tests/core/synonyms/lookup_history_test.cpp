@@ -51,10 +51,12 @@ TEST(lookup_history, is_not_capped_at_a_thousand_texts) {
     EXPECT_TRUE(std::is_sorted(history.texts().begin(), history.texts().end()));
 }
 
-TEST(lookup_history, sort_orders_position_by_position) {
-    Texts texts{u"b", u"ab", u"a", u"B", u"à", u"aa", u"Œ", u"€"};
-    SortLookupHistory(texts);
-    EXPECT_EQ(texts, (Texts{u"B", u"a", u"aa", u"ab", u"b", u"€", u"Œ", u"à"}));
+TEST(lookup_history, texts_are_sorted_by_windows_1252_code_position_by_position) {
+    LookupHistory history;
+    for (std::u16string_view text : {u"b", u"ab", u"a", u"B", u"à", u"aa", u"Œ", u"€", u"\u4E00"})
+        history.add(text);
+    EXPECT_EQ(history.texts(),
+              (Texts{u"B", u"a", u"aa", u"ab", u"b", u"€", u"Œ", u"à", u"\u4E00"}));
 }
 
 }  // namespace

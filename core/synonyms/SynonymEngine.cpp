@@ -1,9 +1,10 @@
-#include "core/synonyms/SynonymLookup.h"
+#include "core/synonyms/SynonymEngine.h"
 
 #include <algorithm>
 #include <optional>
-#include <string>
 
+#include "core/synonyms/BrowseHeadwords.h"
+#include "core/synonyms/FindSynonymEntry.h"
 #include "core/synonyms/HeadwordMatch.h"
 #include "core/text/Text.h"
 
@@ -31,22 +32,35 @@ std::u16string CountText(size_t count) {
 
 }  // namespace
 
-SynonymLookupResult SynonymLookup(std::u16string_view word, std::u16string_view typedText,
-                                  const ListedEntries& listedEntries, LookupHistory& history) {
-    history.add(typedText);
+std::vector<std::string_view> SynonymEngine::browse(std::u16string_view text) {
+    browsedText_ = ToLower(text);
+    return BrowseHeadwords(browsedText_, *tables_, listed_);
+}
+
+void SynonymEngine::clearListing() {
+    listed_.clear();
+}
+
+SynonymLookupResult SynonymEngine::lookUp(std::u16string_view typedText) {
+    history_.add(typedText);
     SynonymLookupResult result;
-    const std::optional<int> k =
-        FindHeadword(word, typedText, listedEntries.count(),
-                     [&listedEntries](int k) { return listedEntries.line(k); });
-    if (!k) {
+    std::optional<SynonymEntry> entry;
+    if (const auto k = FindHeadword(ToLower(typedText), typedText, listed_.count(),
+                                    [this](int k) { return listed_.line(k); }))
+        entry = SynonymEntry{listed_.line(*k), {}};
+    else
+        entry = FindLemmaEntry(Trimmed(typedText), *tables_);
+    if (!entry) {
         result.shownText = typedText;
         result.resultText = NoSynonymFoundText;
         result.message = NoSynonymMessage;
         return result;
     }
     result.found = true;
-    result.shownText = ToLower(DecodeWindows1252(listedEntries.headword(*k)));
-    result.synonyms = SplitSynonyms(listedEntries.line(*k));
+    const std::string_view line = entry->line;
+    result.shownText = ToLower(DecodeWindows1252(line.substr(0, line.find('@'))));
+    if (!entry->lemma.empty()) result.lemmaNotice = ToLower(typedText) + u" → " + result.shownText;
+    result.synonyms = SplitSynonyms(line);
     result.resultText = CountText(result.synonyms.size());
     return result;
 }
