@@ -35,7 +35,7 @@ BENCHMARK_CAPTURE(BM_BrowseTwoLetters, cz_nothing, u"cz")->Unit(benchmark::kMicr
 // A look-up over the "co" listing: the last headword listed, and a word that is not there
 // (all passes run over all the listing, and the miss searches the form list too).
 void BM_LookupAfterBrowse(benchmark::State& state, std::u16string_view typed) {
-    SynonymEngine engine(Letters());
+    SynonymEngine engine(SynonymTables());
     state.counters["listing"] = static_cast<double>(engine.browse(u"co").size());
     for (auto _ : state) benchmark::DoNotOptimize(engine.lookUp(typed));
 }
@@ -44,7 +44,7 @@ BENCHMARK_CAPTURE(BM_LookupAfterBrowse, not_found, u"Coxzz")->Unit(benchmark::kM
 
 // The longest line: all its synonyms are split and copied.
 void BM_LookupLongestLine(benchmark::State& state) {
-    SynonymEngine engine(Letters());
+    SynonymEngine engine(SynonymTables());
     engine.browse(u"trouble");
     for (auto _ : state) benchmark::DoNotOptimize(engine.lookUp(u"trouble"));
 }

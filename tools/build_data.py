@@ -479,10 +479,23 @@ def lookup_key(text):
     return "".join(folded)
 
 
+def lemma_from_form(form, lemma):
+    """A lemma written from its form, as few bytes as the form allows: how many characters to
+    drop from the form's end, then what to add ("mangeait", "manger" -> "3r")."""
+    kept = 0
+    while kept < min(len(form), len(lemma)) and form[kept] == lemma[kept]:
+        kept += 1
+    added = lemma[kept:]
+    if added[:1].isdigit() or "\\" in added or "@" in added:
+        sys.exit(f"lemma {lemma!r} of {form!r} cannot be written from its form")
+    return str(len(form) - kept) + added
+
+
 def build_lemma_lines(synonym_lines, lexicon):
     """One line per inflected form whose look-up spelling reaches no headword while a lemma of
-    it is a headword: "form@lemma\\lemma…" in lower case, lemmas in lexicon order. Sorted by the
-    form's look-up spelling, then by the form, so a look-up is a binary search."""
+    it is a headword: "form@lemma\\lemma…" in lower case, lemmas in lexicon order, each written
+    from the form (lemma_from_form). Sorted by the form's look-up spelling, then by the form, so a
+    look-up is a binary search."""
     headwords = {line.partition("@")[0] for line in synonym_lines}
     reached = {lookup_key(h) for h in headwords}
     rows = []
@@ -494,7 +507,7 @@ def build_lemma_lines(synonym_lines, lexicon):
         lemmas = [lemma for lemma in lemmas if lemma != spelt and lemma in headwords]
         if not lemmas:
             continue
-        text = spelt + "@" + "\\".join(lemmas)
+        text = spelt + "@" + "\\".join(lemma_from_form(spelt, lemma) for lemma in lemmas)
         rows.append((lookup_key(spelt), text))
     rows.sort()
     return [text for _key, text in rows]

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/glossary/FoldAccents.h"
+#include "core/text/Fold.h"
 #include "core/wordlists/LengthRanges.h"
 
 namespace quillex {

@@ -26,9 +26,9 @@ std::optional<std::string_view> FindHeadwordLine(std::u16string_view typed,
 std::optional<SynonymEntry> FindLemmaEntry(std::u16string_view typed,
                                            const SynonymLetterTables& letterTables) {
     if (typed.size() < 2) return std::nullopt;
-    for (const std::string_view lemma : LemmasOf(typed, letterTables.lemmas()))
+    for (const std::string& lemma : LemmasOf(typed, letterTables.lemmas()))
         if (const auto line = FindHeadwordLine(DecodeWindows1252(lemma), letterTables))
-            return SynonymEntry{*line, lemma};
+            return SynonymEntry{*line, line->substr(0, line->find('@'))};
     return std::nullopt;
 }
 

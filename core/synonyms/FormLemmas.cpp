@@ -25,13 +25,25 @@ std::string_view FormOf(std::string_view line) {
     return line.substr(0, line.find('@'));
 }
 
-void AppendLemmas(std::string_view line, std::vector<std::string_view>& lemmas) {
+// The lemma written from `form` as `written`: the characters to drop from the form's end, then
+// those to add; empty when the writing is malformed.
+std::string LemmaFrom(std::string_view form, std::string_view written) {
+    size_t drop = 0, digits = 0;
+    while (digits < written.size() && written[digits] >= '0' && written[digits] <= '9' &&
+           drop <= form.size())
+        drop = drop * 10 + static_cast<size_t>(written[digits++] - '0');
+    if (digits == 0 || drop > form.size()) return {};
+    return std::string(form.substr(0, form.size() - drop)) + std::string(written.substr(digits));
+}
+
+void AppendLemmas(std::string_view line, std::vector<std::string>& lemmas) {
     const size_t at = line.find('@');
     if (at == std::string_view::npos) return;
+    const std::string_view form = line.substr(0, at);
     std::string_view rest = line.substr(at + 1);
     while (!rest.empty()) {
         const size_t cut = std::min(rest.find('\\'), rest.size());
-        const std::string_view lemma = rest.substr(0, cut);
+        const std::string lemma = LemmaFrom(form, rest.substr(0, cut));
         if (!lemma.empty() && std::find(lemmas.begin(), lemmas.end(), lemma) == lemmas.end())
             lemmas.push_back(lemma);
         rest.remove_prefix(std::min(cut + 1, rest.size()));
@@ -40,8 +52,8 @@ void AppendLemmas(std::string_view line, std::vector<std::string_view>& lemmas) 
 
 }  // namespace
 
-std::vector<std::string_view> LemmasOf(std::u16string_view word, std::string_view lemmaText) {
-    std::vector<std::string_view> lemmas;
+std::vector<std::string> LemmasOf(std::u16string_view word, std::string_view lemmaText) {
+    std::vector<std::string> lemmas;
     const std::u16string folded = LookupSpelling(word);
     if (folded.empty() || folded.find(u'@') != std::u16string::npos) return lemmas;
     // The first line whose form's spelling is not before the word's; `low` is always a line start.

@@ -14,42 +14,42 @@ struct LengthRange {
     int32_t last;
 };
 
-inline constexpr int32_t MainWordCount = 419512;
-inline constexpr int32_t ScrabbleWordCount = 161692;
+inline constexpr int32_t MainWordCount = 433002;
+inline constexpr int32_t ScrabbleWordCount = 173826;
 inline constexpr int32_t SynonymLineCount = 35189;
-inline constexpr int32_t GlossaryLineCount = 607;
-inline constexpr int32_t GlossaryTwoLetterCount = 79;
+inline constexpr int32_t GlossaryLineCount = 710;
+inline constexpr int32_t GlossaryTwoLetterCount = 81;
 inline constexpr int32_t LemmaLineCount = 199503;
-inline constexpr int32_t LemmaTextBytes = 4292675;
+inline constexpr int32_t LemmaTextBytes = 3069578;
 
 /// Word lengths 2..15 of the main list.
 inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
-    {2, 1, 149},
-    {3, 150, 1051},
-    {4, 1052, 3987},
-    {5, 3988, 12173},
-    {6, 12174, 30223},
-    {7, 30224, 62227},
-    {8, 62228, 109920},
-    {9, 109921, 169902},
-    {10, 169903, 234556},
-    {11, 234557, 295261},
-    {12, 295262, 345004},
-    {13, 345005, 381344},
-    {14, 381345, 405169},
-    {15, 405170, 419512},
+    {2, 1, 151},
+    {3, 152, 1151},
+    {4, 1152, 4510},
+    {5, 4511, 13669},
+    {6, 13670, 33450},
+    {7, 33451, 68047},
+    {8, 68048, 119255},
+    {9, 119256, 183234},
+    {10, 183235, 247952},
+    {11, 247953, 308691},
+    {12, 308692, 358468},
+    {13, 358469, 394818},
+    {14, 394819, 418653},
+    {15, 418654, 433002},
 }};
 
 /// Word lengths 2..9 of the Scrabble list.
 inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{
-    {2, 1, 79},
-    {3, 80, 607},
-    {4, 608, 2819},
-    {5, 2820, 9880},
-    {6, 9881, 26383},
-    {7, 26384, 56774},
-    {8, 56775, 103064},
-    {9, 103065, 161692},
+    {2, 1, 81},
+    {3, 82, 710},
+    {4, 711, 3263},
+    {5, 3264, 11105},
+    {6, 11106, 29092},
+    {7, 29093, 61860},
+    {8, 61861, 111478},
+    {9, 111479, 173826},
 }};
 
 /// Lines of the synonym list whose headword starts with a, b, ... z.

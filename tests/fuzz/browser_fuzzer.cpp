@@ -2,12 +2,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "FuzzLists.h"
+#include "core/wordlists/Dictionaries.h"
+#include "tests/fuzz/FuzzInput.h"
 #include "core/synonyms/SynonymEngine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string typed = quillex::fuzz::AsText(data, size);
-    quillex::SynonymEngine engine(quillex::fuzz::Lists().synonymLetterTables);
+    quillex::SynonymEngine engine(quillex::BuiltInDictionaries().synonymLetterTables);
     engine.browse(typed);
     engine.lookUp(typed);
     return 0;

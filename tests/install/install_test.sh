@@ -25,12 +25,11 @@ id=io.github.quillex.Quillex
 for file in bin/quillex bin/quillex-cli share/quillex/Licence.rtf share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
             share/doc/quillex/copyright share/doc/quillex/README \
-            share/doc/quillex/guide/index.html share/doc/quillex/guide/guide.css \
-            share/man/man1/quillex.1.gz share/man/man1/quillex-cli.1.gz \
-            share/quillex/guide/index.html; do
+            share/quillex/guide/index.html share/quillex/guide/guide.css \
+            share/man/man1/quillex.1.gz share/man/man1/quillex-cli.1.gz; do
     check "installed $file" test -s "$prefix/$file"
 done
-guide=$prefix/share/doc/quillex/guide
+guide=$prefix/share/quillex/guide
 # Every picture the page names is installed beside it.
 guide_pictures_installed() {
     local picture count=0
@@ -43,8 +42,8 @@ guide_pictures_installed() {
 check "guide pictures installed" guide_pictures_installed
 check "guide holds no script and no outside resource" bash -c \
     "! grep -EHn '<script|(src|href)=\"(https?:)?//|url\\(' '$guide/index.html' '$guide/guide.css'"
-# The copy in the program's data folder comes first, so that a system without /usr/share/doc
-# still has its guide.
+# The guide lives in the program's data folder, so that a system without /usr/share/doc still
+# has it.
 rm -rf "$prefix/share/doc"
 check "site button opens the installed guide without the doc folder" env QT_QPA_PLATFORM=offscreen \
     XDG_RUNTIME_DIR="$work" QUILLEX_SOURCE_DIR="$source" QUILLEX_PROGRAM_DIR="$prefix/bin" \
@@ -83,9 +82,8 @@ if [ -n "$deb" ]; then
     check "deb holds the files in /usr" bash -c "dpkg-deb -c '$deb' | grep -q './usr/bin/quillex\$' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/quillex/Licence.rtf' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/applications/$id.desktop' &&
-        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/index.html\$' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/quillex/guide/index.html\$' &&
-        dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/guide/rechercher.png\$' &&
+        dpkg-deb -c '$deb' | grep -q './usr/share/quillex/guide/rechercher.png\$' &&
         dpkg-deb -c '$deb' | grep -q './usr/share/doc/quillex/changelog.gz\$'"
     # The lists are embedded once, in the core library both programs load.
     check "installed size at most 16 MB" bash -c "[ \$(dpkg-deb -f '$deb' Installed-Size) -le 16384 ]"

@@ -46,13 +46,13 @@ TEST(clue_synonyms, a_clue_is_looked_up_as_the_synonym_tab_looks_it_up) {
     } rows[] = {{u"oeil", u"œil"},        {u"ete", u"été"},        {u"FELIN", u"félin"},
                 {u"fenetre", u"fenêtre"}, {u"rapides", u"rapide"}, {u"voitures", u"voiture"}};
     for (const auto& row : rows) {
-        const auto found = ClueSynonyms::LookUp(row.clue, Letters());
-        const auto expected = ClueSynonyms::LookUp(row.headword, Letters());
+        const auto found = ClueSynonyms::LookUp(row.clue, SynonymTables());
+        const auto expected = ClueSynonyms::LookUp(row.headword, SynonymTables());
         ASSERT_TRUE(found && expected) << ToUtf8(row.clue);
         EXPECT_EQ(found->folded(), expected->folded()) << ToUtf8(row.clue);
     }
     for (std::u16string_view none : {u"chatx", u"c", u"", u"   ", u"chat@"})
-        EXPECT_FALSE(ClueSynonyms::LookUp(none, Letters())) << ToUtf8(none);
+        EXPECT_FALSE(ClueSynonyms::LookUp(none, SynonymTables())) << ToUtf8(none);
 }
 
 TEST(clue_synonyms, only_synonyms_that_fit_are_kept_in_list_order) {

@@ -24,9 +24,10 @@ inline std::string_view LineOf(std::u16string_view headword) {
 }
 
 // Views of the lists' bytes, decoded.
-inline std::vector<std::u16string> ToStrings(const std::vector<std::string_view>& views) {
+template <typename Bytes>
+std::vector<std::u16string> ToStrings(const std::vector<Bytes>& lines) {
     std::vector<std::u16string> texts;
-    for (const std::string_view view : views) texts.push_back(DecodeWindows1252(view));
+    for (const std::string_view line : lines) texts.push_back(DecodeWindows1252(line));
     return texts;
 }
 

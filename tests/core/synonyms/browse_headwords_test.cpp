@@ -119,9 +119,9 @@ TEST(browse_headwords, listed_entries_hold_each_listed_line_by_position) {
 
 TEST(browse_headwords, a_short_listing_after_a_long_one_keeps_no_old_line) {
     ListedEntries entries;
-    BrowseHeadwords(u"co", test::Letters(), entries);
+    BrowseHeadwords(u"co", SynonymTables(), entries);
     ASSERT_EQ(entries.count(), 1572);  // "cœur" and its kin fold to "co…"
-    const auto few = BrowseHeadwords(u"chat", test::Letters(), entries);
+    const auto few = BrowseHeadwords(u"chat", SynonymTables(), entries);
     ASSERT_EQ(entries.count(), static_cast<int>(few.size()));
     for (int k = 0; k < entries.count(); ++k)
         EXPECT_TRUE(LookupSpellingStartsWith(entries.line(k), u"chat")) << entries.line(k);
