@@ -4,7 +4,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <ranges>
 #include <string>
 
 #include "core/errors/InternalFailure.h"
@@ -67,13 +66,21 @@ std::string KnownStart(const Pattern& pattern) {
 Slice StartingWith(const Slice& slice, std::string_view start) {
     if (start.empty()) return slice;
     const auto startOf = [&](size_t i) { return std::string_view(slice.word(i), start.size()); };
-    const auto indices = std::views::iota(size_t{0}, slice.count);
-    const auto before = [&](size_t i) { return startOf(i) < start; };
-    const auto within = [&](size_t i) { return startOf(i) <= start; };
-    const auto first = std::ranges::partition_point(indices, before) - indices.begin();
-    const auto last = std::ranges::partition_point(indices, within) - indices.begin();
-    return {slice.word(static_cast<size_t>(first)), slice.stride,
-            static_cast<size_t>(last - first)};
+    // The first index whose word does not satisfy `holds`, the words satisfying it coming first.
+    const auto partitionPoint = [&](auto holds) {
+        size_t low = 0, high = slice.count;
+        while (low < high) {
+            const size_t middle = low + (high - low) / 2;
+            if (holds(startOf(middle)))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return low;
+    };
+    const size_t first = partitionPoint([&](std::string_view word) { return word < start; });
+    const size_t last = partitionPoint([&](std::string_view word) { return word <= start; });
+    return {slice.word(first), slice.stride, last - first};
 }
 
 constexpr size_t BlockSize = 1024;
