@@ -7,9 +7,9 @@
 #include <benchmark/benchmark.h>
 
 #include "core/anagram/AnagramSearch.h"
-#include "core/wordlists/Dictionaries.h"
 #include "core/anagram/Hooks.h"
 #include "core/anagram/WordValue.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
 #include "tests/core/ListOfBytes.h"
 

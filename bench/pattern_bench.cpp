@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "core/wordlists/Dictionaries.h"
-#include "tests/core/ListOfBytes.h"
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/PatternScan.h"
+#include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
 #include "core/wordlists/SynonymLetterTables.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {

@@ -14,6 +14,8 @@ run=(
 test=(
   # the tests and benchmarks; the fuzz targets (clang, libFuzzer)
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev libfuzzer-14-dev
+  # the layout check of the C++ files
+  clang-format
   # the sources of data/, so that the tests check it is reproducible
   python3 python3-grammalecte mythes-fr
   # window tests under a real X server and the guide's screenshots; checks of the installed

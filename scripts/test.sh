@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, then: builds with warnings as errors and runs every test; builds and
+# Installs what is missing, then: checks the C++ files' layout; builds with warnings as errors and runs every test; builds and
 # runs the whole suite again under the address and undefined-behaviour sanitizers; builds the
 # fuzz targets and runs each briefly from its seed corpus.
 # FUZZ_SECONDS (default 20) sets the time of each fuzz run.
@@ -7,6 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
+
+echo "== every C++ file as .clang-format lays it out"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "== build and test (warnings as errors)"
 cmake --preset ci >/dev/null

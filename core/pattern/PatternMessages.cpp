@@ -19,18 +19,18 @@ std::u16string SyntaxErrorText(const PatternSyntaxError& error, std::u16string_v
     const std::u16string typed = CharacterAt(text, error.offset, echo);
     switch (error.kind) {
         case Kind::RefusedCharacter:
-            return std::u16string(InvalidCharNotice) + u"\nCaractère refusé : « " + typed +
-                   u" » " + at;
+            return std::u16string(InvalidCharNotice) + u"\nCaractère refusé : « " + typed + u" » " +
+                   at;
         case Kind::UnclosedSet:
             return u"Il manque le « ] » qui ferme l'ensemble de lettres " + at;
         case Kind::EmptySet:
             return u"L'ensemble de lettres est vide " + at;
         case Kind::NonLetterInSet:
-            return u"Entre crochets, seules des lettres ou des intervalles comme A-E : « " +
-                   typed + u" » " + at;
+            return u"Entre crochets, seules des lettres ou des intervalles comme A-E : « " + typed +
+                   u" » " + at;
         case Kind::ReversedRange:
-            return u"L'intervalle « " + typed + u"-" +
-                   CharacterAt(text, error.offset + 2, echo) + u" » va à l'envers " + at;
+            return u"L'intervalle « " + typed + u"-" + CharacterAt(text, error.offset + 2, echo) +
+                   u" » va à l'envers " + at;
         case Kind::StrayBracket:
             return u"« ] » sans « [ » qui l'ouvre " + at;
     }
@@ -59,7 +59,6 @@ std::optional<PatternRefusal> RefusalOf(const std::variant<Pattern, PatternSynta
                               true};
     return std::nullopt;
 }
-
 
 std::u16string ResultCountText(std::size_t count) {
     if (count == 0) return u"Aucun mot trouvé";

@@ -2,9 +2,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/synonyms/SynonymEngine.h"
 #include "core/wordlists/Dictionaries.h"
 #include "tests/fuzz/FuzzInput.h"
-#include "core/synonyms/SynonymEngine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string typed = quillex::fuzz::AsText(data, size);

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <variant>
 
-#include "core/wordlists/Dictionaries.h"
-#include "tests/fuzz/FuzzInput.h"
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/PatternScan.h"
+#include "core/wordlists/Dictionaries.h"
+#include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string input = quillex::fuzz::AsText(data, size);
@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                     lists.synonymLetterTables);
     if (!clue) return 0;
     const quillex::ClueOutcome outcome = clue->narrow(words);
-    if (!std::includes(words.begin(), words.end(), outcome.synonyms.begin(),
-                       outcome.synonyms.end(), [](auto a, auto b) { return a.data() < b.data(); }))
+    if (!std::includes(words.begin(), words.end(), outcome.synonyms.begin(), outcome.synonyms.end(),
+                       [](auto a, auto b) { return a.data() < b.data(); }))
         __builtin_trap();
     return 0;
 }

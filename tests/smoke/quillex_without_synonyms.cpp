@@ -2,9 +2,9 @@
 // code 101): everything else is the real program.
 #include <QApplication>
 
+#include "core/errors/InternalFailure.h"
 #include "ui/app/AppConstants.h"
 #include "ui/app/Program.h"
-#include "core/errors/InternalFailure.h"
 #include "ui/platform/QtPlatform.h"
 
 int main(int argc, char** argv) {

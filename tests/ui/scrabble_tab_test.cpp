@@ -401,11 +401,12 @@ class ScrabbleTabTest : public QObject {
         p.setOption("shorterWordsBox", true);
         QVERIFY(QTest::qWaitFor([&p] { return p.searchDone(); }, 5000));
         // The words using every tile stand apart from the shorter ones, under a header line.
-        QCOMPARE(p.listed(), (QStringList{"CHENI", "CHIEN", "CHINE", "NICHE", "— Mots plus courts —",
-                                          "CHIE",  "CINE",  "HEIN",  "INCH",  "CHI",
-                                          "HIC",   "HIE",   "NIE",   "CE",
-                                          "CI",    "EH",    "EN",    "HE",
-                                          "HI",    "IN",    "NE",    "NI"}));
+        QCOMPARE(p.listed(),
+                 (QStringList{"CHENI", "CHIEN", "CHINE", "NICHE", "— Mots plus courts —",
+                              "CHIE",  "CINE",  "HEIN",  "INCH",  "CHI",
+                              "HIC",   "HIE",   "NIE",   "CE",    "CI",
+                              "EH",    "EN",    "HE",    "HI",    "IN",
+                              "NE",    "NI"}));
         QVERIFY(IsGroupHeader(*p.list->item(4)));
         QCOMPARE(p.count->text(), QStringLiteral("21  mots  trouvés."));
         QVERIFY(p.draw->hasFocus());
@@ -416,7 +417,8 @@ class ScrabbleTabTest : public QObject {
         p.setOption("shorterWordsBox", true);
         p.search(QStringLiteral("?KW?"));
         QVERIFY(p.t.fakes.messages.shown.isEmpty());
-        QCOMPARE(p.listed().mid(0, 6), (QStringList{"KAWA", "KIWI", "KWAS", "WIKI", "WOKE", "WOKS"}));
+        QCOMPARE(p.listed().mid(0, 6),
+                 (QStringList{"KAWA", "KIWI", "KWAS", "WIKI", "WOKE", "WOKS"}));
         QCOMPARE(p.count->text(), QString::number(p.list->count() - 1) + "  mots  trouvés.");
         QVERIFY(p.list->count() > 80);  // every two-letter word, for one
         // A draw edited since its search keeps the list until the next search.
@@ -473,9 +475,8 @@ class ScrabbleTabTest : public QObject {
         p.setOption("valuesBox", true);
         QCOMPARE(p.listed(), (QStringList{"CHENI  10", "CHIEN  10", "CHINE  10", "NICHE  10"}));
         p.setOption("hooksBox", true);
-        QCOMPARE(p.listed(),
-                 (QStringList{"CHENI  10  [/LNST]", "CHIEN  10  [/ST]", "CHINE  10  [E/ERSZ]",
-                              "NICHE  10  [/ERSTZ]"}));
+        QCOMPARE(p.listed(), (QStringList{"CHENI  10  [/LNST]", "CHIEN  10  [/ST]",
+                                          "CHINE  10  [E/ERSZ]", "NICHE  10  [/ERSTZ]"}));
         p.setOption("jokerLetterBox", true);
         p.setOption("valuesBox", false);
         p.search(QStringLiteral("KW?"));

@@ -9,9 +9,9 @@
 #include <QTextDocument>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <exception>
 #include <memory>
-#include <algorithm>
 
 #include "core/errors/InternalFailure.h"
 #include "core/richtext/RichTextReader.h"

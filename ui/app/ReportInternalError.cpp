@@ -1,7 +1,7 @@
 #include "ui/app/ReportInternalError.h"
 
-#include "ui/app/AppConstants.h"
 #include "core/errors/InternalErrorText.h"
+#include "ui/app/AppConstants.h"
 
 namespace quillex::ui {
 

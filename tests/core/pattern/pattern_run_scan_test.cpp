@@ -16,7 +16,6 @@
 #include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LengthRanges.h"
 #include "core/wordlists/LoadWordList.h"
-#include "core/wordlists/Dictionaries.h"
 #include "tests/core/ListOfBytes.h"
 
 namespace quillex {
