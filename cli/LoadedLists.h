@@ -11,4 +11,8 @@ namespace quillex::cli {
 /// not split the whole synonym list.
 const SynonymLetterTables& SynonymTablesFor(std::u16string_view text);
 
+/// Letter tables holding the groups a look-up of `typed` reads: the group of its first letter
+/// and those of the lemmas the form→lemma list gives it, each split and checked on its own.
+const SynonymLetterTables& SynonymTablesForLookUp(std::u16string_view typed);
+
 }  // namespace quillex::cli

@@ -17,7 +17,7 @@ int RunSynonyms(std::span<const std::string_view> args, std::ostream& out, std::
     if (operands.empty()) throw UsageFailure{"MOT manquant"};
     if (operands.size() > 1) throw UsageFailure{"un seul MOT attendu"};
     const std::u16string typed = OperandText(operands[0]);
-    SynonymEngine engine(SynonymTables());
+    SynonymEngine engine(SynonymTablesForLookUp(typed));
     engine.browse(typed);
     const SynonymLookupResult result = engine.lookUp(typed);
     if (!result.found) {
