@@ -3,12 +3,11 @@
 #include <variant>
 
 #include "core/pattern/PatternMessages.h"
-#include "core/pattern/PatternScan.h"
 #include "ui/app/AppConstants.h"
 
 namespace quillex::ui {
 
-MotifOutcome SearchMotif(std::u16string_view text, bool clueGiven, const WordList& mainList) {
+MotifOutcome ReadMotif(std::u16string_view text, bool clueGiven) {
     MotifOutcome outcome;
     const auto parsed = Pattern::Parse(text);
     const auto asTyped = [](std::u16string_view typed) { return std::u16string(typed); };
@@ -19,7 +18,7 @@ MotifOutcome SearchMotif(std::u16string_view text, bool clueGiven, const WordLis
         outcome.jokerLimit = refusal->jokerLimit;
         return outcome;
     }
-    outcome.words = FindWords(std::get<Pattern>(parsed), mainList);
+    outcome.pattern = std::get<Pattern>(parsed);
     return outcome;
 }
 

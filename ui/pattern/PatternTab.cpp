@@ -25,14 +25,13 @@
 #include "ui/pattern/ImageCheckBox.h"
 #include "ui/pattern/LetterBox.h"
 #include "ui/pattern/MotifSearch.h"
-#include "ui/tabs/GroupHeader.h"
 #include "ui/tabs/ResultCopy.h"
 #include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {
 
-const QString kJoker = QStringLiteral("?");
+const QString kJoker = QString(QChar(PatternJoker));
 constexpr int kSearchDelayMs = 100;
 
 // Row of letter boxes, in pixels inside the tab.
@@ -489,11 +488,12 @@ void PatternTab::onSearchClicked() {
     step([this] { searchLength_ = lengthList_->currentText().toInt(); });
     step([this] { lookUpClue(); });
     step([this] {
+        // The boxes take only characters the pattern language reads, so the text parses.
+        const auto parsed = Pattern::Parse(patternOfBoxes().toStdU16String());
+        scanPattern_.reset();
+        if (const Pattern* boxes = std::get_if<Pattern>(&parsed)) scanPattern_ = *boxes;
         // A clue keeps the list to a few synonyms, so the joker limit has nothing to guard.
-        const auto pattern = Pattern::Parse(patternOfBoxes().toStdU16String());
-        if (!clue_ && std::holds_alternative<Pattern>(pattern) &&
-            std::get<Pattern>(pattern).exceedsJokerLimit())
-            showJokerLimitNotice();
+        if (!clue_ && scanPattern_ && scanPattern_->exceedsJokerLimit()) showJokerLimitNotice();
     });
     step([this] {
         if (clueRefused_) {
@@ -509,7 +509,7 @@ void PatternTab::onSearchClicked() {
     step([this] { context_.platform.pointer.setScreenPointer(PointerShape::Arrow); });
 }
 
-// The motif is read, checked and searched at once; the scan then only shows its words.
+// The motif is read and checked at once; the scan searches it.
 void PatternTab::searchMotif() {
     searchButton_->setEnabled(false);
     try {
@@ -519,8 +519,8 @@ void PatternTab::searchMotif() {
             clueBox_->setFocus(Qt::OtherFocusReason);
             return;
         }
-        MotifOutcome outcome = SearchMotif(motifBox_->text().trimmed().toStdU16String(),
-                                           clue_.has_value(), context_.dictionaries.mainWordList);
+        MotifOutcome outcome =
+            ReadMotif(motifBox_->text().trimmed().toStdU16String(), clue_.has_value());
         if (!outcome.refusal.isEmpty()) {
             context_.platform.messages.show(
                 {AppTitle, outcome.refusal,
@@ -529,7 +529,7 @@ void PatternTab::searchMotif() {
             motifBox_->setFocus(Qt::OtherFocusReason);
             return;
         }
-        motifWords_ = std::move(outcome.words);
+        scanPattern_ = std::move(outcome.pattern);
         startScan();
     } catch (const std::exception& failure) {
         ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternButton);
@@ -571,15 +571,8 @@ void PatternTab::runScan() {
     try {
         resultList_->clear();
         std::vector<std::string_view> words;
-        if (motifWords_) {
-            words = std::move(*motifWords_);
-        } else {
-            // The boxes take only characters the pattern language reads, so the text parses.
-            const auto pattern = Pattern::Parse(patternOfBoxes().toStdU16String());
-            if (const Pattern* boxes = std::get_if<Pattern>(&pattern))
-                words = FindWords(*boxes, context_.dictionaries.mainWordList);
-        }
-        motifWords_.reset();
+        if (scanPattern_) words = FindWords(*scanPattern_, context_.dictionaries.mainWordList);
+        scanPattern_.reset();
         const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words)};
         FillResultList(*resultList_, shown.synonyms);
         resultCount_->setText(ToQString(ResultCountText(shown.count())));

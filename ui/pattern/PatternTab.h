@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/pattern/ClueSynonyms.h"
+#include "core/pattern/Pattern.h"
 #include "ui/tabs/TabContext.h"
 #include "ui/tabs/TabPage.h"
 
@@ -115,8 +116,9 @@ class PatternTab : public TabPage {
     bool clueRefused_ = false;
     // Set while the "Motif" field is the way in use: edited after the boxes and the length.
     bool motifInUse_ = false;
-    // The words of a motif search under way, found before the scan shows them.
-    std::optional<std::vector<std::string_view>> motifWords_;
+    // The pattern of the search under way, read from the boxes or the motif when the search is
+    // asked for; the scan searches it.
+    std::optional<Pattern> scanPattern_;
 };
 
 }  // namespace quillex::ui
