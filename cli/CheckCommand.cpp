@@ -18,7 +18,7 @@ int RunCheck(std::span<const std::string_view> args, std::ostream& out, std::ost
     bool allValid = true;
     std::string text;
     for (const std::string_view operand : operands) {
-        const std::u16string typed = FromUtf8(operand);
+        const std::u16string typed = OperandText(operand);
         const std::string word = JudgedWord(typed);
         const bool valid = IsScrabbleWord(word, ScrabbleList());
         allValid = allValid && valid;

@@ -20,7 +20,7 @@ int RunHooks(std::span<const std::string_view> args, std::ostream& out, std::ost
     int status = Success;
     std::string text;
     for (const std::string_view operand : operands) {
-        const std::u16string typed = FromUtf8(operand);
+        const std::u16string typed = OperandText(operand);
         const std::string word = JudgedWord(typed);
         if (word.empty()) {
             err << "« " << EchoSafe(typed) << " » n'est pas un mot : des lettres seulement.\n";

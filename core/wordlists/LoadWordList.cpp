@@ -209,11 +209,7 @@ std::optional<std::u16string> CheckAgainstTables(WordListResource resource, cons
 std::string_view LoadLemmaText() {
     const auto bytes = ReadResource(LemmaListResource.typeName, LemmaListResource.id);
     const std::u16string name = FromUtf8(LemmaListResource.typeName);
-    if (!bytes) {
-        throw InternalFailure(
-            u"Ressource introuvable : " + name + u" " + Number(LemmaListResource.id),
-            FailureCode::ResourceNotFound);
-    }
+    if (!bytes) throw NotFound(LemmaListResource.typeName, LemmaListResource.id);
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     // The size and the two end lines are checked; the order, which the build sorts and the tests
     // check, would cost a pass over every form.
