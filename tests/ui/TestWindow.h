@@ -1,20 +1,34 @@
 #pragma once
 
-#include <QListWidget>
 #include <QTest>
 #include <memory>
 
 #include "core/wordlists/Dictionaries.h"
 #include "ui/about/AboutTab.h"
+#include "ui/common/ResultList.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/platform/FakePlatform.h"
 
 namespace quillex::ui::testing {
 
 /// The row shown at the top of the list once its pending layout has run.
-inline int TopRow(QListWidget* list) {
+inline int TopRow(QAbstractItemView* list) {
     QTest::qWait(20);
     return list->indexAt(QPoint(2, 2)).row();
+}
+
+/// The texts of a result list's rows, in order.
+inline QStringList Rows(const ResultList* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) texts << list->text(row);
+    return texts;
+}
+
+/// Clicks the middle of a row, scrolled into view first.
+inline void ClickRow(ResultList* list, int row) {
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
 }
 
 /// A main window over the real lists and recording fakes, started and shown.

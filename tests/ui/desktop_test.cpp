@@ -5,13 +5,14 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <functional>
+#include "ui/common/ResultList.h"
 
 #include "TestWindow.h"
 #include "ui/app/Fonts.h"
+#include "ui/common/ResultList.h"
 
 namespace quillex::ui {
 namespace {
@@ -137,8 +138,8 @@ class DesktopTest : public QObject {
         QTest::keyClick(length, Qt::Key_Tab);
         QTest::keyClicks(QApplication::focusWidget(), "c");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        auto* results = t.find<QListWidget>("patternTab/resultList");
-        QTRY_VERIFY_WITH_TIMEOUT(results->isVisible() && results->count() > 0, 3000);
+        auto* results = t.find<ResultList>("patternTab/resultList");
+        QTRY_VERIFY_WITH_TIMEOUT(results->count() > 0, 3000);
     }
 };
 

@@ -1,6 +1,5 @@
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <set>
@@ -18,12 +17,10 @@ using testing::TestWindow;
 const QString kThreeLetterHeader = QStringLiteral("— Mots de trois lettres —");
 
 // The list's lines, a header line shown as "#" followed by its text.
-QStringList Shown(const QListWidget* list) {
+QStringList Shown(const ResultList* list) {
     QStringList lines;
-    for (int i = 0; i < list->count(); ++i) {
-        const QListWidgetItem* item = list->item(i);
-        lines << (item->flags() == Qt::NoItemFlags ? "#" + item->text() : item->text());
-    }
+    for (int i = 0; i < list->count(); ++i)
+        lines << (list->isHeader(i) ? "#" + list->text(i) : list->text(i));
     return lines;
 }
 
@@ -72,7 +69,7 @@ class GlossaryTabTest : public QObject {
   private slots:
     void lists_every_glossary_line_in_stored_order_with_the_hooks_of_its_word() {
         TestWindow t;
-        auto* list = t.find<QListWidget>("glossaryList");
+        auto* list = t.find<ResultList>("glossaryList");
         const WordList& glossary = BuiltInDictionaries().shortWordGlossary;
         QStringList lines = Shown(list);
         // One header between the blocks, where the first three-letter word begins.
@@ -81,26 +78,26 @@ class GlossaryTabTest : public QObject {
         lines.removeAt(header);
         QCOMPARE(lines.size(), glossary.count());
         for (int i = 0; i < glossary.count(); ++i) QCOMPARE(lines[i], WithHooks(glossary[i]));
-        QVERIFY(list->item(0)->text().startsWith(QStringLiteral("AA [/S]: ")));
-        QVERIFY(list->item(list->count() - 1)->text().startsWith(QStringLiteral("ZUT: ")));
-        QVERIFY(!list->item(list->count() - 1)->text().contains(QChar(u'\0')));
+        QVERIFY(list->text(0).startsWith(QStringLiteral("AA [/S]: ")));
+        QVERIFY(list->text(list->count() - 1).startsWith(QStringLiteral("ZUT: ")));
+        QVERIFY(!list->text(list->count() - 1).contains(QChar(u'\0')));
     }
 
     void using_other_tabs_never_changes_the_list() {
         TestWindow t;
-        auto* list = t.find<QListWidget>("glossaryList");
+        auto* list = t.find<ResultList>("glossaryList");
         const int count = list->count();
-        const QString first = list->item(0)->text();
+        const QString first = list->text(0);
         for (int i : {3, 0, 1, 2, 4, 3}) t.window->tabControl()->setCurrentIndex(i);
         QCOMPARE(list->count(), count);
-        QCOMPARE(list->item(0)->text(), first);
+        QCOMPARE(list->text(0), first);
     }
 
     void the_filter_keeps_the_words_beginning_with_its_text() {
         TestWindow t;
         t.window->tabControl()->setCurrentIndex(3);
         auto* filter = t.find<QLineEdit>("glossaryTab/filterBox");
-        auto* list = t.find<QListWidget>("glossaryList");
+        auto* list = t.find<ResultList>("glossaryList");
         QVERIFY(QTest::qWaitFor([filter] { return filter->hasFocus(); }, 1000));
         struct Row {
             QString typed;
@@ -112,7 +109,7 @@ class GlossaryTabTest : public QObject {
             filter->clear();
             QTest::keyClicks(filter, row.typed);
             QCOMPARE(Shown(list), Expected(row.typed));
-            QCOMPARE(list->item(0)->text().section(':', 0, 0), row.firstWord);
+            QCOMPARE(list->text(0).section(':', 0, 0), row.firstWord);
         }
         // White space around the filter does not count; a line too long to show whole shows
         // its whole text as a tip.
@@ -121,11 +118,10 @@ class GlossaryTabTest : public QObject {
         filter->clear();
         int cut = 0;
         for (int i = 0; i < list->count(); ++i) {
-            if (list->fontMetrics().horizontalAdvance(list->item(i)->text()) <=
-                list->viewport()->width())
+            if (list->fontMetrics().horizontalAdvance(list->text(i)) <= list->viewport()->width())
                 continue;
             ++cut;
-            QCOMPARE(list->item(i)->data(Qt::ToolTipRole).toString(), list->item(i)->text());
+            QCOMPARE(list->model()->index(i, 0).data(Qt::ToolTipRole).toString(), list->text(i));
         }
         QVERIFY(cut > 0);
         // Each change of the filter shows the list from its first line, wherever it was.

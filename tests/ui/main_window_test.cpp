@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "TestWindow.h"
-#include "ui/tabs/TabPage.h"
+#include "ui/common/TabPage.h"
 
 namespace quillex::ui {
 namespace {

@@ -3,15 +3,13 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include "TestWindow.h"
+#include "ui/common/ResultList.h"
 #include "ui/scrabble/ScrabbleTab.h"
-#include "ui/tabs/GroupHeader.h"
-#include "ui/tabs/ResultCopy.h"
 
 namespace quillex::ui {
 namespace {
@@ -31,7 +29,7 @@ struct ScrabblePage {
     QLineEdit* draw = nullptr;
     QLabel* length = nullptr;
     QAbstractButton* button = nullptr;
-    QListWidget* list = nullptr;
+    ResultList* list = nullptr;
     QLabel* count = nullptr;
     QTimer* timer = nullptr;
 
@@ -40,7 +38,7 @@ struct ScrabblePage {
         draw = t.find<QLineEdit>("drawBox");
         length = t.find<QLabel>("drawLength");
         button = t.find<QAbstractButton>("scrabbleTab/searchButton");
-        list = t.find<QListWidget>("scrabbleTab/resultList");
+        list = t.find<ResultList>("scrabbleTab/resultList");
         count = t.find<QLabel>("scrabbleTab/resultCount");
         timer = t.find<QTimer>("searchTimer");
         QVERIFY(QTest::qWaitFor([this] { return draw->hasFocus(); }, 1000));
@@ -67,17 +65,7 @@ struct ScrabblePage {
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([this] { return searchDone(); }, 5000));
     }
-    QStringList listed() const {
-        QStringList words;
-        for (int i = 0; i < list->count(); ++i) words << list->item(i)->text();
-        return words;
-    }
-    void clickResult(QListWidget* results, int row) {
-        QListWidgetItem* item = results->item(row);
-        results->scrollToItem(item);
-        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
-                          results->visualItemRect(item).center());
-    }
+    QStringList listed() const { return testing::Rows(list); }
 };
 
 class ScrabbleTabTest : public QObject {
@@ -254,24 +242,24 @@ class ScrabbleTabTest : public QObject {
     void the_copy_notice_shows_once_for_this_tab_and_the_pattern_tab() {
         ScrabblePage p;
         p.search(QStringLiteral("CHIEN"));
-        p.clickResult(p.list, 3);
-        p.clickResult(p.list, 1);
-        p.clickResult(p.list, 1);  // the word already selected is copied again
+        testing::ClickRow(p.list, 3);
+        testing::ClickRow(p.list, 1);
+        testing::ClickRow(p.list, 1);  // the word already selected is copied again
         QCOMPARE(p.t.fakes.clipboard.texts, (QStringList{"NICHE", "CHIEN", "CHIEN"}));
         QCOMPARE(p.t.fakes.messages.shown.size(), 1);
         QCOMPARE(p.t.fakes.messages.shown.first().text, kCopyNotice);
         QCOMPARE(p.t.fakes.messages.shown.first().title, QStringLiteral("Quillex"));
         QCOMPARE(p.t.fakes.messages.shown.first().icon, MessageIcon::Information);
 
-        auto* patternList = p.t.find<QListWidget>("patternTab/resultList");
+        auto* patternList = p.t.find<ResultList>("patternTab/resultList");
         if (!patternList) {
             // The other direction, through the shared state, is pinned by the next test.
             qInfo("the pattern tab has no result list yet");
             return;
         }
         p.t.window->tabControl()->setCurrentIndex(0);
-        patternList->addItem(QStringLiteral("CHIENS"));
-        p.clickResult(patternList, patternList->count() - 1);
+        patternList->appendTexts({QStringLiteral("CHIENS")});
+        testing::ClickRow(patternList, patternList->count() - 1);
         QCOMPARE(p.t.fakes.clipboard.texts.last(), QStringLiteral("CHIENS"));
         QCOMPARE(p.t.fakes.messages.shown.size(), 1);
     }
@@ -291,9 +279,9 @@ class ScrabbleTabTest : public QObject {
         QTest::mouseClick(tab->searchButton(), Qt::LeftButton);
         auto* timer = tab->findChild<QTimer*>("searchTimer");
         QVERIFY(QTest::qWaitFor([&] { return !timer->isActive(); }, 5000));
-        auto* list = tab->findChild<QListWidget*>("resultList");
+        auto* list = tab->findChild<ResultList*>("resultList");
         QCOMPARE(list->count(), 2);
-        list->setCurrentRow(1);
+        list->setCurrentIndex(list->model()->index(1, 0));
         QCOMPARE(fakes.clipboard.texts, (QStringList{"MAISON", "SE"}));
         QCOMPARE(fakes.messages.shown.size(), 1);
     }
@@ -357,7 +345,7 @@ class ScrabbleTabTest : public QObject {
         }
         p.search(QStringLiteral("CHIEN?"));
         QCOMPARE(p.list->count(), 23);
-        QCOMPARE(p.list->item(6)->text(), QStringLiteral("CHIENS"));
+        QCOMPARE(p.list->text(6), QStringLiteral("CHIENS"));
         QCOMPARE(p.count->text(), QStringLiteral("23  mots  trouvés."));
         // Without the shorter words, a second joker is refused as ever, board letter or not.
         p.setOption("boardLetterBox", true);
@@ -377,14 +365,14 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(p.listed().mid(5, 3), (QStringList{"CHENIt", "CHIENs", "CHIENt"}));
         QCOMPARE(p.listed().at(18), QStringLiteral("NICHEe"));  // the last E is the joker's
         QCOMPARE(p.count->text(), QStringLiteral("23  mots  trouvés."));
-        p.clickResult(p.list, 6);
+        testing::ClickRow(p.list, 6);
         QCOMPARE(p.t.fakes.clipboard.texts, QStringList{"CHIENS"});
         // The box rewrites the words already listed, both ways.
         p.setOption("jokerLetterBox", false);
         QCOMPARE(p.listed().mid(5, 3), (QStringList{"CHENIT", "CHIENS", "CHIENT"}));
         p.setOption("jokerLetterBox", true);
         QCOMPARE(p.listed().at(18), QStringLiteral("NICHEe"));
-        p.clickResult(p.list, 18);
+        testing::ClickRow(p.list, 18);
         QCOMPARE(p.t.fakes.clipboard.texts.last(), QStringLiteral("NICHEE"));
         // A draw without a joker has nothing to mark.
         p.search(QStringLiteral("CHIEN"));
@@ -407,7 +395,7 @@ class ScrabbleTabTest : public QObject {
                               "HIC",   "HIE",   "NIE",   "CE",    "CI",
                               "EH",    "EN",    "HE",    "HI",    "IN",
                               "NE",    "NI"}));
-        QVERIFY(IsGroupHeader(*p.list->item(4)));
+        QVERIFY(p.list->isHeader(4));
         QCOMPARE(p.count->text(), QStringLiteral("21  mots  trouvés."));
         QVERIFY(p.draw->hasFocus());
         p.setOption("shorterWordsBox", false);
@@ -449,7 +437,7 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(words.mid(0, 3), (QStringList{"AaS", "AiS", "AnS"}));
         QCOMPARE(words.mid(27), (QStringList{"AS", "SA"}));
         QCOMPARE(p.count->text(), QStringLiteral("29  mots  trouvés."));
-        p.clickResult(p.list, 0);
+        testing::ClickRow(p.list, 0);
         QCOMPARE(p.t.fakes.clipboard.texts, QStringList{"AAS"});
     }
 
@@ -481,7 +469,7 @@ class ScrabbleTabTest : public QObject {
         p.setOption("valuesBox", false);
         p.search(QStringLiteral("KW?"));
         QCOMPARE(p.listed(), (QStringList{"KWa  [/S]", "WoK  [/ES]"}));
-        p.clickResult(p.list, 1);
+        testing::ClickRow(p.list, 1);
         QCOMPARE(p.t.fakes.clipboard.texts, QStringList{"WOK"});
         // Highest value first, equal values in list order, the shorter words still apart.
         p.setOption("hooksBox", false);

@@ -5,14 +5,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
 #include "TestWindow.h"
-#include "ui/tabs/TabPage.h"
+#include "ui/common/TabPage.h"
 
 namespace quillex::ui {
 namespace {
@@ -33,10 +32,8 @@ const QStringList kOeilSynonyms{"bourgeon", "bouton", "chaton", "bulbe",   "pous
                                 "globe",    "vision", "vue",    "regard"};
 const QString kNoSynonymMessage = QStringLiteral("Pas de synonyme pour ce mot.");
 
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-    return items;
+QStringList Items(const ResultList* list) {
+    return testing::Rows(list);
 }
 
 QStringList Items(const QComboBox* combo) {
@@ -49,8 +46,8 @@ QStringList Items(const QComboBox* combo) {
 struct SynonymTabDriver {
     TestWindow t;
     QComboBox* wordBox = t.find<QComboBox>("wordBox");
-    QListWidget* headwords = t.find<QListWidget>("headwordList");
-    QListWidget* synonyms = t.find<QListWidget>("synonymList");
+    ResultList* headwords = t.find<ResultList>("headwordList");
+    ResultList* synonyms = t.find<ResultList>("synonymList");
     QLabel* resultCount = t.find<QLabel>("synonymTab/resultCount");
     QLabel* foundWord = t.find<QLabel>("foundWord");
     QPushButton* button = t.find<QPushButton>("synonymTab/searchButton");
@@ -78,17 +75,18 @@ struct SynonymTabDriver {
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    QPoint centreOf(QListWidget* list, const QString& text) const {
-        const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-        if (found.isEmpty()) return {};
-        list->scrollToItem(found.first());
-        return list->visualItemRect(found.first()).center();
+    QPoint centreOf(ResultList* list, const QString& text) const {
+        const int row = static_cast<int>(testing::Rows(list).indexOf(text));
+        if (row < 0) return {};
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        return list->visualRect(index).center();
     }
-    void click(QListWidget* list, const QString& text) const {
+    void click(ResultList* list, const QString& text) const {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(list, text));
     }
     // As a real double-click comes: press, release, double-click, release.
-    void doubleClick(QListWidget* list, const QString& text) const {
+    void doubleClick(ResultList* list, const QString& text) const {
         const QPoint at = centreOf(list, text);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -138,7 +136,7 @@ class SynonymTabTest : public QObject {
         d.type("Chat");
         QCOMPARE(Items(d.headwords), kChatHeadwords);
         d.type("Étoilé");
-        QCOMPARE(d.headwords->item(0)->text(), QStringLiteral("étoile"));
+        QCOMPARE(d.headwords->text(0), QStringLiteral("étoile"));
         QVERIFY(Items(d.headwords).contains(QStringLiteral("étoilé")));
     }
 
@@ -167,7 +165,7 @@ class SynonymTabTest : public QObject {
         QCOMPARE(d.resultCount->text(), QStringLiteral("Un synonyme trouvé."));
         d.lookUp("Étoilé");
         QCOMPARE(d.foundWord->text(), QStringLiteral("étoilé"));
-        QCOMPARE(d.synonyms->item(0)->text(), QStringLiteral("constellé"));
+        QCOMPARE(d.synonyms->text(0), QStringLiteral("constellé"));
         QCOMPARE(d.resultCount->text(), QStringLiteral("6 synonymes trouvés."));
     }
 
@@ -188,7 +186,7 @@ class SynonymTabTest : public QObject {
             QVERIFY(d.synonyms->count() > 0);
             QVERIFY(d.t.fakes.messages.shown.isEmpty());
             if (row.firstHeadword)
-                QCOMPARE(d.headwords->item(0)->text(), QString::fromUtf8(row.firstHeadword));
+                QCOMPARE(d.headwords->text(0), QString::fromUtf8(row.firstHeadword));
         }
     }
 
@@ -303,7 +301,7 @@ class SynonymTabTest : public QObject {
         SynonymTabDriver d;
         d.lookUp("chat");
         d.synonyms->setFocus();
-        while (d.synonyms->currentRow() < kChatSynonyms.indexOf("matou"))
+        while (d.synonyms->currentIndex().row() < kChatSynonyms.indexOf("matou"))
             QTest::keyClick(d.synonyms, Qt::Key_Down);
         QCOMPARE(d.wordBox->currentText(), QStringLiteral("matou"));
         QCOMPARE(Items(d.headwords), QStringList{"matou"});
@@ -335,7 +333,7 @@ class SynonymTabTest : public QObject {
             d.type(row.typed);
             if (row.byKey) {
                 d.headwords->setFocus();
-                d.headwords->setCurrentRow(0);
+                d.headwords->setCurrentIndex(d.headwords->model()->index(0, 0));
                 QTest::keyClick(d.headwords, Qt::Key_Return);
             } else {
                 d.doubleClick(d.headwords, row.chosen);
@@ -440,7 +438,7 @@ class SynonymTabTest : public QObject {
     void oe_ligature_headwords_are_reached_by_typing_them() {
         SynonymTabDriver d;
         d.type(QStringLiteral("Œil"));
-        QCOMPARE(d.headwords->item(0)->text(), QStringLiteral("œil"));
+        QCOMPARE(d.headwords->text(0), QStringLiteral("œil"));
         QCOMPARE(d.headwords->count(), 9);
         d.lookUp(QStringLiteral("œil"));
         QCOMPARE(d.foundWord->text(), QStringLiteral("œil"));

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "ui/tabs/TabContext.h"
-#include "ui/tabs/TabPage.h"
+#include "ui/common/TabContext.h"
+#include "ui/common/TabPage.h"
 
 class QLabel;
 class QPushButton;

@@ -2,15 +2,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <utility>
 
 #include "core/glossary/GlossaryFilter.h"
 #include "core/text/Text.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/Twips.h"
+#include "ui/common/ResultList.h"
 #include "ui/glossary/GlossaryRows.h"
-#include "ui/tabs/GroupHeader.h"
-#include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 
@@ -32,12 +31,14 @@ GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
     filterBox_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
     connect(filterBox_, &QLineEdit::textChanged, this, &GlossaryTab::showLinesBeginningWith);
 
-    glossaryList_ = new QListWidget(this);
+    glossaryList_ = new ResultList(this);
     glossaryList_->setObjectName(QStringLiteral("glossaryList"));
     glossaryList_->setAccessibleName(QStringLiteral("Mots de deux et trois lettres"));
     glossaryList_->setGeometry(TwipsRect(240, 540, 9700, 5200));
     glossaryList_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
-    glossaryList_->setUniformItemSizes(true);
+    // A definition longer than the list is wide would otherwise be cut for good: every row
+    // shows its whole text as a tip.
+    glossaryList_->setTextTips(true);
 }
 
 void GlossaryTab::fill() {
@@ -54,8 +55,8 @@ void GlossaryTab::showLinesBeginningWith(const QString& typed) {
         FilterGlossary(context_.dictionaries.shortWordGlossary, prefix.toStdU16String());
     glossaryList_->clear();
     if (lines.empty()) {
-        glossaryList_->addItem(
-            GroupHeader(QStringLiteral("Aucun mot ne commence par « %1 ».").arg(prefix)));
+        glossaryList_->appendHeader(
+            QStringLiteral("Aucun mot ne commence par « %1 ».").arg(prefix));
         return;
     }
     // Each word shows its hooks beside it. The two-letter block comes first; a header opens the
@@ -67,20 +68,13 @@ void GlossaryTab::showLinesBeginningWith(const QString& typed) {
         const bool threeLetters = GlossaryWord(line).size() > 2;
         if (!threeLetters) headerDue = true;
         if (threeLetters && headerDue) {
-            glossaryList_->addItems(texts);
-            texts.clear();
-            glossaryList_->addItem(GroupHeader(QStringLiteral("— Mots de trois lettres —")));
+            glossaryList_->appendTexts(std::exchange(texts, {}));
+            glossaryList_->appendHeader(QStringLiteral("— Mots de trois lettres —"));
             headerDue = false;
         }
         texts.append(GlossaryRowText(line, context_.dictionaries.scrabbleWordList));
     }
-    FillList(*glossaryList_, texts);
-    // A definition longer than the list is wide would otherwise be cut for good: every row
-    // shows its whole text as a tip.
-    for (int row = 0; row < glossaryList_->count(); ++row) {
-        QListWidgetItem* item = glossaryList_->item(row);
-        item->setToolTip(item->text());
-    }
+    glossaryList_->appendTexts(std::move(texts));
 }
 
 }  // namespace quillex::ui

@@ -2,13 +2,14 @@
 
 #include <QString>
 
-#include "ui/tabs/TabContext.h"
-#include "ui/tabs/TabPage.h"
+#include "ui/common/TabContext.h"
+#include "ui/common/TabPage.h"
 
 class QLineEdit;
-class QListWidget;
 
 namespace quillex::ui {
+
+class ResultList;
 
 /// The "2,3 lettres" tab: the glossary of the two- and three-letter words, one line per item,
 /// narrowed to the words that begin with the text of its filter box.
@@ -28,7 +29,7 @@ class GlossaryTab : public TabPage {
 
     TabContext& context_;
     QLineEdit* filterBox_ = nullptr;
-    QListWidget* glossaryList_ = nullptr;
+    ResultList* glossaryList_ = nullptr;
 };
 
 }  // namespace quillex::ui

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ui/tabs/TabContext.h"
+#include "ui/common/TabContext.h"
 
 class QPushButton;
 class QTabWidget;

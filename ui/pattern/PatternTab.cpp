@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 #include <exception>
@@ -22,11 +21,10 @@
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
+#include "ui/common/ResultList.h"
 #include "ui/pattern/ImageCheckBox.h"
 #include "ui/pattern/LetterBox.h"
 #include "ui/pattern/MotifSearch.h"
-#include "ui/tabs/ResultCopy.h"
-#include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {
@@ -250,26 +248,13 @@ void PatternTab::buildSearchControls() {
     QFont listFont(QStringLiteral("Courier New"));
     listFont.setPointSize(12);
 
-    // The grey placeholder the user sees while the result list is hidden during a search.
-    searchCover_ = new QListWidget(this);
-    searchCover_->setObjectName(QStringLiteral("searchCover"));
-    searchCover_->setAccessibleName(QStringLiteral("Recherche en cours"));
-    searchCover_->setGeometry(listArea);
-    searchCover_->setFocusPolicy(Qt::NoFocus);
-    SetColour(searchCover_, QPalette::Base, LightGrey);
-    // Shown only while it is what the user sees, so that screen readers report it only then.
-    searchCover_->hide();
-
-    resultList_ = new QListWidget(this);
+    resultList_ = new ResultList(this);
     resultList_->setObjectName(QStringLiteral("resultList"));
     resultList_->setAccessibleName(QStringLiteral("Mots trouvés"));
     resultList_->setGeometry(listArea);
     resultList_->setFont(listFont);
-    resultList_->setUniformItemSizes(true);
-    SetColour(resultList_, QPalette::Base, Qt::white);
-    SetColour(resultList_, QPalette::Text, Qt::black);
-    resultList_->raise();
-    CopyChosenResults(*resultList_, context_);
+    showListAsSearching(false);
+    resultList_->copyChosenWords(context_);
 }
 
 void PatternTab::buildClue() {
@@ -558,10 +543,10 @@ void PatternTab::showJokerLimitNotice() {
 }
 
 void PatternTab::startScan() {
-    // The hidden list uncovers the grey placeholder; the delay lets the window show it, and the
-    // disabled window takes no input until the scan has ended.
-    searchCover_->show();
-    resultList_->hide();
+    // The emptied, greyed list shows a search under way; the delay lets the window show it, and
+    // the disabled window takes no input until the scan has ended.
+    resultList_->clear();
+    showListAsSearching(true);
     if (context_.window) context_.window->setEnabled(false);
     scanTimer_.start(kSearchDelayMs);
 }
@@ -569,20 +554,25 @@ void PatternTab::startScan() {
 void PatternTab::runScan() {
     scanTimer_.stop();
     try {
-        resultList_->clear();
         std::vector<std::string_view> words;
         if (scanPattern_) words = FindWords(*scanPattern_, context_.dictionaries.mainWordList);
         scanPattern_.reset();
-        const ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words)};
-        FillResultList(*resultList_, shown.synonyms);
+        ClueOutcome shown = clue_ ? clue_->narrow(words) : ClueOutcome{std::move(words)};
         resultCount_->setText(ToQString(ResultCountText(shown.count())));
-        resultList_->show();
-        searchCover_->hide();
+        resultList_->appendWords(std::move(shown.synonyms));
+        showListAsSearching(false);
     } catch (const std::exception& failure) {
-        // The placeholder stays in view until the next search.
+        // The list stays empty and grey until the next search.
         ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternScan);
     }
     endScan();
+}
+
+void PatternTab::showListAsSearching(bool searching) {
+    SetColour(resultList_, QPalette::Base, searching ? LightGrey : QColor(Qt::white));
+    SetColour(resultList_, QPalette::Text, Qt::black);
+    resultList_->setAccessibleDescription(searching ? QStringLiteral("Recherche en cours")
+                                                    : QString());
 }
 
 void PatternTab::endScan() {

@@ -10,20 +10,20 @@
 
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/Pattern.h"
-#include "ui/tabs/TabContext.h"
-#include "ui/tabs/TabPage.h"
+#include "ui/common/TabContext.h"
+#include "ui/common/TabPage.h"
 
 class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace quillex::ui {
 
 class ImageCheckBox;
 class LetterBox;
+class ResultList;
 
 /// The "Rechercher" tab: a word length, the known letters typed into a row of one-letter boxes
 /// ("?" where the letter is unknown), and every word of the main list with those letters at
@@ -88,6 +88,7 @@ class PatternTab : public TabPage {
     void showJokerLimitNotice();
     void startScan();
     void runScan();
+    void showListAsSearching(bool searching);
     void endScan();
 
     TabContext& context_;
@@ -96,8 +97,7 @@ class PatternTab : public TabPage {
     std::array<QLabel*, BoxCount> boxNumbers_{};
     ImageCheckBox* autoAdvanceBox_ = nullptr;
     QPushButton* searchButton_ = nullptr;
-    QListWidget* searchCover_ = nullptr;
-    QListWidget* resultList_ = nullptr;
+    ResultList* resultList_ = nullptr;
     QLabel* resultCount_ = nullptr;
     QLineEdit* clueBox_ = nullptr;
     QLineEdit* motifBox_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <stdexcept>
 #include <utility>
@@ -14,12 +13,10 @@
 #include "core/text/Text.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
+#include "ui/common/ResultList.h"
 #include "ui/scrabble/ScrabbleOptions.h"
 #include "ui/scrabble/ScrabbleRows.h"
 #include "ui/scrabble/WordJudgeBox.h"
-#include "ui/tabs/GroupHeader.h"
-#include "ui/tabs/ResultCopy.h"
-#include "ui/tabs/ResultListFill.h"
 
 namespace quillex::ui {
 namespace {
@@ -124,7 +121,7 @@ void ScrabbleTab::buildResultControls() {
     resultCount_->setGeometry(16, 146, 280, 30);
     resultCount_->setFont(CalibriFont(12, true));
 
-    resultList_ = new QListWidget(this);
+    resultList_ = new ResultList(this);
     resultList_->setObjectName(QStringLiteral("resultList"));
     resultList_->setAccessibleName(QStringLiteral("Mots trouvés"));
     resultList_->setGeometry(312, 16, 357, 236);
@@ -132,10 +129,8 @@ void ScrabbleTab::buildResultControls() {
     listFont.setPointSize(kWordPointSize);
     resultList_->setFont(listFont);
     SetColours(resultList_, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
-    resultList_->setUniformItemSizes(true);
     // A word shown with its joker letters, value or hooks is copied as the plain word.
-    CopyChosenResults(*resultList_, context_,
-                      [](const QListWidgetItem& item) { return RowWord(item.text()); });
+    resultList_->copyChosenWords(context_, &RowWord);
 }
 
 void ScrabbleTab::buildHelpTexts() {
@@ -267,12 +262,12 @@ void ScrabbleTab::showFoundRows() {
         MakeScrabbleRows(found_, foundValues_, foundHooks_, foundDrawLength_, choice);
     resultList_->clear();
     if (rows.headerAt < 0) {
-        FillList(*resultList_, rows.texts);
+        resultList_->appendTexts(rows.texts);
         return;
     }
-    resultList_->addItems(rows.texts.mid(0, rows.headerAt));
-    resultList_->addItem(GroupHeader(ShorterWordsHeader));
-    FillList(*resultList_, rows.texts.mid(rows.headerAt));
+    resultList_->appendTexts(rows.texts.first(rows.headerAt));
+    resultList_->appendHeader(ShorterWordsHeader);
+    resultList_->appendTexts(rows.texts.sliced(rows.headerAt));
 }
 
 // The words of the previous search do not count for a search that failed before listing.

@@ -6,16 +6,16 @@
 
 #include "core/anagram/AnagramOutcome.h"
 #include "core/anagram/Hooks.h"
-#include "ui/tabs/TabContext.h"
-#include "ui/tabs/TabPage.h"
+#include "ui/common/TabContext.h"
+#include "ui/common/TabPage.h"
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace quillex::ui {
 
+class ResultList;
 class ScrabbleOptions;
 
 /// The "Scrabble" tab: a draw of up to nine characters, its anagrams in the Scrabble list, and
@@ -54,7 +54,7 @@ class ScrabbleTab : public TabPage {
     QLineEdit* drawBox_ = nullptr;
     QLabel* drawLength_ = nullptr;
     QPushButton* searchButton_ = nullptr;
-    QListWidget* resultList_ = nullptr;
+    ResultList* resultList_ = nullptr;
     QLabel* resultCount_ = nullptr;
     ScrabbleOptions* options_ = nullptr;
     /// The words listed, with the places of the letters jokers or the board stand for.

@@ -2,9 +2,9 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -17,7 +17,7 @@
 #include "ui/app/Appearance.h"
 #include "ui/app/ReportInternalError.h"
 #include "ui/app/Twips.h"
-#include "ui/tabs/ResultListFill.h"
+#include "ui/common/ResultList.h"
 
 namespace quillex::ui {
 namespace {
@@ -81,12 +81,11 @@ void SynonymTab::buildControls() {
     searchButton_->setFont(NamedFont(QStringLiteral("Calibri"), 12, true));
     searchButton_->setGeometry(TwipsRect(4980, 180, 1950, 600));
 
-    headwordList_ = new QListWidget(this);
+    headwordList_ = new ResultList(this);
     headwordList_->setObjectName(QStringLiteral("headwordList"));
     headwordList_->setAccessibleName(
         QStringLiteral("Mots du dictionnaire commençant par le texte saisi"));
     headwordList_->setFont(NamedFont(QStringLiteral("Courier New"), 11));
-    headwordList_->setUniformItemSizes(true);
     headwordList_->setGeometry(TwipsRect(240, 960, 4500, 4700));
 
     // The sunken box that holds the look-up's result.
@@ -105,11 +104,10 @@ void SynonymTab::buildControls() {
     foundWord_->setIndent(6);
     foundWord_->setGeometry(TwipsRect(5100, 1080, 4800, 510));
 
-    synonymList_ = new QListWidget(this);
+    synonymList_ = new ResultList(this);
     synonymList_->setObjectName(QStringLiteral("synonymList"));
     synonymList_->setAccessibleName(QStringLiteral("Synonymes trouvés"));
     synonymList_->setFont(NamedFont(QStringLiteral("Courier New"), 18));
-    synonymList_->setUniformItemSizes(true);
     synonymList_->setGeometry(TwipsRect(5100, 1680, 4800, 3300));
 
     resultCount_ = new QLabel(ToQString(NoSynonymMessage), this);
@@ -127,18 +125,18 @@ void SynonymTab::connectHandlers() {
     connect(wordBox_, &QComboBox::activated, this, &SynonymTab::onHistoryChosen);
     connect(searchButton_, &QPushButton::clicked, this, &SynonymTab::synonymLookup);
     // Activation is a double-click or Enter: both lists look the activated word up.
-    connect(headwordList_, &QListWidget::itemClicked, this, &SynonymTab::onHeadwordChosen);
-    connect(headwordList_, &QListWidget::itemActivated, this, &SynonymTab::lookUpItem);
+    connect(headwordList_, &ResultList::clicked, this, &SynonymTab::onHeadwordChosen);
+    connect(headwordList_, &ResultList::activated, this, &SynonymTab::lookUpRow);
     // The click before a double-click refills the headword list, and the list then takes the
     // second click for a new press on whatever lies there: the tab sees the double-click itself.
     headwordList_->viewport()->installEventFilter(this);
-    connect(synonymList_, &QListWidget::itemClicked, this, &SynonymTab::onSynonymClicked);
+    connect(synonymList_, &ResultList::clicked, this, &SynonymTab::onSynonymClicked);
     // The arrows walk the synonyms as clicks do.
-    connect(synonymList_, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = synonymList_->selectedItems();
+    connect(synonymList_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList selected = synonymList_->selectionModel()->selectedIndexes();
         if (!selected.isEmpty()) onSynonymClicked(selected.first());
     });
-    connect(synonymList_, &QListWidget::itemActivated, this, &SynonymTab::lookUpItem);
+    connect(synonymList_, &ResultList::activated, this, &SynonymTab::lookUpRow);
 }
 
 void SynonymTab::onWordEdited(const QString& text) {
@@ -159,14 +157,14 @@ void SynonymTab::onHistoryChosen() {
     browse(Lowered(Entered(wordBox_->currentText())));
 }
 
-void SynonymTab::onHeadwordChosen(QListWidgetItem* item) {
-    if (!item) return;
-    clickedHeadword_ = item->text();
+void SynonymTab::onHeadwordChosen(const QModelIndex& row) {
+    if (!row.isValid()) return;
+    clickedHeadword_ = row.data().toString();
     setWordText(clickedHeadword_);
 }
 
-void SynonymTab::onSynonymClicked(QListWidgetItem* item) {
-    if (item) setWordText(item->text());
+void SynonymTab::onSynonymClicked(const QModelIndex& row) {
+    if (row.isValid()) setWordText(row.data().toString());
 }
 
 bool SynonymTab::eventFilter(QObject* watched, QEvent* event) {
@@ -192,8 +190,8 @@ bool SynonymTab::eventFilter(QObject* watched, QEvent* event) {
     return TabPage::eventFilter(watched, event);
 }
 
-void SynonymTab::lookUpItem(QListWidgetItem* item) {
-    if (item) lookUpText(item->text());
+void SynonymTab::lookUpRow(const QModelIndex& row) {
+    if (row.isValid()) lookUpText(row.data().toString());
 }
 
 void SynonymTab::lookUpText(const QString& text) {
@@ -214,10 +212,9 @@ void SynonymTab::browse(const QString& loweredText) {
     // The same text keeps its listing, scrolled and selected as the user left it.
     if (loweredText.toStdU16String() == engine_.browsedText()) return;
     headwordList_->clear();
-    QStringList headwords;
+    std::vector<std::string_view> headwords;
     try {
-        for (std::string_view headword : engine_.browse(loweredText.toStdU16String()))
-            headwords.append(ToQString(headword));
+        headwords = engine_.browse(loweredText.toStdU16String());
     } catch (const std::exception& failure) {
         // A partial listing must not be searched: the look-up only finds what the list shows.
         engine_.clearListing();
@@ -225,7 +222,7 @@ void SynonymTab::browse(const QString& loweredText) {
         reportFailure(failure, ErrorPlaceCode::HeadwordBrowser);
     }
     try {
-        FillList(*headwordList_, headwords);
+        headwordList_->appendWords(std::move(headwords));
     } catch (const std::exception& failure) {
         reportFailure(failure, ErrorPlaceCode::HeadwordBrowser);
     }
@@ -275,9 +272,7 @@ void SynonymTab::showResult(const SynonymLookupResult& result) {
     ShowNamedText(foundWord_, kFoundWordRole,
                   QString::fromStdU16String(result.lemmaNotice.empty() ? result.shownText
                                                                        : result.lemmaNotice));
-    QStringList synonyms;
-    for (const std::string_view synonym : result.synonyms) synonyms.append(ToQString(synonym));
-    FillList(*synonymList_, synonyms);
+    synonymList_->appendWords(result.synonyms);
     ShowNamedText(resultCount_, kResultRole, QString::fromStdU16String(result.resultText));
     if (!result.message.empty())
         context_.platform.messages.show({AppTitle, QString::fromStdU16String(result.message),

@@ -6,16 +6,17 @@
 #include "core/errors/ErrorPlaceCode.h"
 #include "core/synonyms/SynonymEngine.h"
 #include "core/synonyms/SynonymLookupResult.h"
-#include "ui/tabs/TabContext.h"
-#include "ui/tabs/TabPage.h"
+#include "ui/common/TabContext.h"
+#include "ui/common/TabPage.h"
 
 class QComboBox;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
+class QModelIndex;
 class QPushButton;
 
 namespace quillex::ui {
+
+class ResultList;
 
 /// The "Synonyme" tab: lists the headwords that begin with the typed word, looks a word up,
 /// lists its synonyms and keeps every text looked up in the combo box's drop-down list.
@@ -38,9 +39,9 @@ class SynonymTab : public TabPage {
 
     void onWordEdited(const QString& text);
     void onHistoryChosen();
-    void onHeadwordChosen(QListWidgetItem* item);
-    void onSynonymClicked(QListWidgetItem* item);
-    void lookUpItem(QListWidgetItem* item);
+    void onHeadwordChosen(const QModelIndex& row);
+    void onSynonymClicked(const QModelIndex& row);
+    void lookUpRow(const QModelIndex& row);
     void lookUpText(const QString& text);
     void setWordText(const QString& text);
     void browse(const QString& loweredText);
@@ -62,8 +63,8 @@ class SynonymTab : public TabPage {
     bool doubleClickHeld_ = false;
 
     QComboBox* wordBox_ = nullptr;
-    QListWidget* headwordList_ = nullptr;
-    QListWidget* synonymList_ = nullptr;
+    ResultList* headwordList_ = nullptr;
+    ResultList* synonymList_ = nullptr;
     QLabel* resultCount_ = nullptr;
     QLabel* foundWord_ = nullptr;
     QPushButton* searchButton_ = nullptr;
