@@ -121,7 +121,6 @@ void MainWindow::finishStartup() {
     if (splash_) splash_->close();
     aboutTab_->armLicenceTimer();
     onTabChanged(tabs_->currentIndex());
-    startupTimer_.stop();
 }
 
 void MainWindow::onTabChanged(int index) {

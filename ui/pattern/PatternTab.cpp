@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <algorithm>
 #include <exception>
-#include <functional>
 #include <string>
 #include <variant>
 
@@ -456,90 +455,60 @@ QString PatternTab::patternOfBoxes() const {
     return pattern;
 }
 
+// The way searched (the boxes or the motif) is read and checked at once; the scan searches it.
 void PatternTab::onSearchClicked() {
-    if (motifInUse_) {
-        searchMotif();
-        return;
-    }
-    // A failing step is reported and the handler goes on with the next one.
-    const auto step = [this](const std::function<void()>& body) {
-        try {
-            body();
-        } catch (const std::exception& failure) {
-            ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternButton);
-        }
-    };
-    step([this] { searchButton_->setEnabled(false); });
-    step([this] { searchLength_ = lengthList_->currentText().toInt(); });
-    step([this] { lookUpClue(); });
-    step([this] {
-        // The boxes take only characters the pattern language reads, so the text parses.
-        const auto parsed = Pattern::Parse(patternOfBoxes().toStdU16String());
-        scanPattern_.reset();
-        if (const Pattern* boxes = std::get_if<Pattern>(&parsed)) scanPattern_ = *boxes;
-        // A clue keeps the list to a few synonyms, so the joker limit has nothing to guard.
-        if (!clue_ && scanPattern_ && scanPattern_->exceedsJokerLimit()) showJokerLimitNotice();
-    });
-    step([this] {
-        if (clueRefused_) {
-            clueRefused_ = false;
-            clueBox_->setFocus(Qt::OtherFocusReason);
-        } else if (jokerLimitFlag_) {
-            jokerLimitFlag_ = false;
-            moveFocusToBox(1);
-        } else {
-            startScan();
-        }
-    });
-    step([this] { context_.platform.pointer.setScreenPointer(PointerShape::Arrow); });
-}
-
-// The motif is read and checked at once; the scan searches it.
-void PatternTab::searchMotif() {
     searchButton_->setEnabled(false);
     try {
-        lookUpClue();
-        if (clueRefused_) {
-            clueRefused_ = false;
+        if (!lookUpClue()) {
             clueBox_->setFocus(Qt::OtherFocusReason);
             return;
         }
-        MotifOutcome outcome =
-            ReadMotif(motifBox_->text().trimmed().toStdU16String(), clue_.has_value());
-        if (!outcome.refusal.isEmpty()) {
-            context_.platform.messages.show(
-                {AppTitle, outcome.refusal,
-                 outcome.jokerLimit ? MessageIcon::Critical : MessageIcon::None,
-                 MessageButtons::Ok});
-            motifBox_->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-        scanPattern_ = std::move(outcome.pattern);
-        startScan();
+        scanPattern_ = motifInUse_ ? readMotif() : readBoxes();
+        if (scanPattern_) startScan();
     } catch (const std::exception& failure) {
         ReportInternalError(context_.platform.messages, failure, ErrorPlaceCode::PatternButton);
         updateSearchButton();
     }
 }
 
-void PatternTab::lookUpClue() {
-    clue_.reset();
-    const QString clue = clueText();
-    if (clue.isEmpty()) return;
-    clue_ = ClueSynonyms::LookUp(clue.toStdU16String(), context_.dictionaries.synonymLetterTables);
-    if (clue_) return;
-    // Searching the pattern alone instead would pass its words off as synonyms.
-    clueRefused_ = true;
-    context_.platform.messages.show(
-        {AppTitle, ToQString(NoSynonymMessage), MessageIcon::None, MessageButtons::Ok});
+std::optional<Pattern> PatternTab::readBoxes() {
+    // The boxes take only characters the pattern language reads, so the text parses.
+    auto parsed = Pattern::Parse(patternOfBoxes().toStdU16String());
+    Pattern* boxes = std::get_if<Pattern>(&parsed);
+    if (!boxes) return std::nullopt;
+    // A clue keeps the list to a few synonyms, so the joker limit has nothing to guard.
+    if (!clue_ && boxes->exceedsJokerLimit()) {
+        context_.platform.messages.show({AppTitle,
+                                         ToQString(JokerLimitNoticeFirstLine) + LineBreak +
+                                             ToQString(JokerLimitNoticeSecondLine),
+                                         MessageIcon::Critical, MessageButtons::Ok});
+        moveFocusToBox(1);
+        return std::nullopt;
+    }
+    return std::move(*boxes);
 }
 
-void PatternTab::showJokerLimitNotice() {
-    jokerLimitFlag_ = true;
+std::optional<Pattern> PatternTab::readMotif() {
+    MotifOutcome outcome =
+        ReadMotif(motifBox_->text().trimmed().toStdU16String(), clue_.has_value());
+    if (outcome.refusal.isEmpty()) return std::move(outcome.pattern);
+    context_.platform.messages.show({AppTitle, outcome.refusal,
+                                     outcome.jokerLimit ? MessageIcon::Critical : MessageIcon::None,
+                                     MessageButtons::Ok});
+    motifBox_->setFocus(Qt::OtherFocusReason);
+    return std::nullopt;
+}
+
+bool PatternTab::lookUpClue() {
+    clue_.reset();
+    const QString clue = clueText();
+    if (clue.isEmpty()) return true;
+    clue_ = ClueSynonyms::LookUp(clue.toStdU16String(), context_.dictionaries.synonymLetterTables);
+    if (clue_) return true;
+    // Searching the pattern alone instead would pass its words off as synonyms.
     context_.platform.messages.show(
-        {AppTitle,
-         ToQString(JokerLimitNoticeFirstLine) + LineBreak + ToQString(JokerLimitNoticeSecondLine),
-         MessageIcon::Critical, MessageButtons::Ok});
+        {AppTitle, ToQString(NoSynonymMessage), MessageIcon::None, MessageButtons::Ok});
+    return false;
 }
 
 void PatternTab::startScan() {
@@ -552,7 +521,6 @@ void PatternTab::startScan() {
 }
 
 void PatternTab::runScan() {
-    scanTimer_.stop();
     try {
         std::vector<std::string_view> words;
         if (scanPattern_) words = FindWords(*scanPattern_, context_.dictionaries.mainWordList);

@@ -54,7 +54,6 @@ class PatternTab : public TabPage {
     void buildOption();
     void buildMotif();
     void onMotifEdited(const QString& text);
-    void searchMotif();
     void buildCaptions();
     QLabel* addCaption(const QString& name, const QString& text, const QRect& geometry,
                        bool bold = false);
@@ -84,8 +83,11 @@ class PatternTab : public TabPage {
 
     QString patternOfBoxes() const;
     void onSearchClicked();
-    void lookUpClue();
-    void showJokerLimitNotice();
+    /// The clue's synonyms, or false when the clue has none (refused with a message).
+    bool lookUpClue();
+    /// The pattern to scan, or nothing when refused with a message.
+    std::optional<Pattern> readBoxes();
+    std::optional<Pattern> readMotif();
     void startScan();
     void runScan();
     void showListAsSearching(bool searching);
@@ -110,10 +112,8 @@ class PatternTab : public TabPage {
     QString typedDigits_;
     QElapsedTimer lengthTyping_;
     bool invalidCharNoticeDone_ = false;
-    bool jokerLimitFlag_ = false;
     // The clue of the search under way, looked up when the button was pressed.
     std::optional<ClueSynonyms> clue_;
-    bool clueRefused_ = false;
     // Set while the "Motif" field is the way in use: edited after the boxes and the length.
     bool motifInUse_ = false;
     // The pattern of the search under way, read from the boxes or the motif when the search is

@@ -183,7 +183,6 @@ void ScrabbleTab::refreshListedWords() {
 }
 
 void ScrabbleTab::runDelayedSearch() {
-    searchTimer_.stop();
     listing_ = false;
     const QString searched = drawText();
     int count = 0;
