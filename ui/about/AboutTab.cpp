@@ -148,7 +148,7 @@ void AboutTab::buildControls() {
     descriptionLabel_->setObjectName(QStringLiteral("description"));
     descriptionLabel_->setGeometry(PageRect(6000, 1080, 4155, 2295));
     // Eight lines must fit the label's 153 pixels of height.
-    descriptionLabel_->setFont(NamedFont(QStringLiteral("Calibri"), 9.5));
+    descriptionLabel_->setFont(CalibriFont(9.5));
     descriptionLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     auto* downloads = new QGroupBox(

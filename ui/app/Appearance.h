@@ -18,6 +18,11 @@ inline const QColor LightGrey(224, 224, 224);
 /// A font by family name, size in points and weight.
 QFont NamedFont(const QString& family, qreal points, bool bold = false);
 
+/// The font of the tabs' captions, buttons and counts.
+inline QFont CalibriFont(qreal points, bool bold = false) {
+    return NamedFont(QStringLiteral("Calibri"), points, bold);
+}
+
 /// Sets one colour role of a widget's palette.
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 

@@ -10,6 +10,7 @@
 #include "ui/app/AppConstants.h"
 #include "ui/app/Fonts.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/platform/QtPlatform.h"
 #include "ui/platform/SingleInstance.h"
 
 namespace quillex::ui {
@@ -58,6 +59,14 @@ int RunProgram(const Platform& platform, const SplashWindow::Loader& loader) {
     });
     splash.start();
     return QApplication::exec();
+}
+
+int RunQuillex(int argc, char** argv, const SplashWindow::Loader& loader) {
+    SetStartFolder();
+    QApplication app(argc, argv);
+    PrepareApplication(app);
+    QtPlatform qtPlatform;
+    return RunProgram(qtPlatform.platform(), loader);
 }
 
 }  // namespace quillex::ui

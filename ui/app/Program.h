@@ -16,4 +16,9 @@ void PrepareApplication(QApplication& app);
 int RunProgram(const Platform& platform,
                const SplashWindow::Loader& loader = SplashWindow::DefaultLoader);
 
+/// The whole program on the desktop: the start folder recorded before anything can change it,
+/// the application, then RunProgram over the real platform services.
+int RunQuillex(int argc, char** argv,
+               const SplashWindow::Loader& loader = SplashWindow::DefaultLoader);
+
 }  // namespace quillex::ui

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QLabel;
+class QPushButton;
 
 namespace quillex::ui {
 
@@ -15,6 +17,12 @@ class TabPage : public QWidget {
     virtual QWidget* focusTarget() { return nullptr; }
     /// The button Enter runs when it is enabled; null when Enter does nothing on this tab.
     virtual QAbstractButton* searchButton() { return nullptr; }
+
+  protected:
+    /// The tab's "Rechercher " button, disabled until there is something to search.
+    QPushButton* addSearchButton(const QString& accessibleName, const QRect& geometry);
+    /// The bold line that tells what a search found.
+    QLabel* addCountLabel(const QRect& geometry);
 };
 
 }  // namespace quillex::ui

@@ -21,21 +21,21 @@ GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
         this);
     caption->setObjectName(QStringLiteral("caption"));
     caption->setGeometry(TwipsRect(240, 180, 7500, 300));
-    caption->setFont(NamedFont(QStringLiteral("Calibri"), 12, true));
+    caption->setFont(CalibriFont(12, true));
 
     filterBox_ = new QLineEdit(this);
     filterBox_->setObjectName(QStringLiteral("filterBox"));
     filterBox_->setAccessibleName(QStringLiteral("Filtrer : mots commençant par"));
     filterBox_->setPlaceholderText(QStringLiteral("Filtrer : début du mot"));
     filterBox_->setGeometry(TwipsRect(6900, 120, 3040, 390));
-    filterBox_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
+    filterBox_->setFont(CalibriFont(12));
     connect(filterBox_, &QLineEdit::textChanged, this, &GlossaryTab::showLinesBeginningWith);
 
     glossaryList_ = new ResultList(this);
     glossaryList_->setObjectName(QStringLiteral("glossaryList"));
     glossaryList_->setAccessibleName(QStringLiteral("Mots de deux et trois lettres"));
     glossaryList_->setGeometry(TwipsRect(240, 540, 9700, 5200));
-    glossaryList_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
+    glossaryList_->setFont(CalibriFont(12));
     // A definition longer than the list is wide would otherwise be cut for good: every row
     // shows its whole text as a tip.
     glossaryList_->setTextTips(true);

@@ -42,10 +42,6 @@ constexpr int kBoxHeight = 40;
 constexpr int kClueTop = 256;
 constexpr int kOptionTop = 296;
 
-QFont CalibriFont(int pointSize, bool bold) {
-    return NamedFont(QStringLiteral("Calibri"), pointSize, bold);
-}
-
 }  // namespace
 
 PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), context_(context) {
@@ -230,18 +226,10 @@ void PatternTab::buildLetterBoxes() {
 }
 
 void PatternTab::buildSearchControls() {
-    searchButton_ = new QPushButton(QStringLiteral("Rechercher "), this);
-    searchButton_->setObjectName(QStringLiteral("searchButton"));
-    searchButton_->setAccessibleName(QStringLiteral("Rechercher les mots du modèle"));
-    searchButton_->setGeometry(16, 176, 200, 36);
-    searchButton_->setFont(CalibriFont(12, true));
-    searchButton_->setEnabled(false);
+    searchButton_ =
+        addSearchButton(QStringLiteral("Rechercher les mots du modèle"), QRect(16, 176, 200, 36));
     connect(searchButton_, &QPushButton::clicked, this, &PatternTab::onSearchClicked);
-
-    resultCount_ = new QLabel(this);
-    resultCount_->setObjectName(QStringLiteral("resultCount"));
-    resultCount_->setGeometry(16, 222, 300, 26);
-    resultCount_->setFont(CalibriFont(12, true));
+    resultCount_ = addCountLabel(QRect(16, 222, 300, 26));
 
     const QRect listArea(432, 176, 237, 204);
     QFont listFont(QStringLiteral("Courier New"));

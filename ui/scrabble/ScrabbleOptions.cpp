@@ -59,7 +59,7 @@ QCheckBox* ScrabbleOptions::addBox(const QString& objectName, const QString& cap
     box->setAccessibleName(caption);
     box->setGeometry(column * kFirstColumnWidth, row * kRowHeight,
                      column == 0 ? kFirstColumnWidth : kSecondColumnWidth, kRowHeight);
-    box->setFont(NamedFont(QStringLiteral("Calibri"), 11));
+    box->setFont(CalibriFont(11));
     // Reached by Tab; a click leaves the focus in the draw box, where Enter searches again.
     box->setFocusPolicy(Qt::TabFocus);
     return box;

@@ -36,10 +36,6 @@ const QString kTooManyJokers = QStringLiteral(
 constexpr int kWordPointSize = 18;
 constexpr int kAnnotatedPointSize = 13;
 
-QFont CalibriFont(int pointSize, bool bold) {
-    return NamedFont(QStringLiteral("Calibri"), pointSize, bold);
-}
-
 void SetColours(QWidget* widget, QPalette::ColorRole backgroundRole, const QColor& background,
                 QPalette::ColorRole textRole, const QColor& text) {
     SetColour(widget, backgroundRole, background);
@@ -106,20 +102,13 @@ void ScrabbleTab::buildDrawPanel() {
     drawLength_->setAutoFillBackground(true);
     SetColours(drawLength_, QPalette::Window, DarkRed, QPalette::WindowText, Qt::white);
 
-    searchButton_ = new QPushButton(QStringLiteral("Rechercher "), this);
-    searchButton_->setObjectName(QStringLiteral("searchButton"));
-    searchButton_->setAccessibleName(QStringLiteral("Rechercher les mots du tirage"));
-    searchButton_->setGeometry(16, 100, 280, 36);
-    searchButton_->setFont(CalibriFont(12, true));
-    searchButton_->setEnabled(false);
+    searchButton_ =
+        addSearchButton(QStringLiteral("Rechercher les mots du tirage"), QRect(16, 100, 280, 36));
     connect(searchButton_, &QPushButton::clicked, this, &ScrabbleTab::onSearchClicked);
 }
 
 void ScrabbleTab::buildResultControls() {
-    resultCount_ = new QLabel(this);
-    resultCount_->setObjectName(QStringLiteral("resultCount"));
-    resultCount_->setGeometry(16, 146, 280, 30);
-    resultCount_->setFont(CalibriFont(12, true));
+    resultCount_ = addCountLabel(QRect(16, 146, 280, 30));
 
     resultList_ = new ResultList(this);
     resultList_->setObjectName(QStringLiteral("resultList"));

@@ -26,11 +26,11 @@ QString JudgeVerdict(const QString& typed, const WordList& scrabbleList, bool* a
 WordJudgeBox::WordJudgeBox(const WordList& scrabbleList, QWidget* parent)
     : QWidget(parent), scrabbleList_(scrabbleList) {
     setObjectName(QStringLiteral("wordJudge"));
-    const QFont font = NamedFont(QStringLiteral("Calibri"), 11);
+    const QFont font = CalibriFont(11);
     auto* caption = new QLabel(QStringLiteral("Valable ?"), this);
     caption->setObjectName(QStringLiteral("judgeCaption"));
     caption->setGeometry(0, 0, 62, 28);
-    caption->setFont(NamedFont(QStringLiteral("Calibri"), 11, true));
+    caption->setFont(CalibriFont(11, true));
 
     wordsBox_ = new QLineEdit(this);
     wordsBox_->setObjectName(QStringLiteral("judgeBox"));
@@ -46,7 +46,7 @@ WordJudgeBox::WordJudgeBox(const WordList& scrabbleList, QWidget* parent)
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("judgeVerdict"));
     verdict_->setGeometry(220, 0, 137, 28);
-    verdict_->setFont(NamedFont(QStringLiteral("Calibri"), 11, true));
+    verdict_->setFont(CalibriFont(11, true));
     connect(wordsBox_, &QLineEdit::textChanged, this, &WordJudgeBox::judge);
 }
 

@@ -82,13 +82,11 @@ void SplashWindow::buildControls() {
     CentredLabel(panel_, QStringLiteral("Utilitaire pour les jeux de lettres"),
                  NamedFont(QStringLiteral("Lucida Calligraphy"), 11.25), DarkRed,
                  QRect(0, 142, width, 30));
-    auto* loading =
-        CentredLabel(panel_, QStringLiteral("Chargement des dictionnaires"),
-                     NamedFont(QStringLiteral("Calibri"), 12), Qt::black, QRect(0, 200, width, 24));
+    auto* loading = CentredLabel(panel_, QStringLiteral("Chargement des dictionnaires"),
+                                 CalibriFont(12), Qt::black, QRect(0, 200, width, 24));
     loading->setObjectName(QStringLiteral("loadingCaption"));
-    progressLabel_ =
-        CentredLabel(panel_, QStringLiteral("Patientez..."),
-                     NamedFont(QStringLiteral("Calibri"), 12), Qt::black, QRect(0, 226, width, 24));
+    progressLabel_ = CentredLabel(panel_, QStringLiteral("Patientez..."), CalibriFont(12),
+                                  Qt::black, QRect(0, 226, width, 24));
     progressLabel_->setObjectName(QStringLiteral("progressLabel"));
 }
 

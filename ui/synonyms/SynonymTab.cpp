@@ -71,15 +71,12 @@ void SynonymTab::buildControls() {
     // An inline completion would change the typed text, and with it the listing.
     wordBox_->setCompleter(nullptr);
     wordBox_->setMaxVisibleItems(15);
-    wordBox_->setFont(NamedFont(QStringLiteral("Calibri"), 18));
+    wordBox_->setFont(CalibriFont(18));
     SetColour(wordBox_, QPalette::Text, DarkRed);
     wordBox_->setGeometry(TwipsRect(240, 180, 4500, 600));
 
-    searchButton_ = new QPushButton(QStringLiteral("Rechercher "), this);
-    searchButton_->setObjectName(QStringLiteral("searchButton"));
-    searchButton_->setAccessibleName(QStringLiteral("Rechercher les synonymes"));
-    searchButton_->setFont(NamedFont(QStringLiteral("Calibri"), 12, true));
-    searchButton_->setGeometry(TwipsRect(4980, 180, 1950, 600));
+    searchButton_ = addSearchButton(QStringLiteral("Rechercher les synonymes"),
+                                    TwipsRect(4980, 180, 1950, 600));
 
     headwordList_ = new ResultList(this);
     headwordList_->setObjectName(QStringLiteral("headwordList"));
@@ -98,7 +95,7 @@ void SynonymTab::buildControls() {
     foundWord_ = new QLabel(this);
     foundWord_->setObjectName(QStringLiteral("foundWord"));
     foundWord_->setAccessibleName(kFoundWordRole);
-    foundWord_->setFont(NamedFont(QStringLiteral("Calibri"), 14, true));
+    foundWord_->setFont(CalibriFont(14, true));
     foundWord_->setAutoFillBackground(true);
     SetColour(foundWord_, QPalette::Window, QColor(192, 192, 192));
     foundWord_->setIndent(6);
@@ -113,7 +110,7 @@ void SynonymTab::buildControls() {
     resultCount_ = new QLabel(ToQString(NoSynonymMessage), this);
     resultCount_->setObjectName(QStringLiteral("resultCount"));
     ShowNamedText(resultCount_, kResultRole, resultCount_->text());
-    resultCount_->setFont(NamedFont(QStringLiteral("Calibri"), 12));
+    resultCount_->setFont(CalibriFont(12));
     SetColour(resultCount_, QPalette::WindowText, Grey);
     resultCount_->setGeometry(TwipsRect(5100, 5100, 4800, 420));
 
