@@ -7,6 +7,10 @@
 
 namespace quillex::ui {
 
+QAbstractButton* TabPage::searchButton() const {
+    return enterButton_;
+}
+
 QPushButton* TabPage::addSearchButton(const QString& accessibleName, const QRect& geometry) {
     auto* button = new QPushButton(QStringLiteral("Rechercher "), this);
     button->setObjectName(QStringLiteral("searchButton"));
@@ -14,6 +18,7 @@ QPushButton* TabPage::addSearchButton(const QString& accessibleName, const QRect
     button->setGeometry(geometry);
     button->setFont(CalibriFont(12, true));
     button->setEnabled(false);
+    enterButton_ = button;
     return button;
 }
 

@@ -14,15 +14,20 @@ class TabPage : public QWidget {
     using QWidget::QWidget;
 
     /// The control that gets the focus when the tab is chosen; null for the tab captions.
-    virtual QWidget* focusTarget() { return nullptr; }
+    QWidget* focusTarget() const { return focusTarget_; }
     /// The button Enter runs when it is enabled; null when Enter does nothing on this tab.
-    virtual QAbstractButton* searchButton() { return nullptr; }
+    QAbstractButton* searchButton() const;
 
   protected:
-    /// The tab's "Rechercher " button, disabled until there is something to search.
+    void setFocusTarget(QWidget* target) { focusTarget_ = target; }
+    /// The tab's "Rechercher " button, disabled until there is something to search; Enter runs it.
     QPushButton* addSearchButton(const QString& accessibleName, const QRect& geometry);
     /// The bold line that tells what a search found.
     QLabel* addCountLabel(const QRect& geometry);
+
+  private:
+    QWidget* focusTarget_ = nullptr;
+    QPushButton* enterButton_ = nullptr;
 };
 
 }  // namespace quillex::ui

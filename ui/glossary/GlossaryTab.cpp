@@ -24,6 +24,8 @@ GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
     caption->setFont(CalibriFont(12, true));
 
     filterBox_ = new QLineEdit(this);
+    // Typing on the tab narrows the list at once.
+    setFocusTarget(filterBox_);
     filterBox_->setObjectName(QStringLiteral("filterBox"));
     filterBox_->setAccessibleName(QStringLiteral("Filtrer : mots commençant par"));
     filterBox_->setPlaceholderText(QStringLiteral("Filtrer : début du mot"));
@@ -43,10 +45,6 @@ GlossaryTab::GlossaryTab(TabContext& context, QWidget* parent)
 
 void GlossaryTab::fill() {
     showLinesBeginningWith(filterBox_->text());
-}
-
-QWidget* GlossaryTab::focusTarget() {
-    return filterBox_;
 }
 
 void GlossaryTab::showLinesBeginningWith(const QString& typed) {

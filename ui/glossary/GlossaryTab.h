@@ -21,9 +21,6 @@ class GlossaryTab : public TabPage {
     /// Lists every glossary line, in stored order, exactly as stored; run once at start-up.
     void fill();
 
-    /// The filter box, so that typing on the tab narrows the list at once.
-    QWidget* focusTarget() override;
-
   private:
     void showLinesBeginningWith(const QString& typed);
 

@@ -66,14 +66,6 @@ PatternTab::PatternTab(TabContext& context, QWidget* parent) : TabPage(parent), 
     setTabOrder(autoAdvanceBox_, resultList_);
 }
 
-QWidget* PatternTab::focusTarget() {
-    return lengthList_;
-}
-
-QAbstractButton* PatternTab::searchButton() {
-    return searchButton_;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Controls
 
@@ -113,6 +105,7 @@ void PatternTab::buildCaptions() {
 
 void PatternTab::buildLengthList() {
     lengthList_ = new QComboBox(this);
+    setFocusTarget(lengthList_);
     lengthList_->setObjectName(QStringLiteral("lengthList"));
     lengthList_->setAccessibleName(QStringLiteral("Longueur du mot"));
     lengthList_->setGeometry(16, 16, 76, 32);

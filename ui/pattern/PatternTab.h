@@ -33,11 +33,6 @@ class PatternTab : public TabPage {
   public:
     explicit PatternTab(TabContext& context, QWidget* parent = nullptr);
 
-    /// The length list.
-    QWidget* focusTarget() override;
-    /// "Rechercher ", enabled while a box within the length holds something other than "?", or
-    /// once a length is chosen while a clue is typed.
-    QAbstractButton* searchButton() override;
     /// The letter box entered last, 0 before any: a search and the option give it the focus back.
     int lastBox() const { return lastBox_; }
 

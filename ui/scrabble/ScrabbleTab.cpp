@@ -63,14 +63,6 @@ ScrabbleTab::ScrabbleTab(TabContext& context, QWidget* parent)
     connect(&searchTimer_, &QTimer::timeout, this, &ScrabbleTab::runDelayedSearch);
 }
 
-QWidget* ScrabbleTab::focusTarget() {
-    return drawBox_;
-}
-
-QAbstractButton* ScrabbleTab::searchButton() {
-    return searchButton_;
-}
-
 void ScrabbleTab::buildDrawPanel() {
     // A white panel behind the draw box, with a dark strip on its right where the white count
     // stays readable.
@@ -83,6 +75,7 @@ void ScrabbleTab::buildDrawPanel() {
                QColor(160, 160, 160));
 
     drawBox_ = new QLineEdit(this);
+    setFocusTarget(drawBox_);
     drawBox_->setObjectName(QStringLiteral("drawBox"));
     drawBox_->setAccessibleName(QStringLiteral("Tirage, joker ?"));
     // Nine of the widest letter, W, fit in view after the margin.

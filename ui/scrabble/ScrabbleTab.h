@@ -25,11 +25,6 @@ class ScrabbleTab : public TabPage {
   public:
     explicit ScrabbleTab(TabContext& context, QWidget* parent = nullptr);
 
-    /// The draw box.
-    QWidget* focusTarget() override;
-    /// "Rechercher ", enabled from two characters on.
-    QAbstractButton* searchButton() override;
-
   private:
     void buildDrawPanel();
     void buildResultControls();

@@ -51,16 +51,9 @@ SynonymTab::SynonymTab(TabContext& context, QWidget* parent)
     connectHandlers();
 }
 
-QWidget* SynonymTab::focusTarget() {
-    return wordBox_;
-}
-
-QAbstractButton* SynonymTab::searchButton() {
-    return searchButton_;
-}
-
 void SynonymTab::buildControls() {
     wordBox_ = new QComboBox(this);
+    setFocusTarget(wordBox_);
     wordBox_->setObjectName(QStringLiteral("wordBox"));
     wordBox_->setAccessibleName(QStringLiteral("Mot à chercher"));
     wordBox_->setEditable(true);

@@ -25,11 +25,6 @@ class SynonymTab : public TabPage {
   public:
     explicit SynonymTab(TabContext& context, QWidget* parent = nullptr);
 
-    /// The word box.
-    QWidget* focusTarget() override;
-    /// The look-up button.
-    QAbstractButton* searchButton() override;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
