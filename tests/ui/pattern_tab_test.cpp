@@ -224,10 +224,7 @@ class PatternTabTest : public QObject {
         QCOMPARE(p.box(1)->text(), QStringLiteral("?"));
         QCOMPARE(p.box(1)->palette().color(QPalette::Text), kGrey);
         QCOMPARE(p.shown().size(), 1);
-        QCOMPARE(p.shown().first().text, kInvalidNotice);
-        QCOMPARE(p.shown().first().title, QStringLiteral("Quillex"));
-        QCOMPARE(p.shown().first().icon, MessageIcon::None);
-        QCOMPARE(p.shown().first().buttons, MessageButtons::Ok);
+        QCOMPARE(p.shown().first(), (MessageRequest{"Quillex", kInvalidNotice}));
         p.type("5");
         QCOMPARE(p.box(1)->text(), QStringLiteral("?"));
         QCOMPARE(p.shown().size(), 2);
@@ -447,9 +444,8 @@ class PatternTabTest : public QObject {
         QVERIFY(p.button->isEnabled());
         QTest::mouseClick(p.button, Qt::LeftButton);
         QCOMPARE(p.shown().size(), 1);
-        QCOMPARE(p.shown().first().text, kJokerNotice);
-        QCOMPARE(p.shown().first().icon, MessageIcon::Critical);
-        QCOMPARE(p.shown().first().buttons, MessageButtons::Ok);
+        QCOMPARE(p.shown().first(),
+                 (MessageRequest{"Quillex", kJokerNotice, MessageIcon::Critical}));
         QCOMPARE(p.shown().first().title, QStringLiteral("Quillex"));
         QCOMPARE(p.focused(), p.box(1));
         QVERIFY(!p.button->isEnabled());
@@ -838,9 +834,7 @@ class PatternTabTest : public QObject {
         QVERIFY(p.button->isEnabled());  // a clue edit counts as a change of the search
         QTest::mouseClick(p.button, Qt::LeftButton);
         QCOMPARE(p.shown().size(), 1);
-        QCOMPARE(p.shown().first().text, QStringLiteral("Pas de synonyme pour ce mot."));
-        QCOMPARE(p.shown().first().icon, MessageIcon::None);
-        QCOMPARE(p.shown().first().buttons, MessageButtons::Ok);
+        QCOMPARE(p.shown().first(), (MessageRequest{"Quillex", "Pas de synonyme pour ce mot."}));
         QCOMPARE(p.shown().first().title, QStringLiteral("Quillex"));
         QVERIFY(!p.timer->isActive());
         QCOMPARE(p.list->count(), all);

@@ -173,11 +173,8 @@ class ScrabbleTabTest : public QObject {
         QCOMPARE(p.listed(), (QStringList{"ONAGRE", "ORANGE", "ORGANE", "RONGEA"}));
         p.search(QStringLiteral("??A"));
         QCOMPARE(p.t.fakes.messages.shown.size(), 1);
-        const MessageRequest& refusal = p.t.fakes.messages.shown.first();
-        QCOMPARE(refusal.title, QStringLiteral("INFORMATION"));
-        QCOMPARE(refusal.text, kTooManyJokers);
-        QCOMPARE(refusal.icon, MessageIcon::Information);
-        QCOMPARE(refusal.buttons, MessageButtons::Ok);
+        QCOMPARE(p.t.fakes.messages.shown.first(),
+                 (MessageRequest{"INFORMATION", kTooManyJokers, MessageIcon::Information}));
         QCOMPARE(p.count->text(), kNothingFound);
         QCOMPARE(p.list->count(), 0);
         QVERIFY(p.button->isEnabled());

@@ -19,6 +19,8 @@ struct MessageRequest {
     QString text;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+
+    friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
 };
 
 /// Shows modal message boxes; tests replace it so that nothing blocks.
