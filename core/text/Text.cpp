@@ -67,12 +67,6 @@ int Windows1252Byte(char16_t c) {
     return -1;
 }
 
-std::u16string DecodeWindows1252(std::span<const unsigned char> bytes) {
-    std::u16string text(bytes.size(), u'\0');
-    for (size_t i = 0; i < bytes.size(); ++i) text[i] = Windows1252Char(bytes[i]);
-    return text;
-}
-
 std::u16string DecodeWindows1252(std::string_view bytes) {
     std::u16string text(bytes.size(), u'\0');
     for (size_t i = 0; i < bytes.size(); ++i) text[i] = Windows1252Char(bytes[i]);

@@ -10,14 +10,13 @@ namespace quillex {
 namespace {
 
 TEST(text, windows1252_bytes_decode_to_their_unicode_characters) {
-    const std::vector<unsigned char> bytes = {'A', 0x00, 0x80, 0x8C, 0x92, 0x9C, 0x9F, 0xC9, 0xFF};
+    const std::string_view bytes("A\0\x80\x8C\x92\x9C\x9F\xC9\xFF", 9);
     EXPECT_EQ(DecodeWindows1252(bytes),
               std::u16string(u"A\0\u20AC\u0152\u2019\u0153\u0178\u00C9\u00FF", 9));
 }
 
 TEST(text, undefined_windows1252_bytes_keep_their_c1_code) {
-    const std::vector<unsigned char> bytes = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
-    EXPECT_EQ(DecodeWindows1252(bytes), u"\u0081\u008D\u008F\u0090\u009D");
+    EXPECT_EQ(DecodeWindows1252("\x81\x8D\x8F\x90\x9D"), u"\u0081\u008D\u008F\u0090\u009D");
 }
 
 TEST(text, utf8_round_trip_keeps_accents_ligatures_and_astral_characters) {
