@@ -6,7 +6,7 @@
 #include "core/anagram/DrawLetters.h"
 #include "core/anagram/ExtraLetterSums.h"
 #include "core/anagram/LetterSum.h"
-#include "core/anagram/ShortWordExcess.h"
+#include "core/anagram/PackedDrawLetters.h"
 #include "core/wordlists/LengthRanges.h"
 
 namespace quillex {
@@ -29,9 +29,9 @@ AnagramStatus Validate(const AnagramQuery& query) {
 // begin + (i - first) * (Length + 2): the scan reads it with no look-up and no test. Otherwise
 // each element is read on its own.
 template <int Length>
-class Stretch {
+class SliceReader {
   public:
-    Stretch(const WordList& list, int first, int last) : list_(list), first_(first) {
+    SliceReader(const WordList& list, int first, int last) : list_(list), first_(first) {
         if (first >= last) return;
         const std::string_view front = list[first], back = list[last - 1];
         if (front.size() == Length && back.size() == Length &&
@@ -39,7 +39,7 @@ class Stretch {
             begin_ = front.data();
     }
 
-    /// Runs `scan` with the reader of word i that fits this stretch, so that the scan's loop is
+    /// Runs `scan` with the reader of word i that fits this slice, so that the scan's loop is
     /// compiled once for each layout and holds no test of it.
     template <typename Scan>
     void read(Scan&& scan) const {
@@ -67,7 +67,7 @@ struct SliceSearch {
     // Set for a scan of words as long as the draw and two free letters or more.
     const ExtraLetterSums* extraSums;
     // Set for a scan of shorter words when the draw allows it.
-    const ShortWordExcess* shortExcess;
+    const PackedDrawLetters* packedLetters;
 };
 
 // How a scan of the whole draw tells a word's letter sum worth counting: the same sum as the
@@ -85,7 +85,7 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
     const uint64_t drawSum = search.letters.letterSum();
     ExtraLetterSums::Probe extras{};
     if constexpr (Test == SumTest::Extra) extras = search.extraSums->probe();
-    Stretch<Length>(list, first, last).read([&](auto wordAt) {
+    SliceReader<Length>(list, first, last).read([&](auto wordAt) {
         constexpr int BlockSize = 256;
         std::array<int, BlockSize> candidates;
         for (int blockStart = first; blockStart < last; blockStart += BlockSize) {
@@ -119,12 +119,12 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
 template <int Length>
 void ScanPartDraw(const WordList& list, int first, int last, const SliceSearch& search,
                   Words& found) {
-    Stretch<Length>(list, first, last).read([&](auto wordAt) {
-        if (Length <= ShortWordExcess::MaxLength && search.shortExcess) {
-            const ShortWordExcess& excess = *search.shortExcess;
+    SliceReader<Length>(list, first, last).read([&](auto wordAt) {
+        if (Length <= PackedDrawLetters::MaxLength && search.packedLetters) {
+            const PackedDrawLetters& packed = *search.packedLetters;
             for (int i = first; i < last; ++i) {
                 const std::string_view word = wordAt(i);
-                if (word.size() == Length && excess.uncoveredCount(word) <= search.freeLetters)
+                if (word.size() == Length && packed.uncoveredCount(word) <= search.freeLetters)
                     found.push_back(word);
             }
             return;
@@ -192,8 +192,8 @@ AnagramOutcome AnagramSearch(const AnagramQuery& query, const WordList& scrabble
     if (query.boardLetter) ScanWholeDraw(length + 1, jokers + 1, letters, scrabbleList, words);
     ScanWholeDraw(length, jokers, letters, scrabbleList, words);
     if (query.shorterWords) {
-        const ShortWordExcess excess(letters);
-        const SliceSearch search{letters, jokers, nullptr, excess.usable() ? &excess : nullptr};
+        const PackedDrawLetters packed(letters);
+        const SliceSearch search{letters, jokers, nullptr, packed.usable() ? &packed : nullptr};
         for (int shorter = length - 1; shorter >= MinScrabbleLength; --shorter)
             ScanLength(shorter, PartDrawScanners, scrabbleList, search, words);
     }
