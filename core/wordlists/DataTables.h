@@ -2,8 +2,21 @@
 // clang-format off
 #pragma once
 
+/// The built-in resources, one X(constant, name, id, count, lengthRanges) row each: the C++
+/// constant naming it, its name (also its file in data/), its id, and the tables below that give
+/// its line count and its length slices. The assembler that embeds the files reads the same rows.
+#define QUILLEX_RESOURCES(X) \
+    X(MainListResource, LISTEDESMOTS, 101, MainWordCount, MainLengthRanges) \
+    X(ScrabbleListResource, LISTESCRAB, 102, ScrabbleWordCount, ScrabbleLengthRanges) \
+    X(SynonymListResource, LISTESYNONYMES, 103, SynonymLineCount, NoLengthRanges) \
+    X(GlossaryResource, MOT23LETTRES, 104, GlossaryLineCount, NoLengthRanges) \
+    X(LemmaListResource, FORMESLEMMES, 105, LemmaLineCount, NoLengthRanges)
+
+#ifndef __ASSEMBLER__
+
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace quillex::data {
 
@@ -52,7 +65,12 @@ inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{
     {9, 111479, 173826},
 }};
 
+/// The length slices of a list that is split as lines.
+inline constexpr std::span<const LengthRange> NoLengthRanges{};
+
 /// Lines of the synonym list whose headword starts with a, b, ... z.
 inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{3186, 1951, 3722, 1987, 3074, 1554, 1316, 883, 2021, 317, 62, 1040, 1803, 586, 768, 3454, 139, 2312, 2262, 1630, 162, 831, 37, 15, 15, 62}};
 
 }  // namespace quillex::data
+
+#endif

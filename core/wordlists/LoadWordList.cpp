@@ -121,25 +121,22 @@ std::optional<std::u16string> CheckScrabbleSlices(const WordList& list) {
     return CheckSlices(list, MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange);
 }
 
-// What the generated tables say of each resource: its count, its layout, how it is checked.
-struct ListTables {
+// How each word list is checked beyond its count.
+struct ListCheck {
     WordListResource resource;
-    int count;
-    std::span<const data::LengthRange> lengthRanges;  // empty: split as lines
     std::optional<std::u16string> (*check)(const WordList&);
 };
 
-constexpr ListTables kTables[] = {
-    {MainListResource, data::MainWordCount, data::MainLengthRanges, CheckMainSlices},
-    {ScrabbleListResource, data::ScrabbleWordCount, data::ScrabbleLengthRanges,
-     CheckScrabbleSlices},
-    {SynonymListResource, data::SynonymLineCount, {}, CheckSynonymGroups},
-    {GlossaryResource, data::GlossaryLineCount, {}, CheckGlossaryBlocks},
+constexpr ListCheck kChecks[] = {
+    {MainListResource, CheckMainSlices},
+    {ScrabbleListResource, CheckScrabbleSlices},
+    {SynonymListResource, CheckSynonymGroups},
+    {GlossaryResource, CheckGlossaryBlocks},
 };
 
-const ListTables* TablesOf(std::string_view typeName, int id) {
-    for (const ListTables& tables : kTables)
-        if (tables.resource.typeName == typeName && tables.resource.id == id) return &tables;
+const ListCheck* CheckOf(std::string_view typeName, int id) {
+    for (const ListCheck& check : kChecks)
+        if (check.resource.typeName == typeName && check.resource.id == id) return &check;
     return nullptr;
 }
 
@@ -151,16 +148,17 @@ InternalFailure NotFound(std::string_view typeName, int id) {
 }  // namespace
 
 WordList LoadWordList(std::string_view typeName, int id) {
-    const ListTables* tables = TablesOf(typeName, id);
+    const ListCheck* check = CheckOf(typeName, id);
     const auto bytes = ReadResource(typeName, id);
-    if (!tables || !bytes) throw NotFound(typeName, id);
+    if (!check || !bytes) throw NotFound(typeName, id);
     // The word lists are read where they lie; should their layout not be the one their table
     // gives, they are split like any text and the check below says where they disagree.
+    const WordListResource& resource = check->resource;
     std::optional<WordList> list;
-    if (!tables->lengthRanges.empty())
-        list = WordList::FromLengthSlices(*bytes, tables->lengthRanges);
+    if (!resource.lengthRanges.empty())
+        list = WordList::FromLengthSlices(*bytes, resource.lengthRanges);
     if (!list) list = WordList::FromWindows1252(*bytes);
-    if (auto problem = CheckAgainstTables(tables->resource, *list))
+    if (auto problem = CheckAgainstTables(resource, *list))
         throw InternalFailure(*problem, FailureCode::DataMismatch);
     return std::move(*list);
 }
@@ -195,13 +193,13 @@ WordList LoadSynonymGroup(char letter) {
 
 std::optional<std::u16string> CheckAgainstTables(WordListResource resource, const WordList& list) {
     const std::u16string name = FromUtf8(resource.typeName);
-    const ListTables* tables = TablesOf(resource.typeName, resource.id);
-    if (!tables) return u"La liste " + name + u" n'a pas de tables";
-    if (list.count() != tables->count) {
+    const ListCheck* check = CheckOf(resource.typeName, resource.id);
+    if (!check) return u"La liste " + name + u" n'a pas de tables";
+    if (list.count() != check->resource.count) {
         return u"La liste " + name + u" compte " + Number(list.count()) + u" lignes au lieu de " +
-               Number(tables->count);
+               Number(check->resource.count);
     }
-    if (auto problem = tables->check(list))
+    if (auto problem = check->check(list))
         return u"La liste " + name + u" ne suit pas ses tables : " + *problem;
     return std::nullopt;
 }
