@@ -1,8 +1,7 @@
 #include "core/wordlists/LoadWordList.h"
 
-#include <array>
-
 #include "core/errors/InternalFailure.h"
+#include "core/text/Fold.h"
 #include "core/text/Text.h"
 #include "core/wordlists/DataTables.h"
 #include "core/wordlists/LengthRanges.h"
@@ -31,33 +30,14 @@ std::optional<std::u16string> CheckSlices(const WordList& list, int lowest, int 
     return std::nullopt;
 }
 
-// The letter a..z a headword's first character files it under, accents and case ignored ("É"
-// and "é" under e, "œ" and "æ" under o and a); 0 for a character no letter group takes.
-constexpr std::array<char, 256> MakeGroupLetters() {
-    std::array<char, 256> letters{};
-    for (int c = 'a'; c <= 'z'; ++c) letters[c] = static_cast<char>(c);
-    for (int c = 'A'; c <= 'Z'; ++c) letters[c] = static_cast<char>(c - 'A' + 'a');
-    constexpr char bases[] = "aaaaaaaceeeeiiii\0nooooo\0ouuuuy\0\0";  // 0xC0..0xDF
-    static_assert(sizeof bases == 0xDF - 0xC0 + 2);
-    for (int c = 0xC0; c <= 0xFF; ++c) {
-        if (c == 0xD7 || c == 0xF7) continue;  // × and ÷
-        letters[c] = bases[(c & 0xDF) - 0xC0];
-    }
-    letters[0xDF] = 0;                    // ß
-    letters[0xD8] = letters[0xF8] = 0;    // ø and Ø keep no plain letter
-    letters[0x8A] = letters[0x9A] = 's';  // Š š
-    letters[0x8C] = letters[0x9C] = 'o';  // Œ œ
-    letters[0x8E] = letters[0x9E] = 'z';  // Ž ž
-    letters[0x9F] = letters[0xFF] = 'y';  // Ÿ ÿ
-    return letters;
-}
-constexpr std::array<char, 256> GroupLetters = MakeGroupLetters();
-
+// The letter a..z a headword's first character files it under, as the look-up spelling groups
+// it ("É" and "é" under e, "œ" and "æ" under o and a); 0 for a character no letter group takes.
 char GroupLetterOf(std::string_view line) {
     // Hyphens and apostrophes do not count in the dictionary order.
     const size_t first = line.find_first_not_of("-'");
     if (first == std::string_view::npos) return 0;
-    return GroupLetters[static_cast<unsigned char>(line[first])];
+    const char16_t c = Windows1252Char(line[first]);
+    return static_cast<char>(FirstLetterGroupOf(LookupSpellingOf(c)));
 }
 
 std::u16string Quoted(std::string_view text) {
