@@ -258,20 +258,8 @@ def strip_annotations(text):
 
 
 def dictionary_key(headword):
-    """Accents and case ignored, æ/œ as ae/oe, hyphens and apostrophes ignored, space first."""
-    folded = []
-    for ch in headword.lower():
-        if ch == "œ":
-            folded.append("oe")
-        elif ch == "æ":
-            folded.append("ae")
-        elif ch in "-'":
-            continue
-        elif ch == " ":
-            folded.append(" ")
-        else:
-            folded.append(unicodedata.normalize("NFD", ch)[0])
-    return "".join(folded)
+    """The look-up key with hyphens and apostrophes ignored: the dictionary order's key."""
+    return lookup_key(headword).replace("-", "").replace("'", "")
 
 
 def first_letter_group(headword):

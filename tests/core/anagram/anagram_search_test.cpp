@@ -15,7 +15,7 @@
 #include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LengthRanges.h"
 #include "core/wordlists/LoadWordList.h"
-#include "tests/core/ListOfBytes.h"
+#include "tests/core/ExpectRows.h"
 
 namespace quillex {
 namespace {
@@ -111,75 +111,62 @@ TEST(anagram_search, refuses_short_draws_then_extra_jokers_then_long_draws) {
 }
 
 TEST(anagram_search, lists_exact_anagrams_in_list_order) {
-    struct Row {
-        std::u16string draw;
-        std::vector<std::u16string> words;
-    };
-    const std::vector<Row> rows = {
-        {u"CHIEN", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
-        {u"chien", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
-        {u"cHiEn", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
-        {u"ORANGE", {u"ONAGRE", u"ORANGE", u"ORGANE", u"RONGEA"}},
-        {u"ES", {u"ES", u"SE"}},
-        {u"AB", {u"BA"}},
-        {u"ZZ", {}},
-        {u"ESARINTEE", {u"RAINETEES"}},
-        {u"ETRANGERS", {u"ETRANGERS", u"RENTRAGES"}},
-        {u"?A", {u"AA", u"AH", u"AI", u"AN", u"AS", u"AU", u"AY", u"BA", u"CA", u"DA", u"FA",
-                 u"HA", u"JA", u"KA", u"LA", u"MA", u"NA", u"RA", u"SA", u"TA", u"VA"}},
-        {u"?AB",
-         {u"ABC", u"BAC", u"BAH", u"BAI", u"BAL", u"BAN", u"BAO", u"BAR", u"BAS", u"BAT", u"BAU",
-          u"BEA", u"BOA", u"CAB", u"DAB", u"JAB", u"OBA", u"RAB"}},
-        {u"CHIEN?",
-         {u"CHAINE", u"CHEMIN", u"CHENIL", u"CHENIN", u"CHENIS", u"CHENIT", u"CHIENS", u"CHIENT",
-          u"CHIGNE", u"CHINDE", u"CHINEE", u"CHINER", u"CHINES", u"CHINEZ", u"ECHINA", u"ECHINE",
-          u"INCHES", u"LICHEN", u"NICHEE", u"NICHER", u"NICHES", u"NICHET", u"NICHEZ"}},
-        {u"MM?", {u"MMM"}},
-        {u"?ZZ", {}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Words(row.draw), row.words) << Describe(row.draw);
+    test::ExpectRows(
+        Words,
+        {
+            {u"CHIEN", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
+            {u"chien", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
+            {u"cHiEn", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
+            {u"ORANGE", {u"ONAGRE", u"ORANGE", u"ORGANE", u"RONGEA"}},
+            {u"ES", {u"ES", u"SE"}},
+            {u"AB", {u"BA"}},
+            {u"ZZ", {}},
+            {u"ESARINTEE", {u"RAINETEES"}},
+            {u"ETRANGERS", {u"ETRANGERS", u"RENTRAGES"}},
+            {u"?A", {u"AA", u"AH", u"AI", u"AN", u"AS", u"AU", u"AY", u"BA", u"CA", u"DA", u"FA",
+                     u"HA", u"JA", u"KA", u"LA", u"MA", u"NA", u"RA", u"SA", u"TA", u"VA"}},
+            {u"?AB",
+             {u"ABC", u"BAC", u"BAH", u"BAI", u"BAL", u"BAN", u"BAO", u"BAR", u"BAS", u"BAT",
+              u"BAU", u"BEA", u"BOA", u"CAB", u"DAB", u"JAB", u"OBA", u"RAB"}},
+            {u"CHIEN?", {u"CHAINE", u"CHEMIN", u"CHENIL", u"CHENIN", u"CHENIS", u"CHENIT",
+                         u"CHIENS", u"CHIENT", u"CHIGNE", u"CHINDE", u"CHINEE", u"CHINER",
+                         u"CHINES", u"CHINEZ", u"ECHINA", u"ECHINE", u"INCHES", u"LICHEN",
+                         u"NICHEE", u"NICHER", u"NICHES", u"NICHET", u"NICHEZ"}},
+            {u"MM?", {u"MMM"}},
+            {u"?ZZ", {}},
+        });
 }
 
 // Words with the draw's letters in other numbers, even with an equal sum of codes, are not
 // anagrams: PATATE is not APPETE, ARRANGE is not GARENNE.
 TEST(anagram_search, compares_letter_counts_not_code_sums) {
-    struct Row {
-        std::u16string draw;
-        std::vector<std::u16string> words;
-    };
-    const std::vector<Row> rows = {
-        {u"STATUT", {u"STATUT"}},
-        {u"PATATE", {u"EPATAT", u"PATATE"}},
-        {u"ARRANGE", {u"ARRANGE", u"RANGERA"}},
-        {u"GARENNE", {u"ENGRENA", u"GARENNE"}},
-        {u"ALLELES", {u"ALLELES"}},
-        {u"ALESEES", {u"ALESEES"}},
-        {u"ACIERAI", {u"ACIERAI"}},
-        {u"ACIEREE", {u"ACIEREE"}},
-        {u"TILLAI", {u"TILLAI"}},
-        {u"APPETER", {u"APPETER", u"APPRETE", u"TRAPPEE"}},
-        {u"ARRANG?", {u"ARRANGE", u"GARNIRA", u"RANGERA"}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Words(row.draw), row.words) << Describe(row.draw);
+    test::ExpectRows(Words, {
+                                {u"STATUT", {u"STATUT"}},
+                                {u"PATATE", {u"EPATAT", u"PATATE"}},
+                                {u"ARRANGE", {u"ARRANGE", u"RANGERA"}},
+                                {u"GARENNE", {u"ENGRENA", u"GARENNE"}},
+                                {u"ALLELES", {u"ALLELES"}},
+                                {u"ALESEES", {u"ALESEES"}},
+                                {u"ACIERAI", {u"ACIERAI"}},
+                                {u"ACIEREE", {u"ACIEREE"}},
+                                {u"TILLAI", {u"TILLAI"}},
+                                {u"APPETER", {u"APPETER", u"APPRETE", u"TRAPPEE"}},
+                                {u"ARRANG?", {u"ARRANGE", u"GARNIRA", u"RANGERA"}},
+                            });
 }
 
 // Draws with a letter drawn many times give their true result, whatever the number of words
 // sharing those letters.
 TEST(anagram_search, many_repeated_letters_give_their_true_result) {
-    struct Row {
-        std::u16string draw;
-        std::vector<std::u16string> words;
-    };
-    const std::vector<Row> rows = {
-        {u"EEEEEEEEE", {}},
-        {u"EEEEEEEE?", {}},
-        {u"EEEEESSSS", {}},
-        {u"EEEEESSS?", {}},
-        {u"SASSASSES", {u"SASSASSES"}},
-        {u"SSSSSSAA?", {u"SASSASSES"}},
-        {u"SSSSSSSAE", {}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Words(row.draw), row.words) << Describe(row.draw);
+    test::ExpectRows(Words, {
+                                {u"EEEEEEEEE", {}},
+                                {u"EEEEEEEE?", {}},
+                                {u"EEEEESSSS", {}},
+                                {u"EEEEESSS?", {}},
+                                {u"SASSASSES", {u"SASSASSES"}},
+                                {u"SSSSSSAA?", {u"SASSASSES"}},
+                                {u"SSSSSSSAE", {}},
+                            });
 }
 
 TEST(anagram_search, no_word_holds_more_of_a_letter_than_draw_and_joker_allow) {
