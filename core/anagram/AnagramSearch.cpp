@@ -7,7 +7,7 @@
 #include "core/anagram/ExtraLetterSums.h"
 #include "core/anagram/LetterSum.h"
 #include "core/anagram/PackedDrawLetters.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 
 namespace quillex {
 namespace {
@@ -152,9 +152,9 @@ constexpr SliceScanners PartDrawScanners = {ScanPartDraw<2>, ScanPartDraw<3>, Sc
 void ScanLength(int length, const SliceScanners& scanners, const WordList& list,
                 const SliceSearch& search, Words& found) {
     if (length < MinScrabbleLength || length > MaxScrabbleLength) return;
-    const auto range = ScrabbleLengthRange(length);
-    const int last = std::min(range.last, list.count());
-    scanners[length - MinScrabbleLength](list, range.first - 1, last, search, found);
+    const auto slice = ScrabbleLengthSlice(length);
+    const int last = std::min(slice.last, list.count());
+    scanners[length - MinScrabbleLength](list, slice.first - 1, last, search, found);
 }
 
 // Appends the words of one length made of the whole draw and `freeLetters` more letters.
@@ -181,13 +181,13 @@ AnagramOutcome AnagramSearch(const AnagramQuery& query, const WordList& scrabble
     const DrawLetters letters(query.draw);
     if (letters.hasForeignCharacter()) return outcome;
     const int length = static_cast<int>(query.draw.size());
-    const int jokers = letters.jokers();
+    const int jokers = letters.jokerCount();
     auto& words = outcome.words;
     // Shorter words can run to many thousands. Room for every word of the lengths read costs only
     // address space until it is written, and spares the copies of a growing vector.
     if (query.shorterWords)
         words.reserve(
-            static_cast<size_t>(std::min(ScrabbleLengthRange(length).last, scrabbleList.count())));
+            static_cast<size_t>(std::min(ScrabbleLengthSlice(length).last, scrabbleList.count())));
     // Longest words first, each length in list order.
     if (query.boardLetter) ScanWholeDraw(length + 1, jokers + 1, letters, scrabbleList, words);
     ScanWholeDraw(length, jokers, letters, scrabbleList, words);

@@ -10,7 +10,7 @@ namespace quillex {
 DrawLetters::DrawLetters(std::u16string_view draw) {
     for (char16_t c : draw) {
         if (c == Joker) {
-            ++jokers_;
+            ++jokerCount_;
             continue;
         }
         if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');

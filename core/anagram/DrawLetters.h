@@ -19,7 +19,7 @@ class DrawLetters {
     /// The LetterSum of the drawn letters, the joker left out.
     uint64_t letterSum() const { return letterSum_; }
     /// How many jokers the draw holds.
-    int jokers() const { return jokers_; }
+    int jokerCount() const { return jokerCount_; }
     /// How many times the draw holds a letter, by its CapitalIndex 0..25.
     int count(unsigned letter) const { return counts_[letter]; }
 
@@ -43,7 +43,7 @@ class DrawLetters {
     // empties: copied per word and counted down, it gives a word's uncovered letters.
     std::array<int8_t, 32> budget_{};
     uint64_t letterSum_ = 0;
-    int jokers_ = 0;
+    int jokerCount_ = 0;
     bool foreign_ = false;
 };
 

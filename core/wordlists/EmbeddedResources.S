@@ -3,7 +3,7 @@
 #include "core/wordlists/DataTables.h"
 
     .section .rodata
-#define QUILLEX_EMBED(constant, name, id, count, lengthRanges) \
+#define QUILLEX_EMBED(constant, name, id, count, lengthSlices) \
     .global quillex_##name##_begin;                              \
     .global quillex_##name##_end;                                \
     .type quillex_##name##_begin, @object;                       \

@@ -4,7 +4,7 @@
 #include "core/text/Fold.h"
 #include "core/text/Text.h"
 #include "core/wordlists/DataTables.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/Resources.h"
 
 namespace quillex {
@@ -15,9 +15,9 @@ std::u16string Number(long value) {
 }
 
 std::optional<std::u16string> CheckSlices(const WordList& list, int lowest, int highest,
-                                          LengthRange (*range)(int)) {
+                                          LengthSlice (*sliceOf)(int)) {
     for (int length = lowest; length <= highest; ++length) {
-        const LengthRange slice = range(length);
+        const LengthSlice slice = sliceOf(length);
         for (int position : {slice.first, slice.last}) {
             if (static_cast<int>(list.atPosition(position).size()) != length)
                 return u"la position " + Number(position) + u" ne tient pas un mot de " +
@@ -94,11 +94,11 @@ size_t FirstLineFrom(std::string_view text, char letter) {
 }
 
 std::optional<std::u16string> CheckMainSlices(const WordList& list) {
-    return CheckSlices(list, MinMainLength, MaxMainLength, MainLengthRange);
+    return CheckSlices(list, MinMainLength, MaxMainLength, MainLengthSlice);
 }
 
 std::optional<std::u16string> CheckScrabbleSlices(const WordList& list) {
-    return CheckSlices(list, MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange);
+    return CheckSlices(list, MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthSlice);
 }
 
 // How each word list is checked beyond its count.
@@ -135,8 +135,8 @@ WordList LoadWordList(std::string_view typeName, int id) {
     // gives, they are split like any text and the check below says where they disagree.
     const WordListResource& resource = check->resource;
     std::optional<WordList> list;
-    if (!resource.lengthRanges.empty())
-        list = WordList::FromLengthSlices(*bytes, resource.lengthRanges);
+    if (!resource.lengthSlices.empty())
+        list = WordList::FromLengthSlices(*bytes, resource.lengthSlices);
     if (!list) list = WordList::FromWindows1252(*bytes);
     if (auto problem = CheckAgainstTables(resource, *list))
         throw InternalFailure(*problem, FailureCode::DataMismatch);

@@ -16,13 +16,13 @@ struct WordListResource {
     std::string_view typeName;
     int id;
     int count;
-    std::span<const data::LengthRange> lengthRanges;
+    std::span<const data::LengthSlice> lengthSlices;
 };
 
 // MainListResource, ScrabbleListResource, SynonymListResource, GlossaryResource and
 // LemmaListResource (the form→lemma list of FormLemmas.h, read as one text by LoadLemmaText).
-#define QUILLEX_RESOURCE_CONSTANT(constant, name, id, count, lengthRanges) \
-    inline constexpr WordListResource constant{#name, id, data::count, data::lengthRanges};
+#define QUILLEX_RESOURCE_CONSTANT(constant, name, id, count, lengthSlices) \
+    inline constexpr WordListResource constant{#name, id, data::count, data::lengthSlices};
 QUILLEX_RESOURCES(QUILLEX_RESOURCE_CONSTANT)
 #undef QUILLEX_RESOURCE_CONSTANT
 

@@ -6,7 +6,7 @@
 
 // Symbols defined by EmbeddedResources.S, which includes the files of data/ byte for byte.
 extern "C" {
-#define QUILLEX_DECLARE(constant, name, id, count, lengthRanges) \
+#define QUILLEX_DECLARE(constant, name, id, count, lengthSlices) \
     extern const unsigned char quillex_##name##_begin[];         \
     extern const unsigned char quillex_##name##_end[];
 QUILLEX_RESOURCES(QUILLEX_DECLARE)
@@ -23,7 +23,7 @@ struct Resource {
     const unsigned char* end;
 };
 
-#define QUILLEX_ROW(constant, name, id, count, lengthRanges) \
+#define QUILLEX_ROW(constant, name, id, count, lengthSlices) \
     Resource{#name, id, quillex_##name##_begin, quillex_##name##_end},
 const Resource kResources[] = {QUILLEX_RESOURCES(QUILLEX_ROW)};
 #undef QUILLEX_ROW

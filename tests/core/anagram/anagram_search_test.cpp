@@ -13,7 +13,7 @@
 #include "core/anagram/MarkedWord.h"
 #include "core/text/Text.h"
 #include "core/wordlists/Dictionaries.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/LoadWordList.h"
 #include "tests/core/ExpectRows.h"
 
@@ -232,8 +232,8 @@ TEST(anagram_search, characters_other_than_letters_and_the_joker_find_nothing) {
 TEST(anagram_search, words_of_the_list_find_themselves_with_or_without_the_joker) {
     std::vector<int> positions;
     for (int length = MinScrabbleLength; length <= MaxScrabbleLength; ++length) {
-        positions.push_back(ScrabbleLengthRange(length).first);
-        positions.push_back(ScrabbleLengthRange(length).last);
+        positions.push_back(ScrabbleLengthSlice(length).first);
+        positions.push_back(ScrabbleLengthSlice(length).last);
     }
     for (int position = 1; position <= ScrabbleList().count(); position += 2003)
         positions.push_back(position);

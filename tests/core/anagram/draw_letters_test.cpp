@@ -88,7 +88,7 @@ TEST(draw_letters, counts_jokers_and_flags_characters_that_are_neither_letters_n
     for (const auto& row : rows) {
         const DrawLetters letters(row.draw);
         EXPECT_EQ(letters.hasForeignCharacter(), row.foreign) << ToUtf8(row.draw);
-        EXPECT_EQ(letters.jokers(), row.jokers) << ToUtf8(row.draw);
+        EXPECT_EQ(letters.jokerCount(), row.jokers) << ToUtf8(row.draw);
     }
 }
 
