@@ -18,16 +18,13 @@
 namespace quillex {
 namespace {
 
+using test::AsBytes;
 using test::ListOfBytes;
 
 std::vector<std::u16string> Elements(const WordList& list) {
     std::vector<std::u16string> out;
     for (int i = 0; i < list.count(); ++i) out.push_back(DecodeWindows1252(list[i]));
     return out;
-}
-
-std::span<const unsigned char> AsBytes(const std::string& text) {
-    return std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }
 
 // The lines of a built-in resource, split at CR LF, to be put back together damaged.

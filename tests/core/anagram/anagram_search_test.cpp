@@ -16,6 +16,7 @@
 #include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/LoadWordList.h"
 #include "tests/core/ExpectRows.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
@@ -461,8 +462,7 @@ TEST(anagram_search, agrees_with_a_letter_count_oracle_on_random_draws) {
 
 TEST(anagram_search, a_list_shorter_than_its_tables_is_searched_where_it_has_words) {
     const std::string bytes = "ES\r\nSE\r\nCHIEN";
-    const WordList shortList = WordList::FromWindows1252(
-        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    const WordList shortList = test::ListOfBytes(bytes);
     const WordList empty;
     struct Row {
         const WordList* list;

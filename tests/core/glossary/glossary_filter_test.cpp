@@ -9,6 +9,7 @@
 #include "core/text/Text.h"
 #include "core/wordlists/LoadWordList.h"
 #include "tests/core/ExpectRows.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
@@ -29,8 +30,7 @@ const WordList& Sample() {
         "A\xCF"
         "E: interj.\r\n"  // AÏE
         "SANS DEUX-POINTS";
-    static const WordList list = WordList::FromWindows1252(
-        {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()});
+    static const WordList list = test::ListOfBytes(bytes);
     return list;
 }
 

@@ -16,13 +16,14 @@
 #include "core/richtext/RichDocumentBuilder.h"
 #include "core/text/Text.h"
 #include "tests/core/ExpectRows.h"
+#include "tests/core/ListOfBytes.h"
 #include "tests/core/richtext/LicenceShapes.h"
 
 namespace quillex {
 namespace {
 
 RichDocument Parse(std::string_view text) {
-    return ParseRichText({reinterpret_cast<const unsigned char*>(text.data()), text.size()});
+    return ParseRichText(test::AsBytes(text));
 }
 
 std::vector<std::u16string> Paragraphs(std::string_view text) {

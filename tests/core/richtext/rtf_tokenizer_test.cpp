@@ -7,13 +7,10 @@
 #include <vector>
 
 #include "tests/core/ExpectRows.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
-
-std::span<const unsigned char> Bytes(std::string_view text) {
-    return {reinterpret_cast<const unsigned char*>(text.data()), text.size()};
-}
 
 // One short text per token: "{", "}", "\fs28", "\b", "sym ~", "x" (or "0xE9" beyond ASCII).
 std::string Describe(const RtfToken& token) {
@@ -41,7 +38,7 @@ std::string Describe(const RtfToken& token) {
 }
 
 std::vector<std::string> Tokens(std::string_view text) {
-    RtfTokenizer tokenizer(Bytes(text));
+    RtfTokenizer tokenizer(test::AsBytes(text));
     std::vector<std::string> tokens;
     for (auto token = tokenizer.next(); token.kind != RtfToken::Kind::End; token = tokenizer.next())
         tokens.push_back(Describe(token));
@@ -86,7 +83,7 @@ TEST(rtf_tokenizer, huge_parameters_saturate_at_the_int_range) {
 }
 
 TEST(rtf_tokenizer, skipped_bytes_stop_at_the_end_of_the_input) {
-    RtfTokenizer tokenizer(Bytes("\\bin3 {}\\x"));
+    RtfTokenizer tokenizer(test::AsBytes("\\bin3 {}\\x"));
     EXPECT_EQ(Describe(tokenizer.next()), "\\bin3");
     tokenizer.skipBytes(3);
     EXPECT_EQ(Describe(tokenizer.next()), "x");
