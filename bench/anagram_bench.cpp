@@ -6,37 +6,18 @@
 // hooks, over the outcome of the draw with the most words.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "core/anagram/AnagramSearch.h"
 #include "core/anagram/Hooks.h"
 #include "core/anagram/WordValue.h"
 #include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
-#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
 
-void BM_AnagramSearch(benchmark::State& state, std::u16string_view draw) {
-    const WordList& list = ScrabbleList();
-    size_t found = 0;
-    for (auto _ : state) {
-        auto outcome = AnagramSearch(draw, list);
-        found = outcome.words.size();
-        benchmark::DoNotOptimize(outcome);
-    }
-    state.counters["words_found"] = static_cast<double>(found);
-}
-
-BENCHMARK_CAPTURE(BM_AnagramSearch, worst_nine_with_joker, std::u16string_view(u"ESARINT?E"))
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramSearch, nine_without_joker, std::u16string_view(u"ETRANGERS"))
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramSearch, nine_e, std::u16string_view(u"EEEEEEEEE"))
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramSearch, typical_chien, std::u16string_view(u"CHIEN"))
-    ->Unit(benchmark::kMicrosecond);
-
-void BM_AnagramExtras(benchmark::State& state, AnagramQuery query) {
+void BM_AnagramSearch(benchmark::State& state, AnagramQuery query) {
     const WordList& list = ScrabbleList();
     size_t found = 0;
     for (auto _ : state) {
@@ -47,30 +28,34 @@ void BM_AnagramExtras(benchmark::State& state, AnagramQuery query) {
     state.counters["words_found"] = static_cast<double>(found);
 }
 
-BENCHMARK_CAPTURE(BM_AnagramExtras, worst_shorter_nine_two_jokers,
-                  AnagramQuery{.draw = u"ESARINT??", .shorterWords = true, .twoJokers = true})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramExtras, shorter_nine_one_joker,
-                  AnagramQuery{.draw = u"ESARINT?E", .shorterWords = true})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramExtras, shorter_seven_no_joker,
-                  AnagramQuery{.draw = u"ARTISTE", .shorterWords = true})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramExtras, worst_plus_eight_two_jokers,
-                  AnagramQuery{.draw = u"ESARIN??", .boardLetter = true, .twoJokers = true})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramExtras, plus_eight_one_joker,
-                  AnagramQuery{.draw = u"ESARINT?", .boardLetter = true})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramExtras, plus_seven_no_joker,
-                  AnagramQuery{.draw = u"ARTISTE", .boardLetter = true})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AnagramExtras, all_extras_nine_two_jokers,
-                  AnagramQuery{.draw = u"ESARINT??",
-                               .shorterWords = true,
-                               .boardLetter = true,
-                               .twoJokers = true})
-    ->Unit(benchmark::kMicrosecond);
+struct NamedQuery {
+    const char* name;
+    AnagramQuery query;
+};
+
+constexpr NamedQuery kSearches[] = {
+    {"worst_nine_with_joker", {.draw = u"ESARINT?E"}},
+    {"nine_without_joker", {.draw = u"ETRANGERS"}},
+    {"nine_e", {.draw = u"EEEEEEEEE"}},
+    {"typical_chien", {.draw = u"CHIEN"}},
+    {"worst_shorter_nine_two_jokers",
+     {.draw = u"ESARINT??", .shorterWords = true, .twoJokers = true}},
+    {"shorter_nine_one_joker", {.draw = u"ESARINT?E", .shorterWords = true}},
+    {"shorter_seven_no_joker", {.draw = u"ARTISTE", .shorterWords = true}},
+    {"worst_plus_eight_two_jokers", {.draw = u"ESARIN??", .boardLetter = true, .twoJokers = true}},
+    {"plus_eight_one_joker", {.draw = u"ESARINT?", .boardLetter = true}},
+    {"plus_seven_no_joker", {.draw = u"ARTISTE", .boardLetter = true}},
+    {"all_extras_nine_two_jokers",
+     {.draw = u"ESARINT??", .shorterWords = true, .boardLetter = true, .twoJokers = true}},
+};
+
+const bool kSearchesRegistered = [] {
+    for (const NamedQuery& search : kSearches)
+        benchmark::RegisterBenchmark((std::string("BM_AnagramSearch/") + search.name).c_str(),
+                                     BM_AnagramSearch, search.query)
+            ->Unit(benchmark::kMicrosecond);
+    return true;
+}();
 
 // The draw with the most words: nine characters, two jokers, the shorter words.
 constexpr AnagramQuery kMostWords{.draw = u"ESARINT??", .shorterWords = true, .twoJokers = true};

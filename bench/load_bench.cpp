@@ -36,7 +36,7 @@ void BM_LoadAllLists(benchmark::State& state) {
 BENCHMARK(BM_LoadAllLists)->Unit(benchmark::kMillisecond);
 
 void BM_LoadMainList(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(LoadWordList("LISTEDESMOTS", 101));
+    for (auto _ : state) benchmark::DoNotOptimize(LoadWordList(MainListResource));
 }
 BENCHMARK(BM_LoadMainList)->Unit(benchmark::kMillisecond);
 

@@ -10,7 +10,6 @@
 #include "core/wordlists/Dictionaries.h"
 #include "core/wordlists/LoadWordList.h"
 #include "core/wordlists/SynonymLetterTables.h"
-#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {

@@ -3,7 +3,7 @@
 #include "Arguments.h"
 #include "Command.h"
 #include "LoadedLists.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 
 namespace quillex::cli {
 
@@ -15,12 +15,12 @@ int RunLists(std::span<const std::string_view> args, std::ostream& out, std::ost
         << "MOT23LETTRES " << GlossaryList().count() << '\n';
     out << "\nliste principale : longueur premier dernier nombre\n";
     for (int length = MinMainLength; length <= MaxMainLength; ++length) {
-        const auto r = MainLengthRange(length);
+        const auto r = MainLengthSlice(length);
         out << length << ' ' << r.first << ' ' << r.last << ' ' << r.last - r.first + 1 << '\n';
     }
     out << "\nliste du Scrabble : longueur premier dernier nombre\n";
     for (int length = MinScrabbleLength; length <= MaxScrabbleLength; ++length) {
-        const auto r = ScrabbleLengthRange(length);
+        const auto r = ScrabbleLengthSlice(length);
         out << length << ' ' << r.first << ' ' << r.last << ' ' << r.last - r.first + 1 << '\n';
     }
     out << "\ngroupes de synonymes : lettre lignes\n";

@@ -28,18 +28,17 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 THESAURUS = "/usr/share/mythes/thes_fr.dat"
 LEXICON = "fr-allvars.json"
 TOOLS = os.path.join(ROOT, "tools")
-GLOSSARY = os.path.join(TOOLS, "glossary.txt")
-SCRABBLE_EXCLUSIONS = os.path.join(TOOLS, "scrabble_exclusions.txt")
-SCRABBLE_SUPPLEMENT = os.path.join(TOOLS, "scrabble_supplement.txt")
-SCRABBLE_VERBS = os.path.join(TOOLS, "scrabble_verbs.txt")
-SCRABBLE_REMOVALS = os.path.join(TOOLS, "scrabble_removals.txt")
-SCRABBLE_UNITS_KEPT = os.path.join(TOOLS, "scrabble_units_kept.txt")
-ABBREVIATIONS = os.path.join(TOOLS, "abbreviations.txt")
-CROSSWORD_CLASSICS = os.path.join(TOOLS, "crossword_classics.txt")
-WEB_FRAGMENTS = os.path.join(TOOLS, "web_fragments.txt")
-SYNONYM_EXCLUDED_TERMS = os.path.join(TOOLS, "synonym_excluded_terms.txt")
-SYNONYM_WRONG_PAIRS = os.path.join(TOOLS, "synonym_wrong_pairs.txt")
-SYNONYM_KNOWN_TERMS = os.path.join(TOOLS, "synonym_known_terms.txt")
+
+# The built-in resources, the one place they are listed: the C++ constant naming each, its name
+# (also its file in data/), its id, and the tables of DataTables.h that give its line count and
+# its length slices.
+RESOURCES = (
+    ("MainListResource", "LISTEDESMOTS", 101, "MainWordCount", "MainLengthSlices"),
+    ("ScrabbleListResource", "LISTESCRAB", 102, "ScrabbleWordCount", "ScrabbleLengthSlices"),
+    ("SynonymListResource", "LISTESYNONYMES", 103, "SynonymLineCount", "NoLengthSlices"),
+    ("GlossaryResource", "MOT23LETTRES", 104, "GlossaryLineCount", "NoLengthSlices"),
+    ("LemmaListResource", "FORMESLEMMES", 105, "LemmaLineCount", "NoLengthSlices"),
+)
 
 CRLF = b"\r\n"
 VOWELS = set("AEIOUY")
@@ -75,9 +74,15 @@ def length_then_alpha(word):
     return (len(word), word)
 
 
-def read_hand_kept_list(path):
+def hand_kept_path(name):
+    """The path of a hand-kept list of tools/, by name: 'glossary' is tools/glossary.txt."""
+    return os.path.join(TOOLS, f"{name}.txt")
+
+
+def read_hand_kept_list(name):
     """Returns [(key, reason)] from a list of tools/: one entry a line, its key (which may hold
     single spaces) then two spaces or more and the reason; '#' starts a comment line."""
+    path = hand_kept_path(name)
     entries = []
     with open(path, encoding="utf-8") as source:
         for number, line in enumerate(source, 1):
@@ -144,7 +149,7 @@ def conjugate(verb):
     from grammalecte.fr import conj_generator
 
     if not verb.endswith(("er", "ir")):
-        sys.exit(f"{SCRABBLE_VERBS}: {verb} is not a verb of the first or second group")
+        sys.exit(f"{hand_kept_path('scrabble_verbs')}: {verb} is not a verb of the first or second group")
     # ":1ś" marks the literary inverted first person ("aimè-je"), never written alone.
     return sorted({f for f, tags in conj_generator.conjugate(verb) if ":1ś" not in tags})
 
@@ -194,7 +199,7 @@ def build_word_lists(exclusions, abbreviations, units_kept, removals, supplement
     for form, source in added:
         folded = fold_capitals(form)
         if folded is None or not 2 <= len(folded) <= 9:
-            sys.exit(f"{SCRABBLE_SUPPLEMENT}: {form} is not a word of 2 to 9 letters")
+            sys.exit(f"{hand_kept_path('scrabble_supplement')}: {form} is not a word of 2 to 9 letters")
         main.add(folded)
         scrabble.add(folded)
         if len(folded) <= 3:
@@ -204,7 +209,7 @@ def build_word_lists(exclusions, abbreviations, units_kept, removals, supplement
     for entry in removals:
         forms = {fold_capitals(form) for form in entry.split()}
         if not forms & main:
-            sys.exit(f"{SCRABBLE_REMOVALS}: {entry} matches no word of the lists")
+            sys.exit(f"{hand_kept_path('scrabble_removals')}: {entry} matches no word of the lists")
         removed |= forms
     scrabble -= removed
     for folded in removed:
@@ -213,7 +218,7 @@ def build_word_lists(exclusions, abbreviations, units_kept, removals, supplement
     for entry in classics:
         folded = fold_capitals(grid_form(entry).replace(" ", ""))
         if folded is None or not 2 <= len(folded) <= 15:
-            sys.exit(f"{CROSSWORD_CLASSICS}: {entry} is not an answer of 2 to 15 letters")
+            sys.exit(f"{hand_kept_path('crossword_classics')}: {entry} is not an answer of 2 to 15 letters")
         main.add(folded)
     assert scrabble <= main, "every Scrabble word is also in the main list"  # by construction
     return sorted(main, key=length_then_alpha), sorted(scrabble, key=length_then_alpha), spellings
@@ -253,20 +258,8 @@ def strip_annotations(text):
 
 
 def dictionary_key(headword):
-    """Accents and case ignored, æ/œ as ae/oe, hyphens and apostrophes ignored, space first."""
-    folded = []
-    for ch in headword.lower():
-        if ch == "œ":
-            folded.append("oe")
-        elif ch == "æ":
-            folded.append("ae")
-        elif ch in "-'":
-            continue
-        elif ch == " ":
-            folded.append(" ")
-        else:
-            folded.append(unicodedata.normalize("NFD", ch)[0])
-    return "".join(folded)
+    """The look-up key with hyphens and apostrophes ignored: the dictionary order's key."""
+    return lookup_key(headword).replace("-", "").replace("'", "")
 
 
 def first_letter_group(headword):
@@ -316,7 +309,7 @@ def remove_wrong_pairs(entries, wrong_pairs):
                     meaning.remove(synonym)
                     found = True
         if not found:
-            sys.exit(f"{SYNONYM_WRONG_PAIRS}: {first}@{second} is not in the thesaurus")
+            sys.exit(f"{hand_kept_path('synonym_wrong_pairs')}: {first}@{second} is not in the thesaurus")
 
 
 def read_lexicon_lemmas():
@@ -519,7 +512,7 @@ def build_lemma_lines(synonym_lines, lexicon):
 def read_glossary():
     """Returns {folded word: line} from tools/glossary.txt ('WORD: class definition')."""
     glossary = {}
-    with open(GLOSSARY, encoding="utf-8") as source:
+    with open(hand_kept_path('glossary'), encoding="utf-8") as source:
         for number, line in enumerate(source, 1):
             line = line.rstrip("\n")
             if not line or line.startswith("#"):
@@ -527,9 +520,9 @@ def read_glossary():
             word, sep, rest = line.partition(": ")
             folded = fold_capitals(word)
             if not sep or folded is None or word != word.upper() or not rest.strip():
-                sys.exit(f"{GLOSSARY}:{number}: expected 'WORD: class definition'")
+                sys.exit(f"{hand_kept_path('glossary')}:{number}: expected 'WORD: class definition'")
             if folded in glossary:
-                sys.exit(f"{GLOSSARY}:{number}: {word} is defined twice")
+                sys.exit(f"{hand_kept_path('glossary')}:{number}: {word} is defined twice")
             glossary[folded] = line
     return glossary
 
@@ -558,7 +551,7 @@ def write_resource(path, lines):
     return data
 
 
-def length_ranges(words, lo, hi):
+def length_slices(words, lo, hi):
     ranges = []
     position = 1
     for length in range(lo, hi + 1):
@@ -574,17 +567,28 @@ def write_header(path, main, scrabble, synonyms, group_sizes, glossary, lemmas):
 
     two_letter = sum(1 for line in glossary if len(line.partition(":")[0]) == 2)
     sizes = ", ".join(str(group_sizes[chr(c)]) for c in range(ord("a"), ord("z") + 1))
+    resource_rows = " \\\n".join(f"    X({constant}, {name}, {id}, {count}, {slices})"
+                                   for constant, name, id, count, slices in RESOURCES)
     text = f"""// Generated by tools/build_data.py together with data/; do not edit.
 // clang-format off
 #pragma once
 
+/// The built-in resources, one X(constant, name, id, count, lengthSlices) row each: the C++
+/// constant naming it, its name (also its file in data/), its id, and the tables below that give
+/// its line count and its length slices. The assembler that embeds the files reads the same rows.
+#define QUILLEX_RESOURCES(X) \\
+{resource_rows}
+
+#ifndef __ASSEMBLER__
+
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace quillex::data {{
 
 /// One length's slice of a word list: first and last 1-based position.
-struct LengthRange {{
+struct LengthSlice {{
     int32_t length;
     int32_t first;
     int32_t last;
@@ -599,19 +603,24 @@ inline constexpr int32_t LemmaLineCount = {len(lemmas)};
 inline constexpr int32_t LemmaTextBytes = {len(CRLF.join(l.encode('cp1252') for l in lemmas))};
 
 /// Word lengths 2..15 of the main list.
-inline constexpr std::array<LengthRange, 14> MainLengthRanges{{{{
-{rows(length_ranges(main, 2, 15))}
+inline constexpr std::array<LengthSlice, 14> MainLengthSlices{{{{
+{rows(length_slices(main, 2, 15))}
 }}}};
 
 /// Word lengths 2..9 of the Scrabble list.
-inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{{{
-{rows(length_ranges(scrabble, 2, 9))}
+inline constexpr std::array<LengthSlice, 8> ScrabbleLengthSlices{{{{
+{rows(length_slices(scrabble, 2, 9))}
 }}}};
+
+/// The length slices of a list that is split as lines.
+inline constexpr std::span<const LengthSlice> NoLengthSlices{{}};
 
 /// Lines of the synonym list whose headword starts with a, b, ... z.
 inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{{{{sizes}}}}};
 
 }}  // namespace quillex::data
+
+#endif
 """
     with open(path, "w", encoding="utf-8", newline="\n") as out:
         out.write(text)
@@ -623,19 +632,19 @@ def main():
     parser.add_argument("--header", default=os.path.join(ROOT, "core", "wordlists", "DataTables.h"))
     args = parser.parse_args()
 
-    exclusions = {form for form, _ in read_hand_kept_list(SCRABBLE_EXCLUSIONS)}
-    abbreviations = {form for form, _ in read_hand_kept_list(ABBREVIATIONS)}
-    units_kept = {form for form, _ in read_hand_kept_list(SCRABBLE_UNITS_KEPT)}
-    removals = [forms for forms, _ in read_hand_kept_list(SCRABBLE_REMOVALS)]
-    supplement = [f for forms, _ in read_hand_kept_list(SCRABBLE_SUPPLEMENT) for f in forms.split()]
-    verbs = [verb for verb, _ in read_hand_kept_list(SCRABBLE_VERBS)]
-    classics = [entry for entry, _ in read_hand_kept_list(CROSSWORD_CLASSICS)]
-    web_fragments = {form for form, _ in read_hand_kept_list(WEB_FRAGMENTS)}
-    excluded_terms = {term for term, _ in read_hand_kept_list(SYNONYM_EXCLUDED_TERMS)}
-    wrong_pairs = [tuple(pair.split("@")) for pair, _ in read_hand_kept_list(SYNONYM_WRONG_PAIRS)]
+    exclusions = {form for form, _ in read_hand_kept_list("scrabble_exclusions")}
+    abbreviations = {form for form, _ in read_hand_kept_list("abbreviations")}
+    units_kept = {form for form, _ in read_hand_kept_list("scrabble_units_kept")}
+    removals = [forms for forms, _ in read_hand_kept_list("scrabble_removals")]
+    supplement = [f for forms, _ in read_hand_kept_list("scrabble_supplement") for f in forms.split()]
+    verbs = [verb for verb, _ in read_hand_kept_list("scrabble_verbs")]
+    classics = [entry for entry, _ in read_hand_kept_list("crossword_classics")]
+    web_fragments = {form for form, _ in read_hand_kept_list("web_fragments")}
+    excluded_terms = {term for term, _ in read_hand_kept_list("synonym_excluded_terms")}
+    wrong_pairs = [tuple(pair.split("@")) for pair, _ in read_hand_kept_list("synonym_wrong_pairs")]
     main_words, scrabble_words, spellings = build_word_lists(
         exclusions, abbreviations, units_kept, removals, supplement, verbs, classics, web_fragments)
-    known_terms = {term for term, _ in read_hand_kept_list(SYNONYM_KNOWN_TERMS)}
+    known_terms = {term for term, _ in read_hand_kept_list("synonym_known_terms")}
     lexicon = read_lexicon_lemmas()
     synonym_lines, group_sizes = build_synonym_lines(excluded_terms, wrong_pairs, known_terms,
                                                      lexicon)
@@ -643,11 +652,9 @@ def main():
     glossary_lines = build_glossary_lines(scrabble_words, spellings)
 
     os.makedirs(args.out, exist_ok=True)
-    write_resource(os.path.join(args.out, "LISTEDESMOTS"), main_words)
-    write_resource(os.path.join(args.out, "LISTESCRAB"), scrabble_words)
-    write_resource(os.path.join(args.out, "LISTESYNONYMES"), synonym_lines)
-    write_resource(os.path.join(args.out, "MOT23LETTRES"), glossary_lines)
-    write_resource(os.path.join(args.out, "FORMESLEMMES"), lemma_lines)
+    contents = (main_words, scrabble_words, synonym_lines, glossary_lines, lemma_lines)
+    for (_, name, _, _, _), lines in zip(RESOURCES, contents, strict=True):
+        write_resource(os.path.join(args.out, name), lines)
     write_header(args.header, main_words, scrabble_words, synonym_lines, group_sizes, glossary_lines,
                  lemma_lines)
     print(f"main {len(main_words)}, scrabble {len(scrabble_words)}, "

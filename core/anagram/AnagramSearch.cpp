@@ -6,8 +6,8 @@
 #include "core/anagram/DrawLetters.h"
 #include "core/anagram/ExtraLetterSums.h"
 #include "core/anagram/LetterSum.h"
-#include "core/anagram/ShortWordExcess.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/anagram/PackedDrawLetters.h"
+#include "core/wordlists/LengthSlices.h"
 
 namespace quillex {
 namespace {
@@ -29,9 +29,9 @@ AnagramStatus Validate(const AnagramQuery& query) {
 // begin + (i - first) * (Length + 2): the scan reads it with no look-up and no test. Otherwise
 // each element is read on its own.
 template <int Length>
-class Stretch {
+class SliceReader {
   public:
-    Stretch(const WordList& list, int first, int last) : list_(list), first_(first) {
+    SliceReader(const WordList& list, int first, int last) : list_(list), first_(first) {
         if (first >= last) return;
         const std::string_view front = list[first], back = list[last - 1];
         if (front.size() == Length && back.size() == Length &&
@@ -39,7 +39,7 @@ class Stretch {
             begin_ = front.data();
     }
 
-    /// Runs `scan` with the reader of word i that fits this stretch, so that the scan's loop is
+    /// Runs `scan` with the reader of word i that fits this slice, so that the scan's loop is
     /// compiled once for each layout and holds no test of it.
     template <typename Scan>
     void read(Scan&& scan) const {
@@ -67,7 +67,7 @@ struct SliceSearch {
     // Set for a scan of words as long as the draw and two free letters or more.
     const ExtraLetterSums* extraSums;
     // Set for a scan of shorter words when the draw allows it.
-    const ShortWordExcess* shortExcess;
+    const PackedDrawLetters* packedLetters;
 };
 
 // How a scan of the whole draw tells a word's letter sum worth counting: the same sum as the
@@ -85,7 +85,7 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
     const uint64_t drawSum = search.letters.letterSum();
     ExtraLetterSums::Probe extras{};
     if constexpr (Test == SumTest::Extra) extras = search.extraSums->probe();
-    Stretch<Length>(list, first, last).read([&](auto wordAt) {
+    SliceReader<Length>(list, first, last).read([&](auto wordAt) {
         constexpr int BlockSize = 256;
         std::array<int, BlockSize> candidates;
         for (int blockStart = first; blockStart < last; blockStart += BlockSize) {
@@ -119,12 +119,12 @@ void ScanWholeDraw(const WordList& list, int first, int last, const SliceSearch&
 template <int Length>
 void ScanPartDraw(const WordList& list, int first, int last, const SliceSearch& search,
                   Words& found) {
-    Stretch<Length>(list, first, last).read([&](auto wordAt) {
-        if (Length <= ShortWordExcess::MaxLength && search.shortExcess) {
-            const ShortWordExcess& excess = *search.shortExcess;
+    SliceReader<Length>(list, first, last).read([&](auto wordAt) {
+        if (Length <= PackedDrawLetters::MaxLength && search.packedLetters) {
+            const PackedDrawLetters& packed = *search.packedLetters;
             for (int i = first; i < last; ++i) {
                 const std::string_view word = wordAt(i);
-                if (word.size() == Length && excess.uncoveredCount(word) <= search.freeLetters)
+                if (word.size() == Length && packed.uncoveredCount(word) <= search.freeLetters)
                     found.push_back(word);
             }
             return;
@@ -152,9 +152,9 @@ constexpr SliceScanners PartDrawScanners = {ScanPartDraw<2>, ScanPartDraw<3>, Sc
 void ScanLength(int length, const SliceScanners& scanners, const WordList& list,
                 const SliceSearch& search, Words& found) {
     if (length < MinScrabbleLength || length > MaxScrabbleLength) return;
-    const auto range = ScrabbleLengthRange(length);
-    const int last = std::min(range.last, list.count());
-    scanners[length - MinScrabbleLength](list, range.first - 1, last, search, found);
+    const auto slice = ScrabbleLengthSlice(length);
+    const int last = std::min(slice.last, list.count());
+    scanners[length - MinScrabbleLength](list, slice.first - 1, last, search, found);
 }
 
 // Appends the words of one length made of the whole draw and `freeLetters` more letters.
@@ -181,19 +181,19 @@ AnagramOutcome AnagramSearch(const AnagramQuery& query, const WordList& scrabble
     const DrawLetters letters(query.draw);
     if (letters.hasForeignCharacter()) return outcome;
     const int length = static_cast<int>(query.draw.size());
-    const int jokers = letters.jokers();
+    const int jokers = letters.jokerCount();
     auto& words = outcome.words;
     // Shorter words can run to many thousands. Room for every word of the lengths read costs only
     // address space until it is written, and spares the copies of a growing vector.
     if (query.shorterWords)
         words.reserve(
-            static_cast<size_t>(std::min(ScrabbleLengthRange(length).last, scrabbleList.count())));
+            static_cast<size_t>(std::min(ScrabbleLengthSlice(length).last, scrabbleList.count())));
     // Longest words first, each length in list order.
     if (query.boardLetter) ScanWholeDraw(length + 1, jokers + 1, letters, scrabbleList, words);
     ScanWholeDraw(length, jokers, letters, scrabbleList, words);
     if (query.shorterWords) {
-        const ShortWordExcess excess(letters);
-        const SliceSearch search{letters, jokers, nullptr, excess.usable() ? &excess : nullptr};
+        const PackedDrawLetters packed(letters);
+        const SliceSearch search{letters, jokers, nullptr, packed.usable() ? &packed : nullptr};
         for (int shorter = length - 1; shorter >= MinScrabbleLength; --shorter)
             ScanLength(shorter, PartDrawScanners, scrabbleList, search, words);
     }

@@ -7,10 +7,10 @@
 
 namespace quillex {
 
-DrawLetters::DrawLetters(std::u16string_view draw) : length_(static_cast<int>(draw.size())) {
+DrawLetters::DrawLetters(std::u16string_view draw) {
     for (char16_t c : draw) {
         if (c == Joker) {
-            ++jokers_;
+            ++jokerCount_;
             continue;
         }
         if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
@@ -23,25 +23,6 @@ DrawLetters::DrawLetters(std::u16string_view draw) : length_(static_cast<int>(dr
     }
     for (unsigned letter = 0; letter < counts_.size(); ++letter)
         budget_[letter] = static_cast<int8_t>(std::min<int>(counts_[letter], MaxFittingLength));
-}
-
-bool DrawLetters::isAnagram(std::string_view word) const {
-    if (static_cast<int>(word.size()) != length_ || foreign_) return false;
-    auto left = counts_;
-    int jokersLeft = jokers_;
-    for (const char c : word) {
-        const unsigned letter = static_cast<unsigned>(static_cast<unsigned char>(c)) - 'A';
-        if (letter >= left.size()) return false;
-        if (left[letter] > 0) {
-            --left[letter];
-        } else if (jokersLeft > 0) {
-            --jokersLeft;
-        } else {
-            return false;
-        }
-    }
-    // Lengths agree, so every drawn letter and every joker were used.
-    return true;
 }
 
 }  // namespace quillex

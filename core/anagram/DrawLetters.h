@@ -16,16 +16,12 @@ class DrawLetters {
 
     /// Whether the draw holds a character that is neither a letter A-Z nor the joker.
     bool hasForeignCharacter() const { return foreign_; }
-    /// Whether the draw holds a joker.
-    bool hasJoker() const { return jokers_ > 0; }
     /// The LetterSum of the drawn letters, the joker left out.
     uint64_t letterSum() const { return letterSum_; }
     /// How many jokers the draw holds.
-    int jokers() const { return jokers_; }
+    int jokerCount() const { return jokerCount_; }
     /// How many times the draw holds a letter, by its CapitalIndex 0..25.
     int count(unsigned letter) const { return counts_[letter]; }
-    /// Whether a word uses every letter of the draw once, each joker standing for one letter.
-    bool isAnagram(std::string_view word) const;
 
     /// What uncoveredCount gives a word that no number of jokers can make.
     static constexpr int NoFit = 1000;
@@ -47,8 +43,7 @@ class DrawLetters {
     // empties: copied per word and counted down, it gives a word's uncovered letters.
     std::array<int8_t, 32> budget_{};
     uint64_t letterSum_ = 0;
-    int length_ = 0;
-    int jokers_ = 0;
+    int jokerCount_ = 0;
     bool foreign_ = false;
 };
 

@@ -14,8 +14,8 @@ class ExtraLetterSums {
     /// The most letters a set is built for: two jokers and the board letter.
     static constexpr int MaxLetters = 3;
 
-    /// The sums of `letters` letters, 0 to MaxLetters.
-    explicit ExtraLetterSums(int letters);
+    /// The sums of `letterCount` letters, 0 to MaxLetters.
+    explicit ExtraLetterSums(int letterCount);
 
     /// The table as plain values, for a scan to keep in registers: its own stores cannot be
     /// taken for writes to the table.
@@ -33,14 +33,16 @@ class ExtraLetterSums {
     Probe probe() const { return {bits_.data(), shift_}; }
 
     /// Whether a difference of sums may be that many letters.
-    bool mayBe(uint64_t extra) const { return letters_ == 0 ? extra == 0 : probe().mayBe(extra); }
+    bool mayBe(uint64_t extra) const {
+        return letterCount_ == 0 ? extra == 0 : probe().mayBe(extra);
+    }
 
   private:
     // One bit per hashed sum, in a table sixteen times larger than the set: a few kilobytes
     // that stay in the nearest cache, letting about one other difference in twenty through.
     static uint64_t BitOf(uint64_t sum, int shift) { return (sum * 0x9E3779B97F4A7C15u) >> shift; }
 
-    int letters_;
+    int letterCount_;
     int shift_ = 63;
     std::vector<uint64_t> bits_;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/anagram/WordJudge.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 
 namespace quillex {
 
@@ -19,7 +19,7 @@ WordHooks FindHooks(std::string_view word, const WordList& scrabbleList) {
     }
     // The words one letter longer that begin with the word lie side by side in the sorted
     // slice of their length: one search finds the first, and they follow in letter order.
-    const int last = std::min(ScrabbleLengthRange(longer).last, scrabbleList.count());
+    const int last = std::min(ScrabbleLengthSlice(longer).last, scrabbleList.count());
     for (int i = FirstWordNotBefore(word, longer, scrabbleList); i < last; ++i) {
         const std::string_view next = scrabbleList[i];
         if (!next.starts_with(word)) break;

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 namespace quillex {
 namespace detail {
@@ -33,13 +32,6 @@ class LetterSum {
     /// The weight of a character, looked up by its low byte: one table load, no test. Characters
     /// outside Latin-1 share weights, which only lets more words on to the letter count.
     static constexpr uint64_t weight(char16_t c) { return kWeights[static_cast<uint8_t>(c)]; }
-
-    /// The sum of the weights of every character of a text.
-    static constexpr uint64_t of(std::u16string_view text) {
-        uint64_t sum = 0;
-        for (char16_t c : text) sum += weight(c);
-        return sum;
-    }
 
     /// Whether a difference of sums is the weight of one character, named by its low byte.
     static constexpr bool isOneCharacter(uint64_t difference) {

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "core/text/Fold.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 
 namespace quillex {
 
 int FirstWordNotBefore(std::string_view text, int length, const WordList& scrabbleList) {
-    const auto range = ScrabbleLengthRange(length);
-    int first = range.first - 1;
-    int last = std::min(range.last, scrabbleList.count());
+    const auto slice = ScrabbleLengthSlice(length);
+    int first = slice.first - 1;
+    int last = std::min(slice.last, scrabbleList.count());
     if (first >= last) return first;
     // The words of one length lie evenly spaced in the list's bytes: word i is read by
     // arithmetic, and compared as `length` bytes, where the layout allows.
@@ -37,7 +37,7 @@ bool IsScrabbleWord(std::string_view word, const WordList& scrabbleList) {
     const int length = static_cast<int>(word.size());
     if (length < MinScrabbleLength || length > MaxScrabbleLength) return false;
     const int at = FirstWordNotBefore(word, length, scrabbleList);
-    return at < std::min(ScrabbleLengthRange(length).last, scrabbleList.count()) &&
+    return at < std::min(ScrabbleLengthSlice(length).last, scrabbleList.count()) &&
            scrabbleList[at] == word;
 }
 

@@ -93,10 +93,9 @@ class Pattern {
     int fixedLength() const { return fixedLength_; }
     /// Whether the pattern holds a run, so that longer words may fit as well.
     bool hasRun() const { return hasRun_; }
-    /// The number of "?" positions, which the joker limit counts; sets count as known letters.
-    int jokerCount() const { return jokerCount_; }
-    /// Whether the pattern, of one length, holds more "?" than MostJokers allows. A run leaves
-    /// the length free, and the limit is per length, so a pattern with a run is never refused.
+    /// Whether the pattern, of one length, holds more "?" than MostJokers allows; sets count as
+    /// known letters. A run leaves the length free, and the limit is per length, so a pattern
+    /// with a run is never refused.
     bool exceedsJokerLimit() const {
         const std::optional<int> most = hasRun_ ? std::nullopt : MostJokers(fixedLength_);
         return most && jokerCount_ > *most;

@@ -10,7 +10,7 @@
 #include "core/pattern/LetterPair.h"
 #include "core/pattern/PatternProbe.h"
 #include "core/text/Text.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 
 namespace quillex {
 namespace {
@@ -34,13 +34,13 @@ struct Slice {
 
 // The main list's words of `length` letters, as its length table places them.
 Slice SliceOf(int length, const WordList& list) {
-    const LengthRange range = MainLengthRange(length);
-    if (range.first < 1 || range.last < range.first || range.last > list.count())
+    const LengthSlice positions = MainLengthSlice(length);
+    if (positions.first < 1 || positions.last < positions.first || positions.last > list.count())
         ThrowSliceMismatch(length);
-    const std::string_view first = list.atPosition(range.first);
-    const std::string_view last = list.atPosition(range.last);
+    const std::string_view first = list.atPosition(positions.first);
+    const std::string_view last = list.atPosition(positions.last);
     const Slice slice{first.data(), static_cast<size_t>(length) + 2,
-                      static_cast<size_t>(range.last - range.first) + 1};
+                      static_cast<size_t>(positions.last - positions.first) + 1};
     if (first.size() != static_cast<size_t>(length) || last.size() != first.size() ||
         slice.word(slice.count - 1) != last.data()) {
         ThrowSliceMismatch(length);
@@ -218,8 +218,8 @@ std::vector<std::string_view> FindWords(const Pattern& pattern, const WordList& 
     if (lengths.first > lengths.last) return found;
     // A run may take a few hundred thousand words: room for all of them costs only the pages
     // used, where growing would copy them again and again. One length takes far fewer.
-    const int first = MainLengthRange(lengths.first).first;
-    const auto words = static_cast<size_t>(MainLengthRange(lengths.last).last - first + 1);
+    const int first = MainLengthSlice(lengths.first).first;
+    const auto words = static_cast<size_t>(MainLengthSlice(lengths.last).last - first + 1);
     found.reserve(pattern.hasRun() ? words : words / 8);
     Scan(pattern, mainList, [&](const char* word, size_t size) { found.emplace_back(word, size); });
     return found;

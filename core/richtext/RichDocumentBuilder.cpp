@@ -118,8 +118,7 @@ std::u16string HyperlinkTarget(std::string_view instruction) {
             if (argument == "\\l") return {};  // a place in the document itself
             continue;
         }
-        const std::u16string address = DecodeWindows1252(
-            {reinterpret_cast<const unsigned char*>(argument.data()), argument.size()});
+        const std::u16string address = DecodeWindows1252(argument);
         if (address.starts_with(u"https://") || address.starts_with(u"http://")) return address;
         if (address.starts_with(u"www.")) return u"https://" + address;
         return {};

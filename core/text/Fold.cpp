@@ -3,42 +3,34 @@
 namespace quillex {
 namespace {
 
-// Base letters of the Latin-1 capitals U+00C0..U+00DE; '\0' for Æ, × and Þ.
-constexpr char16_t kLatin1Bases[] = u"AAAAAA\0CEEEEIIIIDNOOOOO\0OUUUUY\0";
-static_assert(sizeof(kLatin1Bases) / sizeof(char16_t) == 0xDE - 0xC0 + 2);
+// Capitals without accents of U+00C0..U+00DF (× and Þ stay).
+constexpr std::u16string_view kLatin1Capitals[] = {
+    u"A", u"A", u"A", u"A", u"A", u"A", u"AE", u"C", u"E", u"E", u"E",
+    u"E", u"I", u"I", u"I", u"I", u"D", u"N",  u"O", u"O", u"O", u"O",
+    u"O", u"×", u"O", u"U", u"U", u"U", u"U",  u"Y", u"Þ", u"SS"};
+static_assert(std::size(kLatin1Capitals) == 0xE0 - 0xC0);
 
 bool IsCombiningAccent(char16_t c) {
     return c >= 0x0300 && c <= 0x036F;
 }
 
+// Appends a capital (or any character ToUpper leaves) without its accents.
 void AppendFolded(std::u16string& out, char16_t c) {
-    if (c >= 0xC0 && c <= 0xDE && kLatin1Bases[c - 0xC0] != u'\0') {
-        out += kLatin1Bases[c - 0xC0];
+    if (c >= 0xC0 && c <= 0xDF) {
+        out += kLatin1Capitals[c - 0xC0];
         return;
     }
-    switch (c) {
-        case 0xC6:  // Æ
-            out += u"AE";
-            return;
-        case 0xDF:  // ß
-        case 0x1E9E:
-            out += u"SS";
-            return;
-        case 0x0152:  // Œ
-            out += u"OE";
-            return;
-        case 0x0160:  // Š
-            out += u'S';
-            return;
-        case 0x017D:  // Ž
-            out += u'Z';
-            return;
-        case 0x0178:  // Ÿ
-            out += u'Y';
-            return;
-        default:
-            if (!IsCombiningAccent(c)) out += c;
+    if (c == 0x1E9E) {  // ẞ
+        out += u"SS";
+        return;
     }
+    for (const auto& letter : detail::kWindows1252Letters) {
+        if (letter.capital == c) {
+            out += letter.capitals;
+            return;
+        }
+    }
+    if (!IsCombiningAccent(c)) out += c;
 }
 
 // The look-up spelling of the lower-case Latin-1 letters U+00E0..U+00FF (÷, ø, þ and ß stay).
@@ -72,16 +64,9 @@ std::u16string_view LookupSpellingOf(const char16_t& c) {
     }
     const char16_t lowered = LowerFrench(c);
     if (lowered >= 0xE0 && lowered <= 0xFF) return kLowerLatin1[lowered - 0xE0];
-    switch (lowered) {
-        case u'œ':
-            return u"oe";
-        case u'š':
-            return u"s";
-        case u'ž':
-            return u"z";
-        default:
-            return std::u16string_view(&c, 1);
-    }
+    for (const auto& letter : detail::kWindows1252Letters)
+        if (letter.lower == lowered) return letter.lookup;
+    return std::u16string_view(&c, 1);
 }
 
 std::u16string LookupSpelling(std::u16string_view text) {

@@ -11,23 +11,40 @@ namespace quillex {
 // The folds of French text, each with one table: lower French, look-up spelling, first-letter
 // group, grid spelling. Every comparison that disregards case or accents goes through one of them.
 
+namespace detail {
+
+// The letters Windows-1252 adds to Latin-1, with their lower case and their spellings in look-up
+// spelling and in capitals without accents: the one table of them every fold reads.
+struct Windows1252Letter {
+    char16_t capital;
+    char16_t lower;
+    std::u16string_view lookup;
+    std::u16string_view capitals;
+};
+inline constexpr Windows1252Letter kWindows1252Letters[] = {{u'Œ', u'œ', u"oe", u"OE"},
+                                                            {u'Š', u'š', u"s", u"S"},
+                                                            {u'Ž', u'ž', u"z", u"Z"},
+                                                            {u'Ÿ', u'ÿ', u"y", u"Y"}};
+
+}  // namespace detail
+
 /// One character lower-cased as ToLower does it (ASCII, Latin-1, Œ, Š, Ž, Ÿ), without building a
 /// string: the loops that compare the lists call it for every character.
 constexpr char16_t LowerFrench(char16_t c) {
     if ((c >= u'A' && c <= u'Z') || (c >= u'À' && c <= u'Þ' && c != u'×'))
         return static_cast<char16_t>(c + 0x20);
-    switch (c) {
-        case u'Œ':
-            return u'œ';
-        case u'Š':
-            return u'š';
-        case u'Ž':
-            return u'ž';
-        case u'Ÿ':
-            return u'ÿ';
-        default:
-            return c;
-    }
+    for (const auto& letter : detail::kWindows1252Letters)
+        if (letter.capital == c) return letter.lower;
+    return c;
+}
+
+/// One character upper-cased as ToUpper does it: the same letters as LowerFrench.
+constexpr char16_t UpperFrench(char16_t c) {
+    if ((c >= u'a' && c <= u'z') || (c >= u'à' && c <= u'þ' && c != u'÷'))
+        return static_cast<char16_t>(c - 0x20);
+    for (const auto& letter : detail::kWindows1252Letters)
+        if (letter.lower == c) return letter.capital;
+    return c;
 }
 
 /// LowerFrench of the character a Windows-1252 byte of the lists stands for: one table load.

@@ -8,22 +8,6 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-char16_t UpperChar(char16_t c) {
-    if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
-    switch (c) {
-        case 0x0153:
-            return 0x0152;
-        case 0x0161:
-            return 0x0160;
-        case 0x017E:
-            return 0x017D;
-        case 0x00FF:
-            return 0x0178;
-        default:
-            return c;
-    }
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -65,12 +49,6 @@ int Windows1252Byte(char16_t c) {
     for (int byte = 0x80; byte <= 0x9F; ++byte)
         if (Windows1252Char(static_cast<unsigned char>(byte)) == c) return byte;
     return -1;
-}
-
-std::u16string DecodeWindows1252(std::span<const unsigned char> bytes) {
-    std::u16string text(bytes.size(), u'\0');
-    for (size_t i = 0; i < bytes.size(); ++i) text[i] = Windows1252Char(bytes[i]);
-    return text;
 }
 
 std::u16string DecodeWindows1252(std::string_view bytes) {
@@ -151,7 +129,7 @@ std::u16string ToLower(std::u16string_view text) {
 
 std::u16string ToUpper(std::u16string_view text) {
     std::u16string out(text);
-    for (auto& c : out) c = UpperChar(c);
+    for (auto& c : out) c = UpperFrench(c);
     return out;
 }
 

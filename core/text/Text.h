@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,9 +25,6 @@ constexpr char16_t Windows1252Char(char byte) {
 
 /// The Windows-1252 byte of a UTF-16 character, or -1 when that code has none for it.
 int Windows1252Byte(char16_t c);
-
-/// Widens Windows-1252 bytes to UTF-16, one character per byte.
-std::u16string DecodeWindows1252(std::span<const unsigned char> bytes);
 
 /// Widens Windows-1252 text (a word or line of the lists) to UTF-16, for showing it.
 std::u16string DecodeWindows1252(std::string_view bytes);

@@ -2,13 +2,26 @@
 // clang-format off
 #pragma once
 
+/// The built-in resources, one X(constant, name, id, count, lengthSlices) row each: the C++
+/// constant naming it, its name (also its file in data/), its id, and the tables below that give
+/// its line count and its length slices. The assembler that embeds the files reads the same rows.
+#define QUILLEX_RESOURCES(X) \
+    X(MainListResource, LISTEDESMOTS, 101, MainWordCount, MainLengthSlices) \
+    X(ScrabbleListResource, LISTESCRAB, 102, ScrabbleWordCount, ScrabbleLengthSlices) \
+    X(SynonymListResource, LISTESYNONYMES, 103, SynonymLineCount, NoLengthSlices) \
+    X(GlossaryResource, MOT23LETTRES, 104, GlossaryLineCount, NoLengthSlices) \
+    X(LemmaListResource, FORMESLEMMES, 105, LemmaLineCount, NoLengthSlices)
+
+#ifndef __ASSEMBLER__
+
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace quillex::data {
 
 /// One length's slice of a word list: first and last 1-based position.
-struct LengthRange {
+struct LengthSlice {
     int32_t length;
     int32_t first;
     int32_t last;
@@ -23,7 +36,7 @@ inline constexpr int32_t LemmaLineCount = 199503;
 inline constexpr int32_t LemmaTextBytes = 3069578;
 
 /// Word lengths 2..15 of the main list.
-inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
+inline constexpr std::array<LengthSlice, 14> MainLengthSlices{{
     {2, 1, 151},
     {3, 152, 1151},
     {4, 1152, 4510},
@@ -41,7 +54,7 @@ inline constexpr std::array<LengthRange, 14> MainLengthRanges{{
 }};
 
 /// Word lengths 2..9 of the Scrabble list.
-inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{
+inline constexpr std::array<LengthSlice, 8> ScrabbleLengthSlices{{
     {2, 1, 81},
     {3, 82, 710},
     {4, 711, 3263},
@@ -52,7 +65,12 @@ inline constexpr std::array<LengthRange, 8> ScrabbleLengthRanges{{
     {9, 111479, 173826},
 }};
 
+/// The length slices of a list that is split as lines.
+inline constexpr std::span<const LengthSlice> NoLengthSlices{};
+
 /// Lines of the synonym list whose headword starts with a, b, ... z.
 inline constexpr std::array<int32_t, 26> SynonymGroupSizes{{3186, 1951, 3722, 1987, 3074, 1554, 1316, 883, 2021, 317, 62, 1040, 1803, 586, 768, 3454, 139, 2312, 2262, 1630, 162, 831, 37, 15, 15, 62}};
 
 }  // namespace quillex::data
+
+#endif

@@ -1,11 +1,10 @@
 #include "core/wordlists/LoadWordList.h"
 
-#include <array>
-
 #include "core/errors/InternalFailure.h"
+#include "core/text/Fold.h"
 #include "core/text/Text.h"
 #include "core/wordlists/DataTables.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/Resources.h"
 
 namespace quillex {
@@ -16,9 +15,9 @@ std::u16string Number(long value) {
 }
 
 std::optional<std::u16string> CheckSlices(const WordList& list, int lowest, int highest,
-                                          LengthRange (*range)(int)) {
+                                          LengthSlice (*sliceOf)(int)) {
     for (int length = lowest; length <= highest; ++length) {
-        const LengthRange slice = range(length);
+        const LengthSlice slice = sliceOf(length);
         for (int position : {slice.first, slice.last}) {
             if (static_cast<int>(list.atPosition(position).size()) != length)
                 return u"la position " + Number(position) + u" ne tient pas un mot de " +
@@ -31,33 +30,14 @@ std::optional<std::u16string> CheckSlices(const WordList& list, int lowest, int 
     return std::nullopt;
 }
 
-// The letter a..z a headword's first character files it under, accents and case ignored ("É"
-// and "é" under e, "œ" and "æ" under o and a); 0 for a character no letter group takes.
-constexpr std::array<char, 256> MakeGroupLetters() {
-    std::array<char, 256> letters{};
-    for (int c = 'a'; c <= 'z'; ++c) letters[c] = static_cast<char>(c);
-    for (int c = 'A'; c <= 'Z'; ++c) letters[c] = static_cast<char>(c - 'A' + 'a');
-    constexpr char bases[] = "aaaaaaaceeeeiiii\0nooooo\0ouuuuy\0\0";  // 0xC0..0xDF
-    static_assert(sizeof bases == 0xDF - 0xC0 + 2);
-    for (int c = 0xC0; c <= 0xFF; ++c) {
-        if (c == 0xD7 || c == 0xF7) continue;  // × and ÷
-        letters[c] = bases[(c & 0xDF) - 0xC0];
-    }
-    letters[0xDF] = 0;                    // ß
-    letters[0xD8] = letters[0xF8] = 0;    // ø and Ø keep no plain letter
-    letters[0x8A] = letters[0x9A] = 's';  // Š š
-    letters[0x8C] = letters[0x9C] = 'o';  // Œ œ
-    letters[0x8E] = letters[0x9E] = 'z';  // Ž ž
-    letters[0x9F] = letters[0xFF] = 'y';  // Ÿ ÿ
-    return letters;
-}
-constexpr std::array<char, 256> GroupLetters = MakeGroupLetters();
-
+// The letter a..z a headword's first character files it under, as the look-up spelling groups
+// it ("É" and "é" under e, "œ" and "æ" under o and a); 0 for a character no letter group takes.
 char GroupLetterOf(std::string_view line) {
     // Hyphens and apostrophes do not count in the dictionary order.
     const size_t first = line.find_first_not_of("-'");
     if (first == std::string_view::npos) return 0;
-    return GroupLetters[static_cast<unsigned char>(line[first])];
+    const char16_t c = Windows1252Char(line[first]);
+    return static_cast<char>(FirstLetterGroupOf(LookupSpellingOf(c)));
 }
 
 std::u16string Quoted(std::string_view text) {
@@ -114,32 +94,29 @@ size_t FirstLineFrom(std::string_view text, char letter) {
 }
 
 std::optional<std::u16string> CheckMainSlices(const WordList& list) {
-    return CheckSlices(list, MinMainLength, MaxMainLength, MainLengthRange);
+    return CheckSlices(list, MinMainLength, MaxMainLength, MainLengthSlice);
 }
 
 std::optional<std::u16string> CheckScrabbleSlices(const WordList& list) {
-    return CheckSlices(list, MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange);
+    return CheckSlices(list, MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthSlice);
 }
 
-// What the generated tables say of each resource: its count, its layout, how it is checked.
-struct ListTables {
+// How each word list is checked beyond its count.
+struct ListCheck {
     WordListResource resource;
-    int count;
-    std::span<const data::LengthRange> lengthRanges;  // empty: split as lines
     std::optional<std::u16string> (*check)(const WordList&);
 };
 
-constexpr ListTables kTables[] = {
-    {MainListResource, data::MainWordCount, data::MainLengthRanges, CheckMainSlices},
-    {ScrabbleListResource, data::ScrabbleWordCount, data::ScrabbleLengthRanges,
-     CheckScrabbleSlices},
-    {SynonymListResource, data::SynonymLineCount, {}, CheckSynonymGroups},
-    {GlossaryResource, data::GlossaryLineCount, {}, CheckGlossaryBlocks},
+constexpr ListCheck kChecks[] = {
+    {MainListResource, CheckMainSlices},
+    {ScrabbleListResource, CheckScrabbleSlices},
+    {SynonymListResource, CheckSynonymGroups},
+    {GlossaryResource, CheckGlossaryBlocks},
 };
 
-const ListTables* TablesOf(std::string_view typeName, int id) {
-    for (const ListTables& tables : kTables)
-        if (tables.resource.typeName == typeName && tables.resource.id == id) return &tables;
+const ListCheck* CheckOf(std::string_view typeName, int id) {
+    for (const ListCheck& check : kChecks)
+        if (check.resource.typeName == typeName && check.resource.id == id) return &check;
     return nullptr;
 }
 
@@ -151,16 +128,17 @@ InternalFailure NotFound(std::string_view typeName, int id) {
 }  // namespace
 
 WordList LoadWordList(std::string_view typeName, int id) {
-    const ListTables* tables = TablesOf(typeName, id);
+    const ListCheck* check = CheckOf(typeName, id);
     const auto bytes = ReadResource(typeName, id);
-    if (!tables || !bytes) throw NotFound(typeName, id);
+    if (!check || !bytes) throw NotFound(typeName, id);
     // The word lists are read where they lie; should their layout not be the one their table
     // gives, they are split like any text and the check below says where they disagree.
+    const WordListResource& resource = check->resource;
     std::optional<WordList> list;
-    if (!tables->lengthRanges.empty())
-        list = WordList::FromLengthSlices(*bytes, tables->lengthRanges);
+    if (!resource.lengthSlices.empty())
+        list = WordList::FromLengthSlices(*bytes, resource.lengthSlices);
     if (!list) list = WordList::FromWindows1252(*bytes);
-    if (auto problem = CheckAgainstTables(tables->resource, *list))
+    if (auto problem = CheckAgainstTables(resource, *list))
         throw InternalFailure(*problem, FailureCode::DataMismatch);
     return std::move(*list);
 }
@@ -195,13 +173,13 @@ WordList LoadSynonymGroup(char letter) {
 
 std::optional<std::u16string> CheckAgainstTables(WordListResource resource, const WordList& list) {
     const std::u16string name = FromUtf8(resource.typeName);
-    const ListTables* tables = TablesOf(resource.typeName, resource.id);
-    if (!tables) return u"La liste " + name + u" n'a pas de tables";
-    if (list.count() != tables->count) {
+    const ListCheck* check = CheckOf(resource.typeName, resource.id);
+    if (!check) return u"La liste " + name + u" n'a pas de tables";
+    if (list.count() != check->resource.count) {
         return u"La liste " + name + u" compte " + Number(list.count()) + u" lignes au lieu de " +
-               Number(tables->count);
+               Number(check->resource.count);
     }
-    if (auto problem = tables->check(list))
+    if (auto problem = check->check(list))
         return u"La liste " + name + u" ne suit pas ses tables : " + *problem;
     return std::nullopt;
 }

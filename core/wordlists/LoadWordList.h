@@ -1,25 +1,30 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "core/wordlists/DataTables.h"
 #include "core/wordlists/WordList.h"
 
 namespace quillex {
 
-/// The built-in resources, by type name and id.
+/// A built-in resource, as the generated table gives it: its type name (also its file in data/),
+/// its id, its line count and, for a word list read in place, its length slices.
 struct WordListResource {
     std::string_view typeName;
     int id;
+    int count;
+    std::span<const data::LengthSlice> lengthSlices;
 };
-inline constexpr WordListResource MainListResource{"LISTEDESMOTS", 101};
-inline constexpr WordListResource ScrabbleListResource{"LISTESCRAB", 102};
-inline constexpr WordListResource SynonymListResource{"LISTESYNONYMES", 103};
-inline constexpr WordListResource GlossaryResource{"MOT23LETTRES", 104};
-/// The inflected forms of the synonym list's headwords, "form@lemma\lemma…" (FormLemmas.h); read
-/// as one text by LoadLemmaText.
-inline constexpr WordListResource LemmaListResource{"FORMESLEMMES", 105};
+
+// MainListResource, ScrabbleListResource, SynonymListResource, GlossaryResource and
+// LemmaListResource (the form→lemma list of FormLemmas.h, read as one text by LoadLemmaText).
+#define QUILLEX_RESOURCE_CONSTANT(constant, name, id, count, lengthSlices) \
+    inline constexpr WordListResource constant{#name, id, data::count, data::lengthSlices};
+QUILLEX_RESOURCES(QUILLEX_RESOURCE_CONSTANT)
+#undef QUILLEX_RESOURCE_CONSTANT
 
 /// Reads a built-in resource into a new WordList and checks it against its tables (count, length
 /// slices, letter groups or blocks): the one way a list is loaded. Throws InternalFailure when the

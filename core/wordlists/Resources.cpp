@@ -2,16 +2,14 @@
 
 #include <array>
 
+#include "core/wordlists/DataTables.h"
+
 // Symbols defined by EmbeddedResources.S, which includes the files of data/ byte for byte.
 extern "C" {
-#define QUILLEX_DECLARE(name)                  \
-    extern const unsigned char name##_begin[]; \
-    extern const unsigned char name##_end[];
-QUILLEX_DECLARE(quillex_LISTEDESMOTS)
-QUILLEX_DECLARE(quillex_LISTESCRAB)
-QUILLEX_DECLARE(quillex_LISTESYNONYMES)
-QUILLEX_DECLARE(quillex_MOT23LETTRES)
-QUILLEX_DECLARE(quillex_FORMESLEMMES)
+#define QUILLEX_DECLARE(constant, name, id, count, lengthSlices) \
+    extern const unsigned char quillex_##name##_begin[];         \
+    extern const unsigned char quillex_##name##_end[];
+QUILLEX_RESOURCES(QUILLEX_DECLARE)
 #undef QUILLEX_DECLARE
 }
 
@@ -25,13 +23,10 @@ struct Resource {
     const unsigned char* end;
 };
 
-const std::array<Resource, 5> kResources = {{
-    {"LISTEDESMOTS", 101, quillex_LISTEDESMOTS_begin, quillex_LISTEDESMOTS_end},
-    {"LISTESCRAB", 102, quillex_LISTESCRAB_begin, quillex_LISTESCRAB_end},
-    {"LISTESYNONYMES", 103, quillex_LISTESYNONYMES_begin, quillex_LISTESYNONYMES_end},
-    {"MOT23LETTRES", 104, quillex_MOT23LETTRES_begin, quillex_MOT23LETTRES_end},
-    {"FORMESLEMMES", 105, quillex_FORMESLEMMES_begin, quillex_FORMESLEMMES_end},
-}};
+#define QUILLEX_ROW(constant, name, id, count, lengthSlices) \
+    Resource{#name, id, quillex_##name##_begin, quillex_##name##_end},
+const Resource kResources[] = {QUILLEX_RESOURCES(QUILLEX_ROW)};
+#undef QUILLEX_ROW
 
 }  // namespace
 

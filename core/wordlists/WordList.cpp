@@ -46,21 +46,22 @@ WordList WordList::FromWindows1252(std::span<const unsigned char> bytes) {
     return list;
 }
 
-std::optional<WordList> WordList::FromLengthSlices(std::span<const unsigned char> bytes,
-                                                   std::span<const data::LengthRange> ranges) {
-    if (ranges.empty() || ranges.size() > MaxSlices) return std::nullopt;
+std::optional<WordList> WordList::FromLengthSlices(
+    std::span<const unsigned char> bytes, std::span<const data::LengthSlice> lengthSlices) {
+    if (lengthSlices.empty() || lengthSlices.size() > MaxSlices) return std::nullopt;
     WordList list;
     std::string_view text = AsText(bytes);
     while (!text.empty() && text.back() == '\0') text.remove_suffix(1);  // padding
     list.text_ = text;
     size_t offset = 0;
     int nextPosition = 1;
-    for (const data::LengthRange& range : ranges) {
-        const long words = static_cast<long>(range.last) - range.first + 1;
-        if (range.first != nextPosition || words < 0 || range.length < 1) return std::nullopt;
-        nextPosition = range.last + 1;
+    for (const data::LengthSlice& lengthSlice : lengthSlices) {
+        const long words = static_cast<long>(lengthSlice.last) - lengthSlice.first + 1;
+        if (lengthSlice.first != nextPosition || words < 0 || lengthSlice.length < 1)
+            return std::nullopt;
+        nextPosition = lengthSlice.last + 1;
         if (words == 0) continue;
-        const size_t width = static_cast<size_t>(range.length);
+        const size_t width = static_cast<size_t>(lengthSlice.length);
         const size_t bytesTaken = static_cast<size_t>(words) * (width + 2);
         // The word before this length's first ends with CR LF, and so does this length's last
         // word unless it ends the list: a shifted layout fails one of the two.
@@ -70,7 +71,7 @@ std::optional<WordList> WordList::FromLengthSlices(std::span<const unsigned char
         const std::string_view last = text.substr(offset + bytesTaken - width - 2, width);
         for (const std::string_view word : {first, last})
             if (word.find_first_of("\r\n") != std::string_view::npos) return std::nullopt;
-        list.slices_[list.sliceCount_++] = Slice{range.first - 1, range.length, offset};
+        list.slices_[list.sliceCount_++] = Slice{lengthSlice.first - 1, lengthSlice.length, offset};
         offset += bytesTaken;
     }
     // Every byte belongs to a word or a separator: the last word ends the bytes exactly.

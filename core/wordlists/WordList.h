@@ -24,12 +24,12 @@ class WordList {
     /// their end, the list keeps its own copy without them.
     static WordList FromWindows1252(std::span<const unsigned char> bytes);
 
-    /// Words grouped by length as the ranges give them (1-based positions, one length after the
-    /// other from position 1), each followed by CR LF but the last, zero padding allowed after
+    /// Words grouped by length as the length slices give them (1-based positions, one length after
+    /// the other from position 1), each followed by CR LF but the last, zero padding allowed after
     /// it: the word at a position is found by arithmetic, with no index. nullopt when the bytes
     /// are not laid out so (size, or a CR LF missing at the edge of a length's words).
-    static std::optional<WordList> FromLengthSlices(std::span<const unsigned char> bytes,
-                                                    std::span<const data::LengthRange> ranges);
+    static std::optional<WordList> FromLengthSlices(
+        std::span<const unsigned char> bytes, std::span<const data::LengthSlice> lengthSlices);
 
     int count() const { return count_; }
     std::string_view operator[](int i) const {

@@ -10,7 +10,7 @@
 #include "core/text/Text.h"
 #include "core/wordlists/DataTables.h"
 #include "core/wordlists/Dictionaries.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/LoadWordList.h"
 #include "core/wordlists/SynonymLetterTables.h"
 #include "tests/core/ListOfBytes.h"
@@ -64,14 +64,14 @@ TEST(data, length_slices_cover_each_list_exactly_and_hold_only_their_length) {
     struct Row {
         const WordList& list;
         int lowest, highest;
-        LengthRange (*range)(int);
+        LengthSlice (*sliceOf)(int);
     };
     for (const Row& row :
-         {Row{MainList(), MinMainLength, MaxMainLength, MainLengthRange},
-          Row{ScrabbleList(), MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthRange}}) {
+         {Row{MainList(), MinMainLength, MaxMainLength, MainLengthSlice},
+          Row{ScrabbleList(), MinScrabbleLength, MaxScrabbleLength, ScrabbleLengthSlice}}) {
         int expectedFirst = 1;
         for (int length = row.lowest; length <= row.highest; ++length) {
-            const LengthRange slice = row.range(length);
+            const LengthSlice slice = row.sliceOf(length);
             EXPECT_EQ(slice.length, length);
             EXPECT_EQ(slice.first, expectedFirst) << length;
             for (int p = slice.first; p <= slice.last; ++p)
@@ -85,17 +85,17 @@ TEST(data, length_slices_cover_each_list_exactly_and_hold_only_their_length) {
 TEST(data, first_and_last_words_of_sample_slices) {
     struct Row {
         const WordList& list;
-        LengthRange slice;
+        LengthSlice slice;
         std::string_view first, last;
     };
     const Row rows[] = {
-        {MainList(), MainLengthRange(2), "AA", "YS"},
-        {MainList(), MainLengthRange(3), "AAR", "ZUT"},
-        {MainList(), MainLengthRange(9), "AALENIENS", "ZYMOTIQUE"},
-        {MainList(), MainLengthRange(15), "ABANDONNASSIONS", "ZOOTECHNICIENNE"},
-        {ScrabbleList(), ScrabbleLengthRange(2), "AA", "XI"},
-        {ScrabbleList(), ScrabbleLengthRange(3), "AAS", "ZUT"},
-        {ScrabbleList(), ScrabbleLengthRange(9), "AALENIENS", "ZYMOTIQUE"},
+        {MainList(), MainLengthSlice(2), "AA", "YS"},
+        {MainList(), MainLengthSlice(3), "AAR", "ZUT"},
+        {MainList(), MainLengthSlice(9), "AALENIENS", "ZYMOTIQUE"},
+        {MainList(), MainLengthSlice(15), "ABANDONNASSIONS", "ZOOTECHNICIENNE"},
+        {ScrabbleList(), ScrabbleLengthSlice(2), "AA", "XI"},
+        {ScrabbleList(), ScrabbleLengthSlice(3), "AAS", "ZUT"},
+        {ScrabbleList(), ScrabbleLengthSlice(9), "AALENIENS", "ZYMOTIQUE"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.list.atPosition(row.slice.first), row.first);
@@ -432,7 +432,7 @@ TEST(data, short_words_of_the_official_list_are_taken_with_their_glossary_line) 
 TEST(data, glossary_holds_the_short_scrabble_words_two_letters_first) {
     const WordList& glossary = GlossaryList();
     ASSERT_EQ(glossary.count(), data::GlossaryLineCount);
-    const LengthRange two = ScrabbleLengthRange(2), three = ScrabbleLengthRange(3);
+    const LengthSlice two = ScrabbleLengthSlice(2), three = ScrabbleLengthSlice(3);
     EXPECT_EQ(glossary.count(), three.last);
     EXPECT_EQ(data::GlossaryTwoLetterCount, two.last);
     for (int i = 0; i < glossary.count(); ++i) {

@@ -1,23 +1,23 @@
 #include "core/text/Text.h"
 
-#include "core/text/Fold.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "core/text/Fold.h"
+#include "tests/core/ExpectRows.h"
 
 namespace quillex {
 namespace {
 
 TEST(text, windows1252_bytes_decode_to_their_unicode_characters) {
-    const std::vector<unsigned char> bytes = {'A', 0x00, 0x80, 0x8C, 0x92, 0x9C, 0x9F, 0xC9, 0xFF};
+    const std::string_view bytes("A\0\x80\x8C\x92\x9C\x9F\xC9\xFF", 9);
     EXPECT_EQ(DecodeWindows1252(bytes),
               std::u16string(u"A\0\u20AC\u0152\u2019\u0153\u0178\u00C9\u00FF", 9));
 }
 
 TEST(text, undefined_windows1252_bytes_keep_their_c1_code) {
-    const std::vector<unsigned char> bytes = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
-    EXPECT_EQ(DecodeWindows1252(bytes), u"\u0081\u008D\u008F\u0090\u009D");
+    EXPECT_EQ(DecodeWindows1252("\x81\x8D\x8F\x90\x9D"), u"\u0081\u008D\u008F\u0090\u009D");
 }
 
 TEST(text, utf8_round_trip_keeps_accents_ligatures_and_astral_characters) {
@@ -27,17 +27,12 @@ TEST(text, utf8_round_trip_keeps_accents_ligatures_and_astral_characters) {
 }
 
 TEST(text, malformed_utf8_becomes_replacement_characters) {
-    struct Row {
-        std::string input;
-        std::u16string expected;
-    };
-    const std::vector<Row> rows = {
-        {"a\xC3", u"a\uFFFD"},                    // truncated sequence
-        {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong
-        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
-        {"\xFF", u"\uFFFD"},
-    };
-    for (const auto& row : rows) EXPECT_EQ(FromUtf8(row.input), row.expected) << row.input;
+    test::ExpectRows(FromUtf8, {
+                                   {"a\xC3", u"a\uFFFD"},                    // truncated sequence
+                                   {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong
+                                   {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
+                                   {"\xFF", u"\uFFFD"},
+                               });
 }
 
 TEST(text, unpaired_surrogate_becomes_replacement_in_utf8) {
@@ -50,19 +45,17 @@ TEST(text, case_mapping_covers_french_letters_only) {
 }
 
 TEST(text, trimming_drops_white_space_of_every_kind_at_the_ends_only) {
-    const struct {
-        std::u16string_view text, trimmed;
-    } rows[] = {
-        {u"chat", u"chat"},
-        {u" \t chat\r\n", u"chat"},
-        {u"\u00A0mise à jour\u202F", u"mise à jour"},
-        {u"\u3000\u2009", u""},
-        {u"", u""},
-        {u"\u200Bchat", u"\u200Bchat"},  // a zero-width space is no white space
-        {u" chien \r\nchat", u"chien"},  // a pasted line break ends the text
-        {u"\n\n chat\u2028chien", u"chat"},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Trimmed(row.text), row.trimmed) << ToUtf8(row.text);
+    test::ExpectRows(Trimmed,
+                     {
+                         {u"chat", u"chat"},
+                         {u" \t chat\r\n", u"chat"},
+                         {u"\u00A0mise à jour\u202F", u"mise à jour"},
+                         {u"\u3000\u2009", u""},
+                         {u"", u""},
+                         {u"\u200Bchat", u"\u200Bchat"},  // a zero-width space is no white space
+                         {u" chien \r\nchat", u"chien"},  // a pasted line break ends the text
+                         {u"\n\n chat\u2028chien", u"chat"},
+                     });
 }
 
 TEST(text, a_byte_of_the_lists_lowers_as_its_decoded_character) {

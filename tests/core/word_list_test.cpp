@@ -18,16 +18,13 @@
 namespace quillex {
 namespace {
 
+using test::AsBytes;
 using test::ListOfBytes;
 
 std::vector<std::u16string> Elements(const WordList& list) {
     std::vector<std::u16string> out;
     for (int i = 0; i < list.count(); ++i) out.push_back(DecodeWindows1252(list[i]));
     return out;
-}
-
-std::span<const unsigned char> AsBytes(const std::string& text) {
-    return std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }
 
 // The lines of a built-in resource, split at CR LF, to be put back together damaged.
@@ -94,9 +91,9 @@ TEST(word_list, elements_are_views_of_the_bytes_themselves) {
 }
 
 TEST(word_list, words_laid_out_by_length_are_found_without_an_index) {
-    const data::LengthRange ranges[] = {{2, 1, 2}, {3, 3, 3}, {4, 4, 3}, {5, 4, 5}};
+    const data::LengthSlice slices[] = {{2, 1, 2}, {3, 3, 3}, {4, 4, 3}, {5, 4, 5}};
     const std::string bytes = "AA\r\nAB\r\nABC\r\nABCDE\r\nVWXYZ";
-    const auto list = WordList::FromLengthSlices(AsBytes(bytes), ranges);
+    const auto list = WordList::FromLengthSlices(AsBytes(bytes), slices);
     ASSERT_TRUE(list.has_value());
     EXPECT_EQ(Elements(*list),
               (std::vector<std::u16string>{u"AA", u"AB", u"ABC", u"ABCDE", u"VWXYZ"}));
@@ -104,8 +101,8 @@ TEST(word_list, words_laid_out_by_length_are_found_without_an_index) {
     EXPECT_EQ(list->heapBytes(), 0u);
     EXPECT_THROW(list->at(5), std::out_of_range);
     const std::string padded = bytes + std::string(3, '\0');
-    ASSERT_TRUE(WordList::FromLengthSlices(AsBytes(padded), ranges));
-    EXPECT_EQ(WordList::FromLengthSlices(AsBytes(padded), ranges)->at(4), "VWXYZ");
+    ASSERT_TRUE(WordList::FromLengthSlices(AsBytes(padded), slices));
+    EXPECT_EQ(WordList::FromLengthSlices(AsBytes(padded), slices)->at(4), "VWXYZ");
 
     // Any other layout is refused, so that no word is read across a separator.
     struct Row {
@@ -120,8 +117,8 @@ TEST(word_list, words_laid_out_by_length_are_found_without_an_index) {
         {"empty", ""},
     };
     for (const Row& row : refused)
-        EXPECT_FALSE(WordList::FromLengthSlices(AsBytes(row.bytes), ranges)) << row.name;
-    const data::LengthRange gap[] = {{2, 1, 2}, {3, 4, 4}};
+        EXPECT_FALSE(WordList::FromLengthSlices(AsBytes(row.bytes), slices)) << row.name;
+    const data::LengthSlice gap[] = {{2, 1, 2}, {3, 4, 4}};
     EXPECT_FALSE(WordList::FromLengthSlices(AsBytes("AA\r\nAB\r\nABC"), gap));
 }
 

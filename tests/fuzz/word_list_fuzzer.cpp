@@ -29,7 +29,7 @@ void CheckSplit(const uint8_t* data, size_t size) {
 void CheckSlices(const uint8_t* data, size_t size) {
     if (size < 2) return;
     const int twos = data[0] % 8, threes = data[1] % 8;
-    const quillex::data::LengthRange ranges[] = {{2, 1, twos}, {3, twos + 1, twos + threes}};
+    const quillex::data::LengthSlice ranges[] = {{2, 1, twos}, {3, twos + 1, twos + threes}};
     const auto list = quillex::WordList::FromLengthSlices({data + 2, size - 2}, ranges);
     if (!list) return;
     if (list->count() != twos + threes) __builtin_trap();

@@ -11,7 +11,8 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 /usr/bin/python3 "$root/tools/build_data.py" --out "$out" --header "$out/DataTables.h"
 status=0
-for file in LISTEDESMOTS LISTESCRAB LISTESYNONYMES MOT23LETTRES FORMESLEMMES; do
+# The files of data/ are those the generated resource table names.
+for file in $(sed -n 's/^ *X([A-Za-z]*, \([A-Z0-9]*\),.*/\1/p' "$root/core/wordlists/DataTables.h"); do
     cmp "$out/$file" "$root/data/$file" || status=1
 done
 cmp "$out/DataTables.h" "$root/core/wordlists/DataTables.h" || status=1

@@ -13,8 +13,9 @@
 #include "core/anagram/MarkedWord.h"
 #include "core/text/Text.h"
 #include "core/wordlists/Dictionaries.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/LoadWordList.h"
+#include "tests/core/ExpectRows.h"
 #include "tests/core/ListOfBytes.h"
 
 namespace quillex {
@@ -111,75 +112,62 @@ TEST(anagram_search, refuses_short_draws_then_extra_jokers_then_long_draws) {
 }
 
 TEST(anagram_search, lists_exact_anagrams_in_list_order) {
-    struct Row {
-        std::u16string draw;
-        std::vector<std::u16string> words;
-    };
-    const std::vector<Row> rows = {
-        {u"CHIEN", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
-        {u"chien", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
-        {u"cHiEn", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
-        {u"ORANGE", {u"ONAGRE", u"ORANGE", u"ORGANE", u"RONGEA"}},
-        {u"ES", {u"ES", u"SE"}},
-        {u"AB", {u"BA"}},
-        {u"ZZ", {}},
-        {u"ESARINTEE", {u"RAINETEES"}},
-        {u"ETRANGERS", {u"ETRANGERS", u"RENTRAGES"}},
-        {u"?A", {u"AA", u"AH", u"AI", u"AN", u"AS", u"AU", u"AY", u"BA", u"CA", u"DA", u"FA",
-                 u"HA", u"JA", u"KA", u"LA", u"MA", u"NA", u"RA", u"SA", u"TA", u"VA"}},
-        {u"?AB",
-         {u"ABC", u"BAC", u"BAH", u"BAI", u"BAL", u"BAN", u"BAO", u"BAR", u"BAS", u"BAT", u"BAU",
-          u"BEA", u"BOA", u"CAB", u"DAB", u"JAB", u"OBA", u"RAB"}},
-        {u"CHIEN?",
-         {u"CHAINE", u"CHEMIN", u"CHENIL", u"CHENIN", u"CHENIS", u"CHENIT", u"CHIENS", u"CHIENT",
-          u"CHIGNE", u"CHINDE", u"CHINEE", u"CHINER", u"CHINES", u"CHINEZ", u"ECHINA", u"ECHINE",
-          u"INCHES", u"LICHEN", u"NICHEE", u"NICHER", u"NICHES", u"NICHET", u"NICHEZ"}},
-        {u"MM?", {u"MMM"}},
-        {u"?ZZ", {}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Words(row.draw), row.words) << Describe(row.draw);
+    test::ExpectRows(
+        Words,
+        {
+            {u"CHIEN", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
+            {u"chien", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
+            {u"cHiEn", {u"CHENI", u"CHIEN", u"CHINE", u"NICHE"}},
+            {u"ORANGE", {u"ONAGRE", u"ORANGE", u"ORGANE", u"RONGEA"}},
+            {u"ES", {u"ES", u"SE"}},
+            {u"AB", {u"BA"}},
+            {u"ZZ", {}},
+            {u"ESARINTEE", {u"RAINETEES"}},
+            {u"ETRANGERS", {u"ETRANGERS", u"RENTRAGES"}},
+            {u"?A", {u"AA", u"AH", u"AI", u"AN", u"AS", u"AU", u"AY", u"BA", u"CA", u"DA", u"FA",
+                     u"HA", u"JA", u"KA", u"LA", u"MA", u"NA", u"RA", u"SA", u"TA", u"VA"}},
+            {u"?AB",
+             {u"ABC", u"BAC", u"BAH", u"BAI", u"BAL", u"BAN", u"BAO", u"BAR", u"BAS", u"BAT",
+              u"BAU", u"BEA", u"BOA", u"CAB", u"DAB", u"JAB", u"OBA", u"RAB"}},
+            {u"CHIEN?", {u"CHAINE", u"CHEMIN", u"CHENIL", u"CHENIN", u"CHENIS", u"CHENIT",
+                         u"CHIENS", u"CHIENT", u"CHIGNE", u"CHINDE", u"CHINEE", u"CHINER",
+                         u"CHINES", u"CHINEZ", u"ECHINA", u"ECHINE", u"INCHES", u"LICHEN",
+                         u"NICHEE", u"NICHER", u"NICHES", u"NICHET", u"NICHEZ"}},
+            {u"MM?", {u"MMM"}},
+            {u"?ZZ", {}},
+        });
 }
 
 // Words with the draw's letters in other numbers, even with an equal sum of codes, are not
 // anagrams: PATATE is not APPETE, ARRANGE is not GARENNE.
 TEST(anagram_search, compares_letter_counts_not_code_sums) {
-    struct Row {
-        std::u16string draw;
-        std::vector<std::u16string> words;
-    };
-    const std::vector<Row> rows = {
-        {u"STATUT", {u"STATUT"}},
-        {u"PATATE", {u"EPATAT", u"PATATE"}},
-        {u"ARRANGE", {u"ARRANGE", u"RANGERA"}},
-        {u"GARENNE", {u"ENGRENA", u"GARENNE"}},
-        {u"ALLELES", {u"ALLELES"}},
-        {u"ALESEES", {u"ALESEES"}},
-        {u"ACIERAI", {u"ACIERAI"}},
-        {u"ACIEREE", {u"ACIEREE"}},
-        {u"TILLAI", {u"TILLAI"}},
-        {u"APPETER", {u"APPETER", u"APPRETE", u"TRAPPEE"}},
-        {u"ARRANG?", {u"ARRANGE", u"GARNIRA", u"RANGERA"}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Words(row.draw), row.words) << Describe(row.draw);
+    test::ExpectRows(Words, {
+                                {u"STATUT", {u"STATUT"}},
+                                {u"PATATE", {u"EPATAT", u"PATATE"}},
+                                {u"ARRANGE", {u"ARRANGE", u"RANGERA"}},
+                                {u"GARENNE", {u"ENGRENA", u"GARENNE"}},
+                                {u"ALLELES", {u"ALLELES"}},
+                                {u"ALESEES", {u"ALESEES"}},
+                                {u"ACIERAI", {u"ACIERAI"}},
+                                {u"ACIEREE", {u"ACIEREE"}},
+                                {u"TILLAI", {u"TILLAI"}},
+                                {u"APPETER", {u"APPETER", u"APPRETE", u"TRAPPEE"}},
+                                {u"ARRANG?", {u"ARRANGE", u"GARNIRA", u"RANGERA"}},
+                            });
 }
 
 // Draws with a letter drawn many times give their true result, whatever the number of words
 // sharing those letters.
 TEST(anagram_search, many_repeated_letters_give_their_true_result) {
-    struct Row {
-        std::u16string draw;
-        std::vector<std::u16string> words;
-    };
-    const std::vector<Row> rows = {
-        {u"EEEEEEEEE", {}},
-        {u"EEEEEEEE?", {}},
-        {u"EEEEESSSS", {}},
-        {u"EEEEESSS?", {}},
-        {u"SASSASSES", {u"SASSASSES"}},
-        {u"SSSSSSAA?", {u"SASSASSES"}},
-        {u"SSSSSSSAE", {}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Words(row.draw), row.words) << Describe(row.draw);
+    test::ExpectRows(Words, {
+                                {u"EEEEEEEEE", {}},
+                                {u"EEEEEEEE?", {}},
+                                {u"EEEEESSSS", {}},
+                                {u"EEEEESSS?", {}},
+                                {u"SASSASSES", {u"SASSASSES"}},
+                                {u"SSSSSSAA?", {u"SASSASSES"}},
+                                {u"SSSSSSSAE", {}},
+                            });
 }
 
 TEST(anagram_search, no_word_holds_more_of_a_letter_than_draw_and_joker_allow) {
@@ -245,8 +233,8 @@ TEST(anagram_search, characters_other_than_letters_and_the_joker_find_nothing) {
 TEST(anagram_search, words_of_the_list_find_themselves_with_or_without_the_joker) {
     std::vector<int> positions;
     for (int length = MinScrabbleLength; length <= MaxScrabbleLength; ++length) {
-        positions.push_back(ScrabbleLengthRange(length).first);
-        positions.push_back(ScrabbleLengthRange(length).last);
+        positions.push_back(ScrabbleLengthSlice(length).first);
+        positions.push_back(ScrabbleLengthSlice(length).last);
     }
     for (int position = 1; position <= ScrabbleList().count(); position += 2003)
         positions.push_back(position);
@@ -474,8 +462,7 @@ TEST(anagram_search, agrees_with_a_letter_count_oracle_on_random_draws) {
 
 TEST(anagram_search, a_list_shorter_than_its_tables_is_searched_where_it_has_words) {
     const std::string bytes = "ES\r\nSE\r\nCHIEN";
-    const WordList shortList = WordList::FromWindows1252(
-        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    const WordList shortList = test::ListOfBytes(bytes);
     const WordList empty;
     struct Row {
         const WordList* list;

@@ -8,6 +8,8 @@
 
 #include "core/text/Text.h"
 #include "core/wordlists/LoadWordList.h"
+#include "tests/core/ExpectRows.h"
+#include "tests/core/ListOfBytes.h"
 
 namespace quillex {
 namespace {
@@ -28,8 +30,7 @@ const WordList& Sample() {
         "A\xCF"
         "E: interj.\r\n"  // AÏE
         "SANS DEUX-POINTS";
-    static const WordList list = WordList::FromWindows1252(
-        {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()});
+    static const WordList list = test::ListOfBytes(bytes);
     return list;
 }
 
@@ -39,26 +40,27 @@ std::vector<std::u16string> Words(const std::vector<std::string_view>& lines) {
     return words;
 }
 
+// The words of the sample's lines that a prefix keeps.
+std::vector<std::u16string> SampleWords(std::u16string_view prefix) {
+    return Words(FilterGlossary(Sample(), prefix));
+}
+
 TEST(glossary_filter, prefix_matches_the_word_with_accents_and_case_disregarded) {
-    struct Row {
-        std::u16string prefix;
-        std::vector<std::u16string> expected;
-    };
-    const std::vector<Row> rows = {
-        {u"a", {u"AA", u"AÏE"}},
-        {u"ca", {u"ÇA", u"CAB"}},
-        {u"ÇA", {u"ÇA", u"CAB"}},
-        {u"e", {u"ÉCU", u"ÈRE"}},  // only the word counts, not "Époque" in a definition
-        {u"ère", {u"ÈRE"}},
-        {u"aie", {u"AÏE"}},
-        {u"il", {u"ÎLE"}},
-        {u"sans deux", {u"SANS DEUX-POINTS"}},  // a line without ':' is all word
-        {u"cabs", {}},                          // longer than every word it could begin
-        {u"x", {}},
-        {u"AA:", {}},  // the ':' is not part of the word
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(Words(FilterGlossary(Sample(), row.prefix)), row.expected) << ToUtf8(row.prefix);
+    test::ExpectRows(
+        SampleWords,
+        {
+            {u"a", {u"AA", u"AÏE"}},
+            {u"ca", {u"ÇA", u"CAB"}},
+            {u"ÇA", {u"ÇA", u"CAB"}},
+            {u"e", {u"ÉCU", u"ÈRE"}},  // only the word counts, not "Époque" in a definition
+            {u"ère", {u"ÈRE"}},
+            {u"aie", {u"AÏE"}},
+            {u"il", {u"ÎLE"}},
+            {u"sans deux", {u"SANS DEUX-POINTS"}},  // a line without ':' is all word
+            {u"cabs", {}},                          // longer than every word it could begin
+            {u"x", {}},
+            {u"AA:", {}},  // the ':' is not part of the word
+        });
 }
 
 TEST(glossary_filter, empty_prefix_gives_every_line_unchanged) {

@@ -14,7 +14,7 @@
 #include "core/errors/InternalFailure.h"
 #include "core/text/Text.h"
 #include "core/wordlists/Dictionaries.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/LoadWordList.h"
 #include "tests/core/ListOfBytes.h"
 
@@ -162,7 +162,7 @@ TEST(pattern_run_scan, the_issue_examples_and_window_patterns_agree) {
         EXPECT_EQ(FindWords(Read(text), MainList()), Reference(text)) << ToUtf8(text);
     EXPECT_EQ(FindWords(Read(u"????????ES"), MainList()), Reference(u"????????ES"));
     EXPECT_EQ(FindWords(Read(u"*"), MainList()).size(),
-              static_cast<size_t>(MainList().count() - MainLengthRange(2).last));
+              static_cast<size_t>(MainList().count() - MainLengthSlice(2).last));
 }
 
 TEST(pattern_run_scan, patterns_every_word_fits_are_counted_from_the_length_table) {

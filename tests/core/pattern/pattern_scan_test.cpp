@@ -11,7 +11,7 @@
 #include "core/pattern/PatternScan.h"
 #include "core/text/Text.h"
 #include "core/wordlists/Dictionaries.h"
-#include "core/wordlists/LengthRanges.h"
+#include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/LoadWordList.h"
 #include "tests/core/ListOfBytes.h"
 
@@ -106,7 +106,7 @@ TEST(pattern_scan, largest_slice_with_two_final_letters_finds_every_fitting_word
 TEST(pattern_scan, first_and_last_word_of_each_slice_are_found) {
     for (int length = MinPatternLength; length <= MaxPatternLength; ++length) {
         SCOPED_TRACE(length);
-        const LengthRange range = MainLengthRange(length);
+        const LengthSlice range = MainLengthSlice(length);
         const std::string_view first = MainList().atPosition(range.first);
         const std::string_view last = MainList().atPosition(range.last);
         EXPECT_EQ(Scan(DecodeWindows1252(first)), Words{first});

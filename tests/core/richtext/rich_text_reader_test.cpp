@@ -15,13 +15,15 @@
 #include "core/errors/InternalFailure.h"
 #include "core/richtext/RichDocumentBuilder.h"
 #include "core/text/Text.h"
+#include "tests/core/ExpectRows.h"
+#include "tests/core/ListOfBytes.h"
 #include "tests/core/richtext/LicenceShapes.h"
 
 namespace quillex {
 namespace {
 
 RichDocument Parse(std::string_view text) {
-    return ParseRichText({reinterpret_cast<const unsigned char*>(text.data()), text.size()});
+    return ParseRichText(test::AsBytes(text));
 }
 
 std::vector<std::u16string> Paragraphs(std::string_view text) {
@@ -60,69 +62,64 @@ std::vector<RichRun> Runs(std::string_view text) {
     return document.paragraphs.empty() ? std::vector<RichRun>{} : document.paragraphs[0].runs;
 }
 
-struct TextRow {
-    std::string_view input;
-    std::vector<std::u16string> expected;
-};
-
-void ExpectParagraphs(const std::vector<TextRow>& rows) {
-    for (const auto& row : rows) EXPECT_EQ(Paragraphs(row.input), row.expected) << row.input;
-}
-
 TEST(rich_text_reader, paragraphs_end_at_par_and_nowhere_else) {
-    ExpectParagraphs({
-        {"{\\rtf1 Bonjour}", {u"Bonjour"}},
-        {"{\\rtf1 a\\par b}", {u"a", u"b"}},
-        {"{\\rtf1 a\\par\\par b}", {u"a", u"", u"b"}},  // an empty paragraph is a blank line
-        {"{\\rtf1 a\\par}", {u"a"}},
-        {"{\\rtf1 a\\pard b}", {u"ab"}},
-        {"{\\rtf1 a\r\nb}", {u"ab"}},
-        {"{\\rtf1 a\\\nb}", {u"a", u"b"}},
-        {"{\\rtf1 a\\sect b\\page c}", {u"a", u"b", u"c"}},
-        {"", {}},
-        {"{\\rtf1 }", {}},
-    });
+    test::ExpectRows(Paragraphs, {
+                                     {"{\\rtf1 Bonjour}", {u"Bonjour"}},
+                                     {"{\\rtf1 a\\par b}", {u"a", u"b"}},
+                                     {"{\\rtf1 a\\par\\par b}",
+                                      {u"a", u"", u"b"}},  // an empty paragraph is a blank line
+                                     {"{\\rtf1 a\\par}", {u"a"}},
+                                     {"{\\rtf1 a\\pard b}", {u"ab"}},
+                                     {"{\\rtf1 a\r\nb}", {u"ab"}},
+                                     {"{\\rtf1 a\\\nb}", {u"a", u"b"}},
+                                     {"{\\rtf1 a\\sect b\\page c}", {u"a", u"b", u"c"}},
+                                     {"", {}},
+                                     {"{\\rtf1 }", {}},
+                                 });
 }
 
 TEST(rich_text_reader, escapes_and_symbols_become_their_characters) {
-    ExpectParagraphs({
-        {"\\'e9t\\'e9 \\'c7a \\'9c", {u"été Ça œ"}},  // Windows-1252, not Latin-1
-        {"\\'80\\'92", {u"€’"}},
-        {"\\{\\}\\\\", {u"{}\\"}},
-        {"a\\tab b\\line c", {u"a\tb\u2028c"}},
-        {"\\lquote\\rquote\\ldblquote\\rdblquote", {u"‘’“”"}},
-        {"\\emdash\\endash\\bullet", {u"—–•"}},
-        {"a\\~b\\-c\\_d", {u"a\u00A0b\u00ADc\u2011d"}},
-        {"a\x01\x7F"
-         "b\tc",
-         {u"ab\tc"}},  // control bytes are not text, a raw tab is
-        {"\\unknownword a\\|\\:b", {u"ab"}},
-    });
+    test::ExpectRows(Paragraphs,
+                     {
+                         {"\\'e9t\\'e9 \\'c7a \\'9c", {u"été Ça œ"}},  // Windows-1252, not Latin-1
+                         {"\\'80\\'92", {u"€’"}},
+                         {"\\{\\}\\\\", {u"{}\\"}},
+                         {"a\\tab b\\line c", {u"a\tb\u2028c"}},
+                         {"\\lquote\\rquote\\ldblquote\\rdblquote", {u"‘’“”"}},
+                         {"\\emdash\\endash\\bullet", {u"—–•"}},
+                         {"a\\~b\\-c\\_d", {u"a\u00A0b\u00ADc\u2011d"}},
+                         {"a\x01\x7F"
+                          "b\tc",
+                          {u"ab\tc"}},  // control bytes are not text, a raw tab is
+                         {"\\unknownword a\\|\\:b", {u"ab"}},
+                     });
 }
 
 TEST(rich_text_reader, unicode_escapes_skip_their_fallback) {
-    ExpectParagraphs({
-        {"\\u233?", {u"é"}},
-        {"\\u8364??", {u"€?"}},     // one fallback character by default
-        {"\\u233\\'e9x", {u"éx"}},  // a hex escape is one character
-        {"\\uc2\\u8364??x", {u"€x"}},
-        {"\\uc0\\u233 e", {u"ée"}},
-        {"\\u-10179?\\u-8704?", {u"\U0001F600"}},  // negative values are above 32767
-        {"\\uc3{\\u233}ab", {u"éab"}},             // a fallback stops at a brace
-        {"{\\uc0 }\\u233?", {u"é"}},               // \uc belongs to its group
-        {"\\u0?a", {u"a"}},
-    });
+    test::ExpectRows(Paragraphs, {
+                                     {"\\u233?", {u"é"}},
+                                     {"\\u8364??", {u"€?"}},  // one fallback character by default
+                                     {"\\u233\\'e9x", {u"éx"}},  // a hex escape is one character
+                                     {"\\uc2\\u8364??x", {u"€x"}},
+                                     {"\\uc0\\u233 e", {u"ée"}},
+                                     {"\\u-10179?\\u-8704?",
+                                      {u"\U0001F600"}},  // negative values are above 32767
+                                     {"\\uc3{\\u233}ab", {u"éab"}},  // a fallback stops at a brace
+                                     {"{\\uc0 }\\u233?", {u"é"}},    // \uc belongs to its group
+                                     {"\\u0?a", {u"a"}},
+                                 });
 }
 
 TEST(rich_text_reader, skipped_destinations_show_no_text) {
-    ExpectParagraphs({
-        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0;}x}", {u"x"}},
-        {"{\\rtf1{\\stylesheet{Normal;}}{\\info{\\title T}{\\author A}}x}", {u"x"}},
-        {"{\\rtf1{\\header h\\par}{\\footerl f}{\\object o}x}", {u"x"}},
-        {"{\\rtf1{\\*\\generator W;}{\\*\\anything {\\b deep}}x}", {u"x"}},
-        {"{\\rtf1{\\pict\\bin4 }}}}x}y}", {u"y"}},  // binary data may hold braces
-        {"{\\rtf1{\\field{\\*\\fldinst HYPERLINK}{\\fldrslt lien}}}", {u"lien"}},
-    });
+    test::ExpectRows(
+        Paragraphs, {
+                        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0;}x}", {u"x"}},
+                        {"{\\rtf1{\\stylesheet{Normal;}}{\\info{\\title T}{\\author A}}x}", {u"x"}},
+                        {"{\\rtf1{\\header h\\par}{\\footerl f}{\\object o}x}", {u"x"}},
+                        {"{\\rtf1{\\*\\generator W;}{\\*\\anything {\\b deep}}x}", {u"x"}},
+                        {"{\\rtf1{\\pict\\bin4 }}}}x}y}", {u"y"}},  // binary data may hold braces
+                        {"{\\rtf1{\\field{\\*\\fldinst HYPERLINK}{\\fldrslt lien}}}", {u"lien"}},
+                    });
 }
 
 TEST(rich_text_reader, braces_keep_the_style_of_their_group) {
@@ -146,22 +143,19 @@ TEST(rich_text_reader, strike_through_is_kept) {
 
 TEST(rich_text_reader, text_colours_come_from_the_colour_table) {
     const RgbColour red{255, 0, 0}, blue{0, 0, 255}, green{0, 128, 0};
-    struct Row {
-        std::string_view input;
-        std::vector<RichRun> expected;
-    };
-    const std::vector<Row> rows = {
-        {"{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\\cf1 a\\cf2 b\\cf0 c",
-         {Coloured(u"a", red), Coloured(u"b", blue), Styled(u"c")}},
-        {"{\\colortbl;\\green128;}\\cf1 a{\\cf0 b}c",
-         {Coloured(u"a", green), Styled(u"b"), Coloured(u"c", green)}},
-        {"{\\colortbl\\red255;}\\cf0 a", {Coloured(u"a", red)}},     // no default entry
-        {"{\\colortbl;\\red255;}\\cf7 a\\cf-1 b", {Styled(u"ab")}},  // beyond the table
-        {"\\cf1 a", {Styled(u"a")}},                                 // no table at all
-        {"{\\colortbl;\\red999;}\\cf1\\plain a", {Styled(u"a")}},
-        {"{\\colortbl;\\red999\\blue-4;}\\cf1 a", {Coloured(u"a", {255, 0, 0})}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Runs(row.input), row.expected) << row.input;
+    test::ExpectRows(
+        Runs,
+        {
+            {"{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\\cf1 a\\cf2 b\\cf0 c",
+             {Coloured(u"a", red), Coloured(u"b", blue), Styled(u"c")}},
+            {"{\\colortbl;\\green128;}\\cf1 a{\\cf0 b}c",
+             {Coloured(u"a", green), Styled(u"b"), Coloured(u"c", green)}},
+            {"{\\colortbl\\red255;}\\cf0 a", {Coloured(u"a", red)}},     // no default entry
+            {"{\\colortbl;\\red255;}\\cf7 a\\cf-1 b", {Styled(u"ab")}},  // beyond the table
+            {"\\cf1 a", {Styled(u"a")}},                                 // no table at all
+            {"{\\colortbl;\\red999;}\\cf1\\plain a", {Styled(u"a")}},
+            {"{\\colortbl;\\red999\\blue-4;}\\cf1 a", {Coloured(u"a", {255, 0, 0})}},
+        });
 }
 
 TEST(rich_text_reader, paragraph_indents_spacing_and_alignment_are_kept) {
@@ -195,19 +189,24 @@ TEST(rich_text_reader, paragraph_indents_spacing_and_alignment_are_kept) {
 }
 
 TEST(rich_text_reader, symbol_font_bullets_are_bullets) {
-    ExpectParagraphs({
-        {"{\\fonttbl{\\f0 Calibri;}{\\f1\\fnil\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}x",
-         {u"•\tx"}},
-        {"{\\fonttbl{\\f3\\froman Symbol;}}\\f3\\'b7\\f0 \\'b7", {u"•·"}},
-        {"{\\fonttbl\\f0\\fswiss Arial;\\f1 Symbol;}\\f1\\'b7", {u"•"}},  // entries without braces
-        {"{\\fonttbl{\\f1 symbol }}\\f1\\'b7", {u"•"}},                // entry closed by its brace
-        {"{\\fonttbl{\\f2\\fcharset2 Wingdings;}}\\f2\\'b7", {u"•"}},  // the symbol character set
-        {"{\\fonttbl{\\f1 Symbol;}}{\\f1\\'b7}\\'b7", {u"•·"}},  // the font belongs to its group
-        {"{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}\\deff0\\f1\\plain\\'b7", {u"·"}},
-        {"{\\fonttbl{\\f1 Symbolique;}}\\f1\\'b7", {u"·"}},
-        {"\\u-3913?\\u61623?", {u"••"}},  // Word's private-use Symbol bullet
-        {"{\\fonttbl{\\f1{\\*\\panose 0}Symbol;}}\\f1\\'b7", {u"•"}},
-    });
+    test::ExpectRows(
+        Paragraphs,
+        {
+            {"{\\fonttbl{\\f0 Calibri;}{\\f1\\fnil\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}x",
+             {u"•\tx"}},
+            {"{\\fonttbl{\\f3\\froman Symbol;}}\\f3\\'b7\\f0 \\'b7", {u"•·"}},
+            {"{\\fonttbl\\f0\\fswiss Arial;\\f1 Symbol;}\\f1\\'b7",
+             {u"•"}},                                        // entries without braces
+            {"{\\fonttbl{\\f1 symbol }}\\f1\\'b7", {u"•"}},  // entry closed by its brace
+            {"{\\fonttbl{\\f2\\fcharset2 Wingdings;}}\\f2\\'b7",
+             {u"•"}},  // the symbol character set
+            {"{\\fonttbl{\\f1 Symbol;}}{\\f1\\'b7}\\'b7",
+             {u"•·"}},  // the font belongs to its group
+            {"{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}\\deff0\\f1\\plain\\'b7", {u"·"}},
+            {"{\\fonttbl{\\f1 Symbolique;}}\\f1\\'b7", {u"·"}},
+            {"\\u-3913?\\u61623?", {u"••"}},  // Word's private-use Symbol bullet
+            {"{\\fonttbl{\\f1{\\*\\panose 0}Symbol;}}\\f1\\'b7", {u"•"}},
+        });
 }
 
 TEST(rich_text_reader, fonts_are_drawn_in_the_shipped_faces) {
@@ -227,33 +226,31 @@ TEST(rich_text_reader, fonts_are_drawn_in_the_shipped_faces) {
 }
 
 TEST(rich_text_reader, web_addresses_become_links) {
-    struct Row {
-        std::string_view input;
-        std::vector<RichRun> expected;
-    };
-    const std::vector<Row> rows = {
-        {"voir https://www.gnu.org/licenses/.",
-         {Styled(u"voir "),
-          Linked(u"https://www.gnu.org/licenses/", u"https://www.gnu.org/licenses/"),
-          Styled(u".")}},
-        {"www.exemple.fr, puis",
-         {Linked(u"www.exemple.fr", u"https://www.exemple.fr"), Styled(u", puis")}},
-        {"(http://a.fr)", {Styled(u"("), Linked(u"http://a.fr", u"http://a.fr"), Styled(u")")}},
-        {"\\'abhttps://a.fr/x?y=1\\'bb",
-         {Styled(u"«"), Linked(u"https://a.fr/x?y=1", u"https://a.fr/x?y=1"), Styled(u"»")}},
-        {"{\\b https://a.fr} b", {Linked(u"https://a.fr", u"https://a.fr", "b"), Styled(u" b")}},
-        {"xhttps://a.fr https:// www. http", {Styled(u"xhttps://a.fr https:// www. http")}},
-        {"{\\field{\\*\\fldinst HYPERLINK \"https://exemple.fr/page\" \\\\o \"bulle\"}"
-         "{\\fldrslt{\\ul le site}}} fin",
-         {Linked(u"le site", u"https://exemple.fr/page", "u"), Styled(u" fin")}},
-        {"{\\field{\\fldinst{ HYPERLINK www.exemple.fr }}{\\fldrslt ici https://b.fr}}",
-         {Linked(u"ici https://b.fr", u"https://www.exemple.fr")}},
-        {"{\\field{\\*\\fldinst HYPERLINK \\\\l \"ancre\"}{\\fldrslt ici}}", {Styled(u"ici")}},
-        {"{\\field{\\*\\fldinst HYPERLINK \"file:///etc/passwd\"}{\\fldrslt ici}}",
-         {Styled(u"ici")}},
-        {"{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}", {Styled(u"3")}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Runs(row.input), row.expected) << row.input;
+    test::ExpectRows(
+        Runs,
+        {
+            {"voir https://www.gnu.org/licenses/.",
+             {Styled(u"voir "),
+              Linked(u"https://www.gnu.org/licenses/", u"https://www.gnu.org/licenses/"),
+              Styled(u".")}},
+            {"www.exemple.fr, puis",
+             {Linked(u"www.exemple.fr", u"https://www.exemple.fr"), Styled(u", puis")}},
+            {"(http://a.fr)", {Styled(u"("), Linked(u"http://a.fr", u"http://a.fr"), Styled(u")")}},
+            {"\\'abhttps://a.fr/x?y=1\\'bb",
+             {Styled(u"«"), Linked(u"https://a.fr/x?y=1", u"https://a.fr/x?y=1"), Styled(u"»")}},
+            {"{\\b https://a.fr} b",
+             {Linked(u"https://a.fr", u"https://a.fr", "b"), Styled(u" b")}},
+            {"xhttps://a.fr https:// www. http", {Styled(u"xhttps://a.fr https:// www. http")}},
+            {"{\\field{\\*\\fldinst HYPERLINK \"https://exemple.fr/page\" \\\\o \"bulle\"}"
+             "{\\fldrslt{\\ul le site}}} fin",
+             {Linked(u"le site", u"https://exemple.fr/page", "u"), Styled(u" fin")}},
+            {"{\\field{\\fldinst{ HYPERLINK www.exemple.fr }}{\\fldrslt ici https://b.fr}}",
+             {Linked(u"ici https://b.fr", u"https://www.exemple.fr")}},
+            {"{\\field{\\*\\fldinst HYPERLINK \\\\l \"ancre\"}{\\fldrslt ici}}", {Styled(u"ici")}},
+            {"{\\field{\\*\\fldinst HYPERLINK \"file:///etc/passwd\"}{\\fldrslt ici}}",
+             {Styled(u"ici")}},
+            {"{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}", {Styled(u"3")}},
+        });
 }
 
 TEST(rich_text_reader, long_paragraphs_go_on_in_new_paragraphs) {
@@ -302,16 +299,16 @@ TEST(rich_text_reader, neighbouring_text_in_one_style_is_one_run) {
 }
 
 TEST(rich_text_reader, unbalanced_braces_and_cut_input_give_what_was_read) {
-    ExpectParagraphs({
-        {"}}}{\\rtf1 a}}}b", {u"ab"}},
-        {"{\\rtf1 {\\b a", {u"a"}},
-        {"{\\rtf1 a\\'4", {u"a"}},
-        {"{\\rtf1 a\\", {u"a"}},
-        {"{\\rtf1 a\\u233", {u"aé"}},
-        {"{\\rtf1 a\\bin99999999999 xyz}", {u"a"}},
-        {"{\\rtf1 a\\bin-5 b}", {u"ab"}},
-        {"Bonjour", {u"Bonjour"}},
-    });
+    test::ExpectRows(Paragraphs, {
+                                     {"}}}{\\rtf1 a}}}b", {u"ab"}},
+                                     {"{\\rtf1 {\\b a", {u"a"}},
+                                     {"{\\rtf1 a\\'4", {u"a"}},
+                                     {"{\\rtf1 a\\", {u"a"}},
+                                     {"{\\rtf1 a\\u233", {u"aé"}},
+                                     {"{\\rtf1 a\\bin99999999999 xyz}", {u"a"}},
+                                     {"{\\rtf1 a\\bin-5 b}", {u"ab"}},
+                                     {"Bonjour", {u"Bonjour"}},
+                                 });
     EXPECT_EQ(Runs("{\\rtf1 {\\b a"), (std::vector{Styled(u"a", "b")}));
 }
 
@@ -320,12 +317,12 @@ TEST(rich_text_reader, out_of_range_numbers_are_clamped) {
     EXPECT_EQ(Runs("\\fs145 a"), (std::vector{Styled(u"a", "", 144)}));  // 72 points at most
     EXPECT_EQ(Runs("\\fs-5 a"), (std::vector{Styled(u"a", "", 2)}));
     EXPECT_EQ(Runs("\\fs a"), (std::vector{Styled(u"a")}));
-    ExpectParagraphs({
-        {"\\u-999999999999 a", {u"\uFFFD"}},
-        {"\\u99999999999999 a", {u"\uFFFD"}},
-        {"\\uc99999999999 \\u233 abc", {u"é"}},
-        {"\\uc-3 \\u233 abc", {u"éabc"}},
-    });
+    test::ExpectRows(Paragraphs, {
+                                     {"\\u-999999999999 a", {u"\uFFFD"}},
+                                     {"\\u99999999999999 a", {u"\uFFFD"}},
+                                     {"\\uc99999999999 \\u233 abc", {u"é"}},
+                                     {"\\uc-3 \\u233 abc", {u"éabc"}},
+                                 });
 }
 
 TEST(rich_text_reader, groups_beyond_the_depth_limit_are_dropped) {

@@ -6,12 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/core/ExpectRows.h"
+#include "tests/core/ListOfBytes.h"
+
 namespace quillex {
 namespace {
-
-std::span<const unsigned char> Bytes(std::string_view text) {
-    return {reinterpret_cast<const unsigned char*>(text.data()), text.size()};
-}
 
 // One short text per token: "{", "}", "\fs28", "\b", "sym ~", "x" (or "0xE9" beyond ASCII).
 std::string Describe(const RtfToken& token) {
@@ -39,7 +38,7 @@ std::string Describe(const RtfToken& token) {
 }
 
 std::vector<std::string> Tokens(std::string_view text) {
-    RtfTokenizer tokenizer(Bytes(text));
+    RtfTokenizer tokenizer(test::AsBytes(text));
     std::vector<std::string> tokens;
     for (auto token = tokenizer.next(); token.kind != RtfToken::Kind::End; token = tokenizer.next())
         tokens.push_back(Describe(token));
@@ -47,38 +46,34 @@ std::vector<std::string> Tokens(std::string_view text) {
 }
 
 TEST(rtf_tokenizer, cuts_each_construct_into_its_tokens) {
-    struct Row {
-        std::string_view input;
-        std::vector<std::string> expected;
-    };
-    const std::vector<Row> rows = {
-        {"{a}", {"{", "a", "}"}},
-        {"\\fs28 x", {"\\fs28", "x"}},        // the space ends the word and is dropped
-        {"\\fs28  x", {"\\fs28", " ", "x"}},  // only one space is
-        {"\\par}", {"\\par", "}"}},           // any non-letter ends a word
-        {"\\b0\\i", {"\\b0", "\\i"}},
-        {"\\u-4064?", {"\\u-4064", "?"}},  // signed parameter
-        {"\\b-x", {"\\b", "-", "x"}},      // a lone '-' is text
-        {"\\'e9\\'C9", {"0xE9", "0xC9"}},  // hex digits in either case
-        {"\\{\\}\\\\", {"{", "}", "\\"}},  // escaped characters are text
-        {"\\~\\-\\_\\*", {"sym ~", "sym -", "sym _", "sym *"}},
-        {"a\r\nb", {"a", "b"}},              // source line ends mean nothing
-        {"a\\\r\nb", {"a", "sym \r", "b"}},  // an escaped line end is a paragraph
-        {"", {}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Tokens(row.input), row.expected) << row.input;
+    test::ExpectRows(Tokens,
+                     {
+                         {"{a}", {"{", "a", "}"}},
+                         {"\\fs28 x", {"\\fs28", "x"}},  // the space ends the word and is dropped
+                         {"\\fs28  x", {"\\fs28", " ", "x"}},  // only one space is
+                         {"\\par}", {"\\par", "}"}},           // any non-letter ends a word
+                         {"\\b0\\i", {"\\b0", "\\i"}},
+                         {"\\u-4064?", {"\\u-4064", "?"}},  // signed parameter
+                         {"\\b-x", {"\\b", "-", "x"}},      // a lone '-' is text
+                         {"\\'e9\\'C9", {"0xE9", "0xC9"}},  // hex digits in either case
+                         {"\\{\\}\\\\", {"{", "}", "\\"}},  // escaped characters are text
+                         {"\\~\\-\\_\\*", {"sym ~", "sym -", "sym _", "sym *"}},
+                         {"a\r\nb", {"a", "b"}},              // source line ends mean nothing
+                         {"a\\\r\nb", {"a", "sym \r", "b"}},  // an escaped line end is a paragraph
+                         {"", {}},
+                     });
 }
 
 TEST(rtf_tokenizer, cut_or_malformed_escapes_are_dropped_without_reading_past_the_end) {
-    struct Row {
-        std::string_view input;
-        std::vector<std::string> expected;
-    };
-    const std::vector<Row> rows = {
-        {"a\\'4", {"a"}}, {"a\\'", {"a"}},    {"a\\", {"a"}},           {"\\'zz", {"z", "z"}},
-        {"\\'4x", {"x"}}, {"\\fs", {"\\fs"}}, {"\\fs-", {"\\fs", "-"}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Tokens(row.input), row.expected) << row.input;
+    test::ExpectRows(Tokens, {
+                                 {"a\\'4", {"a"}},
+                                 {"a\\'", {"a"}},
+                                 {"a\\", {"a"}},
+                                 {"\\'zz", {"z", "z"}},
+                                 {"\\'4x", {"x"}},
+                                 {"\\fs", {"\\fs"}},
+                                 {"\\fs-", {"\\fs", "-"}},
+                             });
 }
 
 TEST(rtf_tokenizer, huge_parameters_saturate_at_the_int_range) {
@@ -88,7 +83,7 @@ TEST(rtf_tokenizer, huge_parameters_saturate_at_the_int_range) {
 }
 
 TEST(rtf_tokenizer, skipped_bytes_stop_at_the_end_of_the_input) {
-    RtfTokenizer tokenizer(Bytes("\\bin3 {}\\x"));
+    RtfTokenizer tokenizer(test::AsBytes("\\bin3 {}\\x"));
     EXPECT_EQ(Describe(tokenizer.next()), "\\bin3");
     tokenizer.skipBytes(3);
     EXPECT_EQ(Describe(tokenizer.next()), "x");

@@ -4,7 +4,7 @@
 
 namespace quillex {
 
-using data::LengthRange;
+using data::LengthSlice;
 
 inline constexpr int MinMainLength = 2;
 inline constexpr int MaxMainLength = 15;
@@ -12,13 +12,13 @@ inline constexpr int MinScrabbleLength = 2;
 inline constexpr int MaxScrabbleLength = 9;
 
 /// The slice of the main list holding the words of a length in 2..15.
-constexpr LengthRange MainLengthRange(int length) {
-    return data::MainLengthRanges[length - MinMainLength];
+constexpr LengthSlice MainLengthSlice(int length) {
+    return data::MainLengthSlices[length - MinMainLength];
 }
 
 /// The slice of the Scrabble list holding the words of a length in 2..9.
-constexpr LengthRange ScrabbleLengthRange(int length) {
-    return data::ScrabbleLengthRanges[length - MinScrabbleLength];
+constexpr LengthSlice ScrabbleLengthSlice(int length) {
+    return data::ScrabbleLengthSlices[length - MinScrabbleLength];
 }
 
 }  // namespace quillex

@@ -1,8 +1,8 @@
-#include "core/anagram/ShortWordExcess.h"
+#include "core/anagram/PackedDrawLetters.h"
 
 namespace quillex {
 
-ShortWordExcess::ShortWordExcess(const DrawLetters& letters) {
+PackedDrawLetters::PackedDrawLetters(const DrawLetters& letters) {
     for (unsigned letter = 0; letter < NotACapital; ++letter) {
         const int half = letter < LettersPerHalf ? 0 : 1;
         const int shift = 4 * static_cast<int>(letter % LettersPerHalf);

@@ -7,16 +7,16 @@
 
 namespace quillex {
 
-/// DrawLetters::uncoveredCount for words of at most eight letters, without a loop over memory:
-/// the word's 26 letter counts sit side by side, four bits each, in two 64-bit integers, each
-/// started at 7 minus the draw's count, so a count beyond the draw's shows as a field's high
-/// bit, and all fields are read at once.
-class ShortWordExcess {
+/// A draw's letter counts packed four bits a letter, giving DrawLetters::uncoveredCount for words
+/// of at most eight letters without a loop over memory: the word's 26 letter counts sit side by
+/// side in two 64-bit integers, each field started at 7 minus the draw's count, so a count beyond
+/// the draw's shows as a field's high bit, and all fields are read at once.
+class PackedDrawLetters {
   public:
     /// The longest word counted: a count of 8 on top of 7 still fits four bits.
     static constexpr size_t MaxLength = 8;
 
-    explicit ShortWordExcess(const DrawLetters& letters);
+    explicit PackedDrawLetters(const DrawLetters& letters);
 
     /// False for a draw holding a letter more than seven times, which the fields cannot start.
     bool usable() const { return usable_; }
