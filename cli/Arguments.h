@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -23,7 +24,7 @@ Option Flag(std::string_view name, bool& set);
 
 /// What a command accepts besides its operands.
 struct Syntax {
-    std::vector<Option> options;
+    std::initializer_list<Option> options;
     /// Listed after the name of an unknown option; empty: nothing is listed.
     std::string_view optionsHint;
     /// The usage error a second operand is, raised as it is met; empty: any number of operands.
