@@ -25,41 +25,25 @@ struct AnagramArguments {
     bool byScore = false;
 };
 
-AnagramArguments ReadArguments(std::span<const std::string_view> args) {
+AnagramArguments ReadAnagramArguments(std::span<const std::string_view> args) {
     AnagramArguments read;
-    std::optional<std::string_view> draw;
-    bool optionsEnded = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (optionsEnded || !IsOption(arg)) {
-            if (draw)
-                throw UsageFailure{"un seul TIRAGE attendu (entre guillemets s'il a des espaces)"};
-            draw = arg;
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--mark") {
-            read.mark = true;
-        } else if (arg == "--score") {
-            read.score = true;
-        } else if (arg == "--by-score") {
-            read.byScore = true;
-        } else if (arg == "--shorter") {
-            read.extras.shorterWords = true;
-        } else if (arg == "--plus") {
-            read.extras.boardLetter = true;
-        } else if (arg == "--jokers" || arg.starts_with("--jokers=")) {
-            const std::string_view count =
-                arg == "--jokers" ? (i + 1 < args.size() ? args[++i] : "") : arg.substr(9);
-            if (count != "1" && count != "2") throw UsageFailure{"--jokers prend 1 ou 2"};
-            read.extras.twoJokers = count == "2";
-        } else {
-            throw UsageFailure{"option inconnue « " + EchoSafe(FromUtf8(arg)) +
-                               " » (options : --mark, --score, --by-score, --shorter, --plus, "
-                               "--jokers 2)"};
-        }
-    }
-    if (!draw) throw UsageFailure{"TIRAGE manquant (2 à 9 lettres, « ? » pour le joker)"};
-    read.draw = *draw;
+    const auto operands = ReadArguments(
+        args, {.options = {Flag("--mark", read.mark),
+                           Flag("--score", read.score),
+                           Flag("--by-score", read.byScore),
+                           Flag("--shorter", read.extras.shorterWords),
+                           Flag("--plus", read.extras.boardLetter),
+                           {"--jokers", true,
+                            [&](std::optional<std::string_view> count) {
+                                if (count != "1" && count != "2")
+                                    throw UsageFailure{"--jokers prend 1 ou 2"};
+                                read.extras.twoJokers = count == "2";
+                            }}},
+               .optionsHint = "--mark, --score, --by-score, --shorter, --plus, --jokers 2",
+               .secondOperand = "un seul TIRAGE attendu (entre guillemets s'il a des espaces)"});
+    if (operands.empty())
+        throw UsageFailure{"TIRAGE manquant (2 à 9 lettres, « ? » pour le joker)"};
+    read.draw = operands[0];
     return read;
 }
 
@@ -71,7 +55,7 @@ AnagramArguments ReadArguments(std::span<const std::string_view> args) {
 // refused draw and a draw that finds nothing both end with status 1 and a French message on
 // stderr, as the window says it.
 int RunAnagram(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const AnagramArguments read = ReadArguments(args);
+    const AnagramArguments read = ReadAnagramArguments(args);
     // The list holds plain capitals: "é" is played as E, "œ" as O and E, as in the window.
     const std::u16string draw = FoldAccents(OperandText(read.draw));
     AnagramQuery query = read.extras;

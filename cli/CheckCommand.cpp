@@ -6,20 +6,15 @@
 #include "EchoSafe.h"
 #include "LoadedLists.h"
 #include "core/anagram/WordJudge.h"
-#include "core/text/Text.h"
 
 namespace quillex::cli {
 
 // Judges each word against the Scrabble list, folded as a draw is: one line per word, the word
 // as the list writes it (as typed when it is not made of letters), a tab and the verdict.
 int RunCheck(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
-    const auto operands = SplitArguments(args).operands;
-    if (operands.empty()) throw UsageFailure{"MOT manquant : check MOT…"};
     bool allValid = true;
     std::string text;
-    for (const std::string_view operand : operands) {
-        const std::u16string typed = OperandText(operand);
-        const std::string word = JudgedWord(typed);
+    for (const auto& [typed, word] : WordOperands(args, "check")) {
         const bool valid = IsScrabbleWord(word, ScrabbleList());
         allValid = allValid && valid;
         text +=

@@ -11,7 +11,7 @@
 namespace quillex::cli {
 
 int RunGlossary(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const auto operands = SplitArguments(args).operands;
+    const auto operands = ReadArguments(args);
     if (operands.size() > 1) throw UsageFailure{"un seul PRÉFIXE au plus"};
     const std::u16string prefix = operands.empty() ? std::u16string() : OperandText(operands[0]);
     const auto lines = FilterGlossary(GlossaryList(), prefix);

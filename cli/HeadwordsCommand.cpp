@@ -12,7 +12,7 @@ namespace quillex::cli {
 // Lists the headwords the synonym tab shows while TEXT is typed, trimmed, case and accents folded
 // as the tab does.
 int RunHeadwords(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const auto operands = SplitArguments(args).operands;
+    const auto operands = ReadArguments(args);
     if (operands.empty()) throw UsageFailure{"TEXTE manquant"};
     if (operands.size() > 1) throw UsageFailure{"un seul TEXTE attendu"};
     const std::u16string text = ToLower(OperandText(operands[0]));

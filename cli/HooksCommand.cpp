@@ -6,8 +6,6 @@
 #include "EchoSafe.h"
 #include "LoadedLists.h"
 #include "core/anagram/Hooks.h"
-#include "core/anagram/WordJudge.h"
-#include "core/text/Text.h"
 
 namespace quillex::cli {
 
@@ -15,13 +13,9 @@ namespace quillex::cli {
 // a word of the Scrabble list in front of it and behind it. A word that is not made of letters
 // is reported on stderr and ends with status 1, the others still printed.
 int RunHooks(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const auto operands = SplitArguments(args).operands;
-    if (operands.empty()) throw UsageFailure{"MOT manquant : hooks MOT…"};
     int status = Success;
     std::string text;
-    for (const std::string_view operand : operands) {
-        const std::u16string typed = OperandText(operand);
-        const std::string word = JudgedWord(typed);
+    for (const auto& [typed, word] : WordOperands(args, "hooks")) {
         if (word.empty()) {
             err << "« " << EchoSafe(typed) << " » n'est pas un mot : des lettres seulement.\n";
             status = Refused;

@@ -8,7 +8,7 @@
 namespace quillex::cli {
 
 int RunLists(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
-    if (!SplitArguments(args).operands.empty()) throw UsageFailure{"aucun argument attendu"};
+    if (!ReadArguments(args).empty()) throw UsageFailure{"aucun argument attendu"};
     out << "LISTEDESMOTS " << MainList().count() << '\n'
         << "LISTESCRAB " << ScrabbleList().count() << '\n'
         << "LISTESYNONYMES " << SynonymList().count() << '\n'

@@ -24,43 +24,31 @@ struct PatternArguments {
     std::optional<std::string_view> clue;
 };
 
-PatternArguments ReadArguments(std::span<const std::string_view> args) {
+PatternArguments ReadPatternArguments(std::span<const std::string_view> args) {
     PatternArguments read;
-    std::optional<std::string_view> text;
-    bool optionsEnded = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (optionsEnded || !IsOption(arg)) {
-            if (text) throw UsageFailure{"un seul MOTIF attendu"};
-            text = arg;
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--count") {
-            read.countOnly = true;
-        } else if (arg == "--clue" || arg.starts_with("--clue=")) {
-            if (read.clue) throw UsageFailure{"--clue ne se donne qu'une fois"};
-            if (arg != "--clue")
-                read.clue = arg.substr(7);
-            else if (i + 1 < args.size())
-                read.clue = args[++i];
-            else
-                throw UsageFailure{"--clue attend un mot : pattern MOTIF --clue MOT"};
-        } else {
-            throw UsageFailure{"option inconnue « " + EchoSafe(FromUtf8(arg)) +
-                               " » (options : --count, --clue MOT)"};
-        }
-    }
-    if (!text)
+    const auto operands = ReadArguments(
+        args,
+        {.options = {Flag("--count", read.countOnly),
+                     {"--clue", true,
+                      [&](std::optional<std::string_view> word) {
+                          if (read.clue) throw UsageFailure{"--clue ne se donne qu'une fois"};
+                          if (!word)
+                              throw UsageFailure{"--clue attend un mot : pattern MOTIF --clue MOT"};
+                          read.clue = word;
+                      }}},
+         .optionsHint = "--count, --clue MOT",
+         .secondOperand = "un seul MOTIF attendu"});
+    if (operands.empty())
         throw UsageFailure{
             "MOTIF manquant : les lettres du mot, « ? » pour chaque lettre inconnue"};
-    read.text = *text;
+    read.text = operands[0];
     return read;
 }
 
 }  // namespace
 
 int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const PatternArguments read = ReadArguments(args);
+    const PatternArguments read = ReadPatternArguments(args);
     const std::u16string text = OperandText(read.text);
     const auto parsed = Pattern::Parse(text);
     const auto echo = [](std::u16string_view typed) { return FromUtf8(EchoSafe(typed)); };
@@ -74,7 +62,8 @@ int RunPattern(std::span<const std::string_view> args, std::ostream& out, std::o
     // has nothing to guard then.
     std::optional<ClueSynonyms> clue;
     if (read.clue) {
-        clue = ClueSynonyms::LookUp(OperandText(*read.clue), SynonymTables());
+        const std::u16string clueText = OperandText(*read.clue);
+        clue = ClueSynonyms::LookUp(clueText, SynonymTablesForLookUp(clueText));
         if (!clue) {
             err << ToUtf8(NoSynonymMessage) << '\n';
             return Refused;

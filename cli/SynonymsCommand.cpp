@@ -13,7 +13,7 @@ namespace quillex::cli {
 // browse, then look-up. An inflected form's lemma is said on the error stream, as the tab shows
 // it above the synonyms.
 int RunSynonyms(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const auto operands = SplitArguments(args).operands;
+    const auto operands = ReadArguments(args);
     if (operands.empty()) throw UsageFailure{"MOT manquant"};
     if (operands.size() > 1) throw UsageFailure{"un seul MOT attendu"};
     const std::u16string typed = OperandText(operands[0]);

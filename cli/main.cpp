@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Arguments.h"
 #include "Command.h"
 #include "DescriptorOutput.h"
 #include "EchoSafe.h"
@@ -65,7 +66,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         else
             PrintHelp(out);
         return Success;
-    } else if (!args.empty() && args[0].size() > 1 && args[0].front() == '-') {
+    } else if (!args.empty() && IsOption(args[0])) {
         return Usage(err, "option inconnue « " + EchoSafe(quillex::FromUtf8(args[0])) + " »");
     }
     if (args.empty()) return Usage(err, "commande manquante");

@@ -7,15 +7,23 @@ dynamic_cli=${3:-$1}
 failures=0
 passes=0
 
-# expect NAME STATUS STDOUT-PATTERN STDERR-PATTERN -- ARGS...
-# Whatever the arguments hold, stderr never carries a raw control character a terminal obeys.
+# expect NAME STATUS STDOUT STDERR -- ARGS...: STDOUT and STDERR are extended regular expressions
+# one line of the stream must match; a STDOUT written =WORD WORD... is the whole output instead,
+# those words one a line. Whatever the arguments hold, stderr never carries a raw control
+# character a terminal obeys.
 expect() {
     local name=$1 status=$2 out_pattern=$3 err_pattern=$4
     shift 5
-    local out err rc
+    local out err rc out_fits
     out=$("$cli" "$@" 2>/tmp/quillex-cli-err.$$); rc=$?
     err=$(cat /tmp/quillex-cli-err.$$); rm -f /tmp/quillex-cli-err.$$
-    if [ "$rc" != "$status" ] || ! grep -qE -- "$out_pattern" <<<"$out" || ! grep -qE -- "$err_pattern" <<<"$err" ||
+    if [[ $out_pattern == =* ]]; then
+        [ "$out" = "$(tr ' ' '\n' <<<"${out_pattern#=}")" ]
+    else
+        grep -qE -- "$out_pattern" <<<"$out"
+    fi
+    out_fits=$?
+    if [ "$rc" != "$status" ] || [ "$out_fits" != 0 ] || ! grep -qE -- "$err_pattern" <<<"$err" ||
         LC_ALL=C grep -q $'[\x01-\x09\x0b-\x1f\x7f]' <<<"$err"; then
         echo "FAIL $name: status $rc (wanted $status)"; echo "  stdout: ${out:0:400}"; echo "  stderr: $err"
         failures=$((failures + 1))
@@ -24,29 +32,24 @@ expect() {
     fi
 }
 
-expect help 0 '^Utilisation : quillex-cli COMMANDE' '^$' -- --help
-expect help_exit_statuses 0 '3 sortie impossible à écrire' '^$' -- --help
-expect help_short 0 '^Utilisation : ' '^$' -- -h
-expect version 0 '^quillex-cli 1\.00$' '^$' -- --version
-expect version_extra_argument 2 '^$' '^quillex-cli : --version ne prend pas d.argument' -- --version x
-expect help_extra_argument 2 '^$' '^quillex-cli : --help ne prend pas d.argument' -- --help lists
-expect no_command 2 '^$' '^quillex-cli : commande manquante \(voir quillex-cli --help\)$' --
-expect only_end_of_options 2 '^$' 'commande manquante' -- --
-expect unknown_command 2 '^$' '^quillex-cli : commande inconnue « frobnicate »' -- frobnicate
-expect unknown_top_option 2 '^$' '^quillex-cli : option inconnue « --verbose »' -- --verbose
-expect end_of_options_before_command 0 '^QUA$' '^$' -- -- pattern 'QU?'
-expect unknown_command_escaped 2 '^$' 'commande inconnue « a\\x1B\[2Jb\\x07 »' -- $'a\e[2Jb\a'
-expect unknown_command_c1_and_bidi_escaped 2 '^$' '« \\u009B\\u202Ex »' -- $'\u009b\u202ex'
-expect lists_counts 0 '^LISTEDESMOTS [0-9]+$' '^$' -- lists
-expect lists_main_table 0 '^15 [0-9]+ [0-9]+ [0-9]+$' '^$' -- lists
-expect lists_groups 0 '^z [0-9]+$' '^$' -- lists
-expect lists_extra_argument 2 '^$' '^quillex-cli lists : aucun argument attendu$' -- lists extra
-expect lists_headers_in_french 0 '^liste principale : longueur' '^$' -- lists
-
-# Each search command adds its cases in its own file beside this one.
-for extra in "$(dirname "$0")"/cases_*.sh; do
-    [ -f "$extra" ] && . "$extra"
+# The cases are tables beside this file, one per command, a case a line: NAME, STATUS, STDOUT,
+# STDERR and the ARGUMENTS, separated by tabs, as expect takes them. The last three are written as
+# shell words ('...', or $'...' for a tab or a control character); # starts a comment line.
+for table in "$(dirname "$0")"/cases_*.tsv; do
+    while IFS=$'\t' read -r -u 3 name status out err args; do
+        [[ -z $name || $name == '#'* ]] && continue
+        eval "out=$out; err=$err; words=($args)"
+        expect "$name" "$status" "$out" "$err" -- "${words[@]}"
+    done 3<"$table"
 done
+
+# Values, order by value, hooks and the judge against a reference worked out from the list.
+if reference=$(python3 "$(dirname "$0")/scrabble_reference.py" "$cli" "$(dirname "$0")/../../data/LISTESCRAB"); then
+    passes=$((passes + 1))
+else
+    echo "$reference"
+    failures=$((failures + 1))
+fi
 
 # Output that cannot be written is an error of its own, with its cause, never a success.
 # check_lost NAME CAUSE-PATTERN COMMAND...: runs COMMAND, which loses quillex-cli's output.

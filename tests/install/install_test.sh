@@ -52,6 +52,11 @@ check "site button opens the installed guide without the doc folder" env QT_QPA_
 check desktop-file-validate desktop-file-validate "$prefix/share/applications/$id.desktop"
 check appstream-validate appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 check "installed cli runs" bash -c "'$prefix/bin/quillex-cli' --version | grep -q '^quillex-cli 1.00$'"
+# The metainfo's newest release and the guide are filled with the program's own version.
+version=$("$prefix/bin/quillex-cli" --version | cut -d' ' -f2)
+check "metainfo and guide give the program's version" bash -c "
+    grep -q '<release version=\"$version\"' '$prefix/share/metainfo/$id.metainfo.xml' &&
+    grep -q '— version $version<' '$guide/index.html' && ! grep -q '@[A-Z_]*@' '$guide/index.html'"
 # Started from a folder without the licence, the installed program runs and reports nothing;
 # it is stopped after a few seconds, which is the expected end (status 124).
 check "installed program starts" bash -c "cd '$work' && XDG_RUNTIME_DIR='$work' \
