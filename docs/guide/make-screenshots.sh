@@ -171,3 +171,6 @@ xdotool key --clearmodifiers ctrl+Tab
 settle
 alone apropos
 shot apropos
+
+# The package carries them: squeezed without loss where optipng is installed.
+if command -v optipng >/dev/null; then optipng -quiet -o5 -strip all "$out"/*.png; fi
