@@ -30,12 +30,18 @@ using namespace quillex::ui;
 
 constexpr int kSearches = 200;
 
+// VmRSS, then the part of it that is the heap and other private memory, and the part mapped
+// from files (libraries, fonts, the embedded lists).
 QByteArray ResidentMemory() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return "?";
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).simplified();
-    return "?";
+    QByteArray total = "?", anon = "?", file = "?";
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) total = line.mid(6).simplified();
+        if (line.startsWith("RssAnon:")) anon = line.mid(8).simplified();
+        if (line.startsWith("RssFile:")) file = line.mid(8).simplified();
+    }
+    return total + " (anon " + anon + ", file " + file + ")";
 }
 
 double ThreadCpuMs() {
