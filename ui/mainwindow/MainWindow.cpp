@@ -43,6 +43,7 @@ MainWindow::MainWindow(const Dictionaries& dictionaries, Platform platform, QWid
     buildControls();
 
     startupTimer_.setSingleShot(true);
+    startupTimer_.setTimerType(Qt::PreciseTimer);
     connect(&startupTimer_, &QTimer::timeout, this, &MainWindow::finishStartup);
     quitTimer_.setSingleShot(true);
     connect(&quitTimer_, &QTimer::timeout, this, &MainWindow::endRequested);
