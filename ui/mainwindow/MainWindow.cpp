@@ -15,6 +15,7 @@
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ComboBoxAccessible.h"
+#include "ui/app/MemoryRelease.h"
 #include "ui/app/Twips.h"
 #include "ui/glossary/GlossaryTab.h"
 #include "ui/pattern/PatternTab.h"
@@ -121,6 +122,10 @@ void MainWindow::finishStartup() {
     show();
     if (splash_) splash_->close();
     aboutTab_->armLicenceTimer();
+    // What loading and checking the lists read is no longer needed; searches read what they
+    // need again, and give it back in turn.
+    ReleaseMemory();
+    new PeriodicMemoryRelease(this);
     onTabChanged(tabs_->currentIndex());
     startupTimer_.stop();
 }
