@@ -3,7 +3,8 @@
 # Usage: [QUILLEX_DISPLAY=:NN] [RUNS=5] [SEARCH_BENCH=PROGRAM] bench/startup_memory.sh [QUILLEX]
 #   QUILLEX          the program (default: build/release/ui/quillex)
 #   QUILLEX_DISPLAY  the display to start Xvfb on (default: the first free one)
-#   RUNS             start-ups timed; the best one is kept, as the machine's load only adds to it
+#   RUNS             start-ups timed; the best one and the median are printed, as the machine's
+#                    load only adds to each run
 #   SEARCH_BENCH     window_search_bench (default: beside QUILLEX's build): 200 searches on each
 #                    tab under the same display, with the memory and window-thread time they
 #                    take; "none" skips it
@@ -44,6 +45,7 @@ reader=$!
 sleep 0.5
 
 best=''
+all=()
 for run in $(seq "$runs"); do
     : >"$work/maps"
     start=${EPOCHREALTIME/./}
@@ -63,6 +65,7 @@ for run in $(seq "$runs"); do
     ms=$(((shown - start) / 1000))
     echo "run $run: main window mapped after $ms ms, $((ms - splash_timers_ms)) ms beyond the" \
         "splash timers; window thread CPU ${cpu_ms} ms"
+    all+=("$ms")
     if [[ -z $best || $ms -lt $best ]]; then best=$ms; fi
     if [[ $run -lt $runs ]]; then
         kill "$pid"
@@ -70,14 +73,17 @@ for run in $(seq "$runs"); do
         pid=''
     fi
 done
-echo "best: $best ms, $((best - splash_timers_ms)) ms beyond the splash timers"
+median=$(printf '%s\n' "${all[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p")
+echo "best: $best ms, $((best - splash_timers_ms)) ms beyond the splash timers;" \
+    "median: $median ms, $((median - splash_timers_ms)) ms beyond"
 
 sleep 2  # the licence text loads half a second after the window shows
-echo "RSS after start: $(grep VmRSS /proc/$pid/status | tr -s ' \t' ' ' | cut -d' ' -f2-)"
+echo "program RSS 2 s after its window shows: $(grep VmRSS /proc/$pid/status | tr -s ' \t' ' ' | cut -d' ' -f2-)"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=''
 
 if [[ $search_bench != none && -x $search_bench ]]; then
+    echo "window_search_bench:"
     (cd "$work" && XDG_RUNTIME_DIR=$work "$search_bench")
 fi
