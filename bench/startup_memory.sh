@@ -77,8 +77,8 @@ median=$(printf '%s\n' "${all[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p")
 echo "best: $best ms, $((best - splash_timers_ms)) ms beyond the splash timers;" \
     "median: $median ms, $((median - splash_timers_ms)) ms beyond"
 
-sleep 2  # the licence text loads half a second after the window shows
-echo "program RSS 2 s after its window shows: $(grep VmRSS /proc/$pid/status | tr -s ' \t' ' ' | cut -d' ' -f2-)"
+sleep 3  # past the licence's load (0.5 s) and the first memory release (2 s)
+echo "program RSS 3 s after its window shows: $(grep VmRSS /proc/$pid/status | tr -s ' \t' ' ' | cut -d' ' -f2-)"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=''

@@ -188,8 +188,9 @@ int main(int argc, char** argv) {
     window.findChild<AboutTab*>()->setLicenceFolders({QStringLiteral(QUILLEX_SOURCE_DIR)});
     window.load(nullptr);
     WaitFor([&] { return window.isVisible() && window.windowHandle()->isExposed(); });
-    // The licence text loads half a second after the window shows.
-    Idle(1500);
+    // The licence text loads half a second after the window shows; the memory the window
+    // does not need is given back two seconds after it shows.
+    Idle(2500);
     WaitFor([&] { return !window.findChild<AboutTab*>()->loadingLicence(); });
     std::printf("RSS after start: %s\n", ResidentMemory().constData());
     PatternSearches(window);

@@ -56,7 +56,9 @@ int RunProgram(const Platform& platform, const SplashWindow::Loader& loader) {
         QObject::connect(window.get(), &MainWindow::endRequested, qApp,
                          [] { QCoreApplication::exit(0); });
     });
-    QObject::connect(&splash, &SplashWindow::loaded, qApp, [&] { window->load(&splash); });
+    QObject::connect(&splash, &SplashWindow::loaded, qApp, [&] {
+        if (window) window->load(&splash);
+    });
     splash.start();
     return QApplication::exec();
 }

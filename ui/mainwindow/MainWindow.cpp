@@ -122,9 +122,8 @@ void MainWindow::finishStartup() {
     show();
     if (splash_) splash_->close();
     aboutTab_->armLicenceTimer();
-    // What loading and checking the lists read is no longer needed; searches read what they
-    // need again, and give it back in turn.
-    ReleaseMemory();
+    // What loading and checking the lists read is no longer needed, nor what the licence's
+    // thread freed: given back from two seconds on, off the first frames.
     new PeriodicMemoryRelease(this);
     onTabChanged(tabs_->currentIndex());
     startupTimer_.stop();
