@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # cmake --install into a temporary prefix: the program, the licence text, the user guide, the
 # launcher, the metainfo and the icon land in the standard places and validate; the installed
-# program starts and finds its licence; the About tab's site button finds the installed guide.
+# program starts and finds its licence; the About tab's guide button finds the installed guide.
 # Then CPack's .deb is built and inspected with dpkg-deb: its files, its dependencies, its size
 # (the lists carried once) and, where lintian is installed, Debian's checks.
 #   install_test.sh BUILD_DIR ABOUT_TAB_TEST SOURCE_DIR
@@ -45,10 +45,10 @@ check "guide holds no script and no outside resource" bash -c \
 # The guide lives in the program's data folder, so that a system without /usr/share/doc still
 # has it.
 rm -rf "$prefix/share/doc"
-check "site button opens the installed guide without the doc folder" env QT_QPA_PLATFORM=offscreen \
+check "guide button opens the installed guide without the doc folder" env QT_QPA_PLATFORM=offscreen \
     XDG_RUNTIME_DIR="$work" QUILLEX_SOURCE_DIR="$source" QUILLEX_PROGRAM_DIR="$prefix/bin" \
     QUILLEX_GUIDE_PAGE="$prefix/share/quillex/guide/index.html" "$about_test" \
-    site_button_opens_the_guide_found_from_the_program
+    guide_button_opens_the_guide_found_from_the_program
 check desktop-file-validate desktop-file-validate "$prefix/share/applications/$id.desktop"
 check appstream-validate appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 check "installed cli runs" bash -c "'$prefix/bin/quillex-cli' --version | grep -q '^quillex-cli 1.00$'"

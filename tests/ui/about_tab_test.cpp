@@ -49,16 +49,17 @@ struct RemovedAtEnd {
 
 // The program's folder in the build tree, or in an install tree when the install test runs this.
 std::vector<std::filesystem::path> GuideFoldersOfTheProgram() {
-    return AboutTab::GuideFolders(PathOf(qEnvironmentVariable("QUILLEX_PROGRAM_DIR")));
+    return GuideFolders(PathOf(qEnvironmentVariable("QUILLEX_PROGRAM_DIR")));
 }
 
-// Clicks the site button with the guide looked for in these folders; returns what the shell
+// Clicks the guide button with the guide looked for in these folders; returns what the shell
 // was asked to open.
-QStringList ClickSite(TestWindow& t, const std::vector<std::filesystem::path>& guideFolders) {
+QStringList ClickGuideButton(TestWindow& t,
+                             const std::vector<std::filesystem::path>& guideFolders) {
     t.window->findChild<AboutTab*>()->setGuideFolders(guideFolders);
     t.window->tabControl()->setCurrentIndex(4);
     t.find<QWidget>("licenceView")->setFocus();
-    QTest::mouseClick(t.find<QAbstractButton>("siteButton"), Qt::LeftButton);
+    QTest::mouseClick(t.find<QAbstractButton>("guideButton"), Qt::LeftButton);
     return t.fakes.shell.opened;
 }
 
@@ -73,7 +74,7 @@ class AboutTabTest : public QObject {
         QCOMPARE(lines.size(), 8);
         QCOMPARE(lines.first(), QStringLiteral("Quillex  est  un"));
         QCOMPARE(lines.last(), QStringLiteral("investigations linguistiques."));
-        QCOMPARE(t.find<QAbstractButton>("siteButton")->text(),
+        QCOMPARE(t.find<QAbstractButton>("guideButton")->text(),
                  QStringLiteral("Site Internet du programme  "));
     }
 
@@ -281,18 +282,18 @@ class AboutTabTest : public QObject {
 
     // QUILLEX_PROGRAM_DIR is the program's folder in the build tree, or in an install tree when
     // the install test runs this; QUILLEX_GUIDE_PAGE is where the guide's page must be found.
-    void site_button_opens_the_guide_found_from_the_program() {
+    void guide_button_opens_the_guide_found_from_the_program() {
         const QString page = qEnvironmentVariable("QUILLEX_GUIDE_PAGE");
         QVERIFY2(QFileInfo(page).isFile(), qPrintable(page + " is missing"));
         TestWindow t;
-        const QStringList opened = ClickSite(t, GuideFoldersOfTheProgram());
+        const QStringList opened = ClickGuideButton(t, GuideFoldersOfTheProgram());
         QCOMPARE(opened, QStringList{QUrl::fromLocalFile(page).toString()});
         QVERIFY(opened.first().startsWith(QStringLiteral("file:///")));
         QCOMPARE(t.window->focusWidget(), t.find<QWidget>("licenceView"));  // a click leaves it
         QVERIFY(t.fakes.messages.shown.isEmpty());
     }
 
-    void site_button_opens_the_first_guide_found_or_only_says_it_is_missing_data() {
+    void guide_button_opens_the_first_guide_found_or_only_says_it_is_missing_data() {
         QTest::addColumn<QByteArray>("tree");    // a folder of the temporary root, by its bytes
         QTest::addColumn<QStringList>("files");  // made under that folder
         QTest::addColumn<QString>("opened");     // the page asked for; empty: none
@@ -317,7 +318,7 @@ class AboutTabTest : public QObject {
             << QString();
     }
 
-    void site_button_opens_the_first_guide_found_or_only_says_it_is_missing() {
+    void guide_button_opens_the_first_guide_found_or_only_says_it_is_missing() {
         QFETCH(QByteArray, tree);
         QFETCH(QStringList, files);
         QFETCH(QString, opened);
@@ -330,7 +331,7 @@ class AboutTabTest : public QObject {
             QVERIFY(std::ofstream(made).good());
         }
         TestWindow t;
-        const QStringList asked = ClickSite(t, AboutTab::GuideFolders(treeFolder / "bin"));
+        const QStringList asked = ClickGuideButton(t, GuideFolders(treeFolder / "bin"));
         if (!opened.isEmpty()) {
             // The address names the page's own bytes.
             QCOMPARE(asked.size(), 1);
@@ -353,7 +354,7 @@ class AboutTabTest : public QObject {
         QCOMPARE(message.icon, MessageIcon::Warning);
     }
 
-    void tab_reaches_the_links_then_the_site_button_and_keys_open_them() {
+    void tab_reaches_the_links_then_the_guide_button_and_keys_open_them() {
         TestWindow t;
         t.window->findChild<AboutTab*>()->setGuideFolders(GuideFoldersOfTheProgram());
         t.window->tabControl()->setCurrentIndex(4);
@@ -365,7 +366,7 @@ class AboutTabTest : public QObject {
         }
         QStringList expected;
         for (int i = 0; i < 8; ++i) expected << QStringLiteral("downloadLink%1").arg(i);
-        QCOMPARE(reached, expected << QStringLiteral("siteButton"));
+        QCOMPARE(reached, expected << QStringLiteral("guideButton"));
 
         // Enter and Space open a link and leave the focus on it, framed.
         auto* link = t.find<QLabel>("downloadLink3");
@@ -379,13 +380,13 @@ class AboutTabTest : public QObject {
         QCOMPARE(t.fakes.shell.opened, QStringList(2, DownloadLinks()[3].address));
         QVERIFY(link->hasFocus());
 
-        auto* site = t.find<QAbstractButton>("siteButton");
-        site->setFocus();
-        QTest::keyClick(site, Qt::Key_Space);
-        QTest::keyClick(site, Qt::Key_Return);
+        auto* guide = t.find<QAbstractButton>("guideButton");
+        guide->setFocus();
+        QTest::keyClick(guide, Qt::Key_Space);
+        QTest::keyClick(guide, Qt::Key_Return);
         QCOMPARE(t.fakes.shell.opened.size(), 4);
         QVERIFY(t.fakes.shell.opened.last().endsWith(QStringLiteral("/guide/index.html")));
-        QVERIFY(site->hasFocus());
+        QVERIFY(guide->hasFocus());
         QVERIFY(t.fakes.messages.shown.isEmpty());
     }
 

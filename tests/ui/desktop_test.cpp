@@ -72,7 +72,7 @@ class DesktopTest : public QObject {
         QTest::newRow("A propos") << 4
                                   << QStringList{row("downloadLink0", QAccessible::Link,
                                                      "Télécharger Eliot"),
-                                                 row("siteButton", QAccessible::PushButton,
+                                                 row("guideButton", QAccessible::PushButton,
                                                      "Ouvrir le site Internet du programme")};
     }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "TestWindow.h"
+#include "ui/app/MemoryRelease.h"
 #include "ui/common/TabPage.h"
 
 namespace quillex::ui {
@@ -163,6 +164,25 @@ class MainWindowTest : public QObject {
         QCOMPARE(t.fakes.messages.shown.size(), 1);  // the quit question
         QCOMPARE(t.fakes.messages.shown.first().buttons, MessageButtons::YesNo);
         QCOMPARE(searches.size(), 0);
+    }
+
+    // Giving the lists' pages back must never change a byte of them, whatever list a search
+    // reads next; the heap trimmed with them keeps what it holds.
+    void lists_read_the_same_after_their_pages_are_given_back() {
+        const Dictionaries& lists = BuiltInDictionaries();
+        const auto hashes = [&] {
+            std::vector<size_t> all;
+            for (const WordList* list : {&lists.mainWordList, &lists.scrabbleWordList,
+                                         &lists.synonymList, &lists.shortWordGlossary})
+                all.push_back(std::hash<std::string_view>{}(list->text()));
+            all.push_back(std::hash<std::string_view>{}(lists.lemmaText));
+            return all;
+        };
+        const std::vector<size_t> before = hashes();
+        const std::string word(lists.mainWordList[0]);
+        ReleaseMemory();
+        QCOMPARE(hashes(), before);
+        QCOMPARE(std::string(lists.mainWordList[0]), word);
     }
 
     void window_keeps_its_size() {

@@ -1,6 +1,5 @@
 #include "ui/about/AboutTab.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -84,24 +83,6 @@ AboutTab::~AboutTab() {
     if (licenceWorker_) licenceWorker_->wait();
 }
 
-std::filesystem::path AboutTab::ProgramFolder() {
-    // The program's own path as the kernel has it, bytes and all; Qt's decoded one is the
-    // fallback where /proc is missing.
-    std::error_code error;
-    std::filesystem::path folder =
-        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
-    if (error || folder.empty())
-        folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    return folder;
-}
-
-std::vector<std::filesystem::path> AboutTab::DefaultLicenceFolders() {
-    // Installed, the program is in <prefix>/bin and its data in <prefix>/share/quillex.
-    const std::filesystem::path programFolder = ProgramFolder();
-    return {StartFolder(), programFolder,
-            (programFolder / ".." / "share" / "quillex").lexically_normal()};
-}
-
 void AboutTab::setLicenceFolders(std::vector<std::filesystem::path> folders) {
     licenceFolders_ = std::move(folders);
 }
@@ -111,16 +92,6 @@ void AboutTab::setLicenceFolders(const QStringList& folders) {
     for (const QString& folder : folders)
         paths.emplace_back(QFile::encodeName(folder).toStdString());
     setLicenceFolders(std::move(paths));
-}
-
-std::vector<std::filesystem::path> AboutTab::GuideFolders(
-    const std::filesystem::path& programFolder) {
-    // The build copies the guide beside the program. Installed, the program is in <prefix>/bin
-    // and the guide in the program's own data folder, found first because a system may leave
-    // out the documentation folder, where a copy is kept for reading it without the program.
-    const std::filesystem::path share = programFolder / ".." / "share";
-    return {programFolder / "guide", (share / "quillex" / "guide").lexically_normal(),
-            (share / "doc" / "quillex" / "guide").lexically_normal()};
 }
 
 void AboutTab::buildControls() {
@@ -175,13 +146,13 @@ void AboutTab::buildControls() {
         description->setFont(small);
     }
 
-    siteButton_ = new QPushButton(QStringLiteral("Site Internet du programme  "), this);
-    siteButton_->setObjectName(QStringLiteral("siteButton"));
-    siteButton_->setAccessibleName(QStringLiteral("Ouvrir le site Internet du programme"));
-    siteButton_->setGeometry(PageRect(4380, 5700, 3675, 495));
+    guideButton_ = new QPushButton(QStringLiteral("Site Internet du programme  "), this);
+    guideButton_->setObjectName(QStringLiteral("guideButton"));
+    guideButton_->setAccessibleName(QStringLiteral("Ouvrir le site Internet du programme"));
+    guideButton_->setGeometry(PageRect(4380, 5700, 3675, 495));
     // Reached by Tab; a click opens the guide and leaves the focus where it was.
-    siteButton_->setFocusPolicy(Qt::TabFocus);
-    connect(siteButton_, &QPushButton::clicked, this, &AboutTab::openGuide);
+    guideButton_->setFocusPolicy(Qt::TabFocus);
+    connect(guideButton_, &QPushButton::clicked, this, &AboutTab::openGuide);
 
     // Reading order: the licence, the links column by column, then the button.
     QWidget* previous = licenceView_;
@@ -189,7 +160,7 @@ void AboutTab::buildControls() {
         setTabOrder(previous, link);
         previous = link;
     }
-    setTabOrder(previous, siteButton_);
+    setTabOrder(previous, guideButton_);
 }
 
 void AboutTab::setTexts() {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "ui/app/InstallPaths.h"
 #include "ui/common/TabContext.h"
 #include "ui/common/TabPage.h"
 
@@ -32,19 +33,11 @@ class AboutTab : public TabPage {
     /// Whether the licence is being read and laid out.
     bool loadingLicence() const { return licenceWorker_ != nullptr; }
 
-    /// The program's folder, named by its bytes so that a name that is no UTF-8 still opens.
-    static std::filesystem::path ProgramFolder();
-
-    /// Folders searched for the licence file, in order: the start folder, the program's
-    /// folder, the data folder installed beside the program's.
-    static std::vector<std::filesystem::path> DefaultLicenceFolders();
+    /// Where the licence file is looked for, in order (LicenceFolders() unless set).
     void setLicenceFolders(std::vector<std::filesystem::path> folders);
     void setLicenceFolders(const QStringList& folders);
 
-    /// Folders searched for the user guide from the program's folder, in order: the copy beside
-    /// the program in the build tree, the installed data folder, the documentation folder.
-    static std::vector<std::filesystem::path> GuideFolders(
-        const std::filesystem::path& programFolder);
+    /// Where the user guide is looked for, in order (GuideFolders(ProgramFolder()) unless set).
     void setGuideFolders(std::vector<std::filesystem::path> folders) {
         guideFolders_ = std::move(folders);
     }
@@ -58,12 +51,12 @@ class AboutTab : public TabPage {
     void openDownload(int index);
 
     TabContext& context_;
-    std::vector<std::filesystem::path> licenceFolders_ = DefaultLicenceFolders();
+    std::vector<std::filesystem::path> licenceFolders_ = LicenceFolders();
     std::vector<std::filesystem::path> guideFolders_ = GuideFolders(ProgramFolder());
     QLabel* versionLabel_ = nullptr;
     QLabel* descriptionLabel_ = nullptr;
     RichTextView* licenceView_ = nullptr;
-    QPushButton* siteButton_ = nullptr;
+    QPushButton* guideButton_ = nullptr;
     QTimer licenceTimer_;
     QThread* licenceWorker_ = nullptr;
     QTimer pointerTimer_;

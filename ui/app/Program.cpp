@@ -51,11 +51,14 @@ int RunProgram(const Platform& platform, const SplashWindow::Loader& loader) {
     SplashWindow splash(dictionaries, platform, loader);
     std::unique_ptr<MainWindow> window;
     QObject::connect(&splash, &SplashWindow::failed, qApp, [] { QCoreApplication::exit(1); });
-    QObject::connect(&splash, &SplashWindow::loaded, qApp, [&] {
+    // Built during the splash's last pause, so that only its showing is left when it ends.
+    QObject::connect(&splash, &SplashWindow::listsLoaded, qApp, [&] {
         window = std::make_unique<MainWindow>(dictionaries, platform);
         QObject::connect(window.get(), &MainWindow::endRequested, qApp,
                          [] { QCoreApplication::exit(0); });
-        window->load(&splash);
+    });
+    QObject::connect(&splash, &SplashWindow::loaded, qApp, [&] {
+        if (window) window->load(&splash);
     });
     splash.start();
     return QApplication::exec();

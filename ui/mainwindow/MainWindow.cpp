@@ -15,6 +15,7 @@
 #include "ui/app/AppConstants.h"
 #include "ui/app/Appearance.h"
 #include "ui/app/ComboBoxAccessible.h"
+#include "ui/app/MemoryRelease.h"
 #include "ui/app/Twips.h"
 #include "ui/glossary/GlossaryTab.h"
 #include "ui/pattern/PatternTab.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(const Dictionaries& dictionaries, Platform platform, QWid
     buildControls();
 
     startupTimer_.setSingleShot(true);
+    startupTimer_.setTimerType(Qt::PreciseTimer);
     connect(&startupTimer_, &QTimer::timeout, this, &MainWindow::finishStartup);
     quitTimer_.setSingleShot(true);
     connect(&quitTimer_, &QTimer::timeout, this, &MainWindow::endRequested);
@@ -120,6 +122,9 @@ void MainWindow::finishStartup() {
     show();
     if (splash_) splash_->close();
     aboutTab_->armLicenceTimer();
+    // What loading and checking the lists read is no longer needed, nor what the licence's
+    // thread freed: given back from two seconds on, off the first frames.
+    new PeriodicMemoryRelease(this);
     onTabChanged(tabs_->currentIndex());
 }
 

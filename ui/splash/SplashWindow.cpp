@@ -52,6 +52,9 @@ SplashWindow::SplashWindow(Dictionaries& dictionaries, Platform platform, Loader
     setObjectName(QStringLiteral("splashWindow"));
     buildControls();
     stepTimer_.setSingleShot(true);
+    // A coarse timer may end its 500 ms up to 25 ms late, and the pauses add up before the
+    // main window shows.
+    stepTimer_.setTimerType(Qt::PreciseTimer);
     connect(&stepTimer_, &QTimer::timeout, this, &SplashWindow::runNextStep);
 }
 
@@ -142,6 +145,7 @@ void SplashWindow::runNextStep() {
         platform_.pointer.setScreenPointer(PointerShape::Hourglass);
     }
     stepTimer_.start(step.pauseAfter);
+    if (nextStep_ == std::size(kLoadSteps)) emit listsLoaded();
 }
 
 void SplashWindow::failStartUp(const QString& problem) {

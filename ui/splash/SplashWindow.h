@@ -32,7 +32,10 @@ class SplashWindow : public QFrame {
   signals:
     /// The progress label changed.
     void progressChanged(const QString& text);
-    /// Every list is in memory: the main window takes over.
+    /// Every list is in memory and the last pause has begun: a window over them may be built
+    /// now, hidden, out of the time the user waits for.
+    void listsLoaded();
+    /// The last pause has ended: the main window takes over.
     void loaded();
     /// A step failed and has been reported: the program ends.
     void failed();
