@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <string_view>
 
@@ -183,6 +184,16 @@ class MainWindowTest : public QObject {
         ReleaseMemory();
         QCOMPARE(hashes(), before);
         QCOMPARE(std::string(lists.mainWordList[0]), word);
+
+        // Each tab's searches arm the release, which then waits for the window to be idle.
+        TestWindow t;
+        auto* release = t.window->findChild<QTimer*>("memoryReleaseTimer");
+        QVERIFY(QTest::qWaitFor([&] { return !release->isActive(); }, 5000));
+        for (int index = 0; index < 4; ++index) {
+            emit t.window->page(index)->searched();
+            QVERIFY2(release->isActive(), qPrintable(QString::number(index)));
+            release->stop();
+        }
     }
 
     void window_keeps_its_size() {

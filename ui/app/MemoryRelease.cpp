@@ -10,14 +10,6 @@
 #include "core/wordlists/Resources.h"
 
 namespace quillex::ui {
-namespace {
-
-// Often enough that a burst of searches leaves little mapped for long, seldom enough to cost
-// nothing: a pass over pages already given back is a few microseconds.
-constexpr int kPeriodMs = 2000;
-
-}  // namespace
-
 void ReleaseMemory() {
     const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
     for (const WordListResource& resource :
@@ -34,11 +26,6 @@ void ReleaseMemory() {
         if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
     }
     ::malloc_trim(0);
-}
-
-PeriodicMemoryRelease::PeriodicMemoryRelease(QObject* parent) : QObject(parent) {
-    connect(&timer_, &QTimer::timeout, this, &ReleaseMemory);
-    timer_.start(kPeriodMs);
 }
 
 }  // namespace quillex::ui

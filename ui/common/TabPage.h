@@ -10,6 +10,7 @@ namespace quillex::ui {
 
 /// One page of the main window's tab control.
 class TabPage : public QWidget {
+    Q_OBJECT
   public:
     using QWidget::QWidget;
 
@@ -17,6 +18,10 @@ class TabPage : public QWidget {
     QWidget* focusTarget() const { return focusTarget_; }
     /// The button Enter runs when it is enabled; null when Enter does nothing on this tab.
     QAbstractButton* searchButton() const;
+
+  signals:
+    /// A search, a look-up or a listing has ended and shows its result.
+    void searched();
 
   protected:
     void setFocusTarget(QWidget* target) { focusTarget_ = target; }

@@ -73,6 +73,7 @@ void GlossaryTab::showLinesBeginningWith(const QString& typed) {
         texts.append(GlossaryRowText(line, context_.dictionaries.scrabbleWordList));
     }
     glossaryList_->appendTexts(std::move(texts));
+    emit searched();
 }
 
 }  // namespace quillex::ui

@@ -31,6 +31,7 @@ constexpr int kTabHeight = 6315;
 constexpr int kExtraWidth = 230;
 constexpr int kExtraHeight = 560;
 constexpr int kMargin = 60;
+constexpr int kMemoryReleaseDelayMs = 2000;
 
 }  // namespace
 
@@ -48,6 +49,18 @@ MainWindow::MainWindow(const Dictionaries& dictionaries, Platform platform, QWid
     connect(&startupTimer_, &QTimer::timeout, this, &MainWindow::finishStartup);
     quitTimer_.setSingleShot(true);
     connect(&quitTimer_, &QTimer::timeout, this, &MainWindow::endRequested);
+    // What a burst of searches mapped of the lists, and what malloc freed, is given back once
+    // the window has been left alone for a moment: memory comes back to where it was, and an
+    // idle window is never woken for it.
+    memoryReleaseTimer_.setObjectName(QStringLiteral("memoryReleaseTimer"));
+    memoryReleaseTimer_.setSingleShot(true);
+    connect(&memoryReleaseTimer_, &QTimer::timeout, this, &ReleaseMemory);
+    for (int index = 0; index < tabs_->count(); ++index)
+        connect(page(index), &TabPage::searched, this, &MainWindow::releaseMemoryWhenIdle);
+}
+
+void MainWindow::releaseMemoryWhenIdle() {
+    memoryReleaseTimer_.start(kMemoryReleaseDelayMs);
 }
 
 MainWindow::~MainWindow() = default;
@@ -122,9 +135,8 @@ void MainWindow::finishStartup() {
     show();
     if (splash_) splash_->close();
     aboutTab_->armLicenceTimer();
-    // What loading and checking the lists read is no longer needed, nor what the licence's
-    // thread freed: given back from two seconds on, off the first frames.
-    new PeriodicMemoryRelease(this);
+    // Nor is what loading and checking the lists read, or what the licence's thread freed.
+    releaseMemoryWhenIdle();
     onTabChanged(tabs_->currentIndex());
 }
 

@@ -45,6 +45,7 @@ class MainWindow : public QWidget {
     void onTabChanged(int index);
     void runSearchOfCurrentTab();
     void quitConfirmation();
+    void releaseMemoryWhenIdle();
 
     Platform platform_;
     SharedWindowState state_;
@@ -58,6 +59,7 @@ class MainWindow : public QWidget {
     AboutTab* aboutTab_ = nullptr;
     QTimer startupTimer_;
     QTimer quitTimer_;
+    QTimer memoryReleaseTimer_{this};
     TabContext context_;
 };
 

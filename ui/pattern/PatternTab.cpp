@@ -525,6 +525,7 @@ void PatternTab::showListAsSearching(bool searching) {
 }
 
 void PatternTab::endScan() {
+    emit searched();
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
     if (context_.window) context_.window->setEnabled(true);
     // As with the boxes, the button waits for the next change of the motif.

@@ -265,6 +265,7 @@ void ScrabbleTab::finishSearch(int count) {
         resultList_->clear();
         found_ = {};
     }
+    emit searched();
     context_.platform.pointer.setScreenPointer(PointerShape::Arrow);
     searchButton_->setEnabled(true);
     if (!std::exchange(refreshing_, false)) focusDrawBoxIfShown();

@@ -216,6 +216,7 @@ void SynonymTab::browse(const QString& loweredText) {
     } catch (const std::exception& failure) {
         reportFailure(failure, ErrorPlaceCode::HeadwordBrowser);
     }
+    emit searched();
 }
 
 void SynonymTab::synonymLookup() {
@@ -241,6 +242,7 @@ void SynonymTab::synonymLookup() {
         reportFailure(failure, ErrorPlaceCode::SynonymLookup);
     }
     setSearchEnabled(false);
+    emit searched();
 }
 
 void SynonymTab::refillHistory(const QString& typedText) {
