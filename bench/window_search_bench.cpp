@@ -85,102 +85,76 @@ T* Find(QWidget* scope, const char* name) {
     return found;
 }
 
-// The memory after a tab's first search, which includes what showing the tab first costs.
-QByteArray afterFirst;
-
-// The memory right after the last search, and once the window has been left alone long enough
-// to give back what the searches mapped.
-void Report(const char* tab, double cpuMs) {
+// Runs kSearches searches on tab `index`, `search(i)` being the i-th, and prints the memory after
+// the first (which includes what showing the tab first costs), right after the last and once the
+// window has been left alone long enough to give back what the searches mapped, with the window
+// thread's processor time per search.
+void RunSearches(MainWindow& window, int index, const char* name,
+                 const std::function<void(QWidget* tab, int i)>& search) {
+    window.tabControl()->setCurrentIndex(index);
+    QWidget* tab = window.tabControl()->currentWidget();
+    QByteArray afterFirst;
+    const double start = ThreadCpuMs();
+    for (int i = 0; i < kSearches; ++i) {
+        search(tab, i);
+        Settle();
+        if (i == 0) afterFirst = ResidentMemory();
+    }
+    const double cpuMs = ThreadCpuMs() - start;
     const QByteArray afterLast = ResidentMemory();
     Idle(2500);
     std::printf(
         "%-9s RSS after 1 search: %s, after %d: %s, idle 2.5 s later: %s; window thread %.2f ms "
         "of CPU per search\n",
-        tab, afterFirst.constData(), kSearches, afterLast.constData(), ResidentMemory().constData(),
-        cpuMs / kSearches);
+        name, afterFirst.constData(), kSearches, afterLast.constData(),
+        ResidentMemory().constData(), cpuMs / kSearches);
     std::fflush(stdout);
 }
 
 // Lengths 3 to 15 with a letter or two known; every tenth search is the largest list there is
 // (????????ES).
-void PatternSearches(MainWindow& window) {
-    window.tabControl()->setCurrentIndex(0);
-    QWidget* tab = window.tabControl()->currentWidget();
+void PatternSearch(QWidget* tab, int i) {
+    const bool largest = i % 10 == 0;
+    const int length = largest ? 10 : 3 + i % 13;
     auto* lengths = Find<QComboBox>(tab, "lengthList");
-    auto* button = Find<QAbstractButton>(tab, "searchButton");
+    lengths->setCurrentIndex(length - 3);
+    emit lengths->activated(length - 3);
+    const auto box = [tab](int number) {
+        return tab->findChild<QLineEdit*>(QStringLiteral("letterBox%1").arg(number));
+    };
+    for (int number = 1; number <= length; ++number) box(number)->setText(QStringLiteral("?"));
+    if (largest) {
+        box(9)->setText(QStringLiteral("E"));
+        box(10)->setText(QStringLiteral("S"));
+    } else {
+        box(1)->setText(QString(QChar(u'A' + i % 26)));
+        box(length)->setText(QString(QChar(u'A' + (i * 7) % 26)));
+    }
+    Find<QAbstractButton>(tab, "searchButton")->click();
     auto* timer = Find<QTimer>(tab, "scanTimer");
-    const double start = ThreadCpuMs();
-    for (int i = 0; i < kSearches; ++i) {
-        const bool largest = i % 10 == 0;
-        const int length = largest ? 10 : 3 + i % 13;
-        lengths->setCurrentIndex(length - 3);
-        emit lengths->activated(length - 3);
-        const auto box = [tab](int number) {
-            return tab->findChild<QLineEdit*>(QStringLiteral("letterBox%1").arg(number));
-        };
-        for (int number = 1; number <= length; ++number) box(number)->setText(QStringLiteral("?"));
-        if (largest) {
-            box(9)->setText(QStringLiteral("E"));
-            box(10)->setText(QStringLiteral("S"));
-        } else {
-            box(1)->setText(QString(QChar(u'A' + i % 26)));
-            box(length)->setText(QString(QChar(u'A' + (i * 7) % 26)));
-        }
-        button->click();
-        WaitFor([&] { return !timer->isActive() && window.isEnabled(); });
-        Settle();
-        if (i == 0) afterFirst = ResidentMemory();
-    }
-    Report("pattern", ThreadCpuMs() - start);
+    WaitFor([&] { return !timer->isActive() && tab->window()->isEnabled(); });
 }
 
-void ScrabbleSearches(MainWindow& window) {
-    window.tabControl()->setCurrentIndex(1);
-    QWidget* tab = window.tabControl()->currentWidget();
-    auto* draw = Find<QLineEdit>(tab, "drawBox");
+void ScrabbleSearch(QWidget* tab, int i) {
+    static const QStringList draws{"CHIEN", "ESTRAGON", "AEIRSTU?", "PLANTES", "RS?", "TRAINEES?"};
+    Find<QLineEdit>(tab, "drawBox")->setText(draws[i % draws.size()]);
     auto* button = Find<QAbstractButton>(tab, "searchButton");
+    button->click();
     auto* timer = Find<QTimer>(tab, "searchTimer");
-    const QStringList draws{"CHIEN", "ESTRAGON", "AEIRSTU?", "PLANTES", "RS?", "TRAINEES?"};
-    const double start = ThreadCpuMs();
-    for (int i = 0; i < kSearches; ++i) {
-        draw->setText(draws[i % draws.size()]);
-        button->click();
-        WaitFor([&] { return !timer->isActive() && button->isEnabled(); });
-        Settle();
-        if (i == 0) afterFirst = ResidentMemory();
-    }
-    Report("scrabble", ThreadCpuMs() - start);
+    WaitFor([&] { return !timer->isActive() && button->isEnabled(); });
 }
 
-void SynonymSearches(MainWindow& window) {
-    window.tabControl()->setCurrentIndex(2);
-    QWidget* tab = window.tabControl()->currentWidget();
-    auto* word = Find<QComboBox>(tab, "wordBox");
+void SynonymSearch(QWidget* tab, int i) {
+    static const QStringList words{"chat", "maison", "ab", "grand", "co", "beau", "partir"};
+    Find<QComboBox>(tab, "wordBox")->setEditText(words[i % words.size()]);
+    Settle();
     auto* button = Find<QAbstractButton>(tab, "searchButton");
-    const QStringList words{"chat", "maison", "ab", "grand", "co", "beau", "partir"};
-    const double start = ThreadCpuMs();
-    for (int i = 0; i < kSearches; ++i) {
-        word->setEditText(words[i % words.size()]);
-        Settle();
-        if (button->isEnabled()) button->click();
-        Settle();
-        if (i == 0) afterFirst = ResidentMemory();
-    }
-    Report("synonyms", ThreadCpuMs() - start);
+    if (button->isEnabled()) button->click();
 }
 
-void GlossarySearches(MainWindow& window) {
-    window.tabControl()->setCurrentIndex(3);
-    QWidget* tab = window.tabControl()->currentWidget();
-    auto* filter = Find<QLineEdit>(tab, "filterBox");
-    const QStringList prefixes{"", "A", "ZE", "B", "", "OU", "K"};
-    const double start = ThreadCpuMs();
-    for (int i = 0; i < kSearches; ++i) {
-        filter->setText(prefixes[i % prefixes.size()]);
-        Settle();
-        if (i == 0) afterFirst = ResidentMemory();
-    }
-    Report("glossary", ThreadCpuMs() - start);
+void GlossarySearch(QWidget* tab, int i) {
+    static const QStringList prefixes{"", "A", "ZE", "B", "", "OU", "K"};
+    Find<QLineEdit>(tab, "filterBox")->setText(prefixes[i % prefixes.size()]);
 }
 
 }  // namespace
@@ -198,9 +172,9 @@ int main(int argc, char** argv) {
     Idle(2500);
     WaitFor([&] { return !window.findChild<AboutTab*>()->loadingLicence(); });
     std::printf("RSS after start: %s\n", ResidentMemory().constData());
-    PatternSearches(window);
-    ScrabbleSearches(window);
-    SynonymSearches(window);
-    GlossarySearches(window);
+    RunSearches(window, 0, "pattern", PatternSearch);
+    RunSearches(window, 1, "scrabble", ScrabbleSearch);
+    RunSearches(window, 2, "synonyms", SynonymSearch);
+    RunSearches(window, 3, "glossary", GlossarySearch);
     return 0;
 }
