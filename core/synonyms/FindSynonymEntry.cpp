@@ -17,10 +17,10 @@ std::optional<std::string_view> FindHeadwordLine(std::u16string_view typed,
     const char16_t letter = FirstLetterGroupOf(LookupSpelling(word.substr(0, 1)));
     if (letter == 0) return std::nullopt;
     const SynonymLetterTables::Table& table = letterTables.table(letter);
-    const auto k =
+    const auto found =
         FindHeadword(word, typed, table.size(), [&table](int k) { return table.entry(k + 1); });
-    if (!k) return std::nullopt;
-    return table.entry(*k + 1);
+    if (!found) return std::nullopt;
+    return table.entry(*found + 1);
 }
 
 std::optional<SynonymEntry> FindLemmaEntry(std::u16string_view typed,

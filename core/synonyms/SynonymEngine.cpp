@@ -45,9 +45,9 @@ SynonymLookupResult SynonymEngine::lookUp(std::u16string_view typedText) {
     history_.add(typedText);
     SynonymLookupResult result;
     std::optional<SynonymEntry> entry;
-    if (const auto k = FindHeadword(ToLower(typedText), typedText, listed_.count(),
-                                    [this](int k) { return listed_.line(k); }))
-        entry = SynonymEntry{listed_.line(*k), {}};
+    if (const auto found = FindHeadword(ToLower(typedText), typedText, listed_.count(),
+                                        [this](int k) { return listed_.line(k); }))
+        entry = SynonymEntry{listed_.line(*found), {}};
     else
         entry = FindLemmaEntry(Trimmed(typedText), *tables_);
     if (!entry) {

@@ -72,10 +72,8 @@ AboutTab::AboutTab(TabContext& context, QWidget* parent) : TabPage(parent), cont
     licenceTimer_.setSingleShot(true);
     connect(&licenceTimer_, &QTimer::timeout, this, &AboutTab::loadLicence);
     pointerTimer_.setSingleShot(true);
-    connect(&pointerTimer_, &QTimer::timeout, this, [this] {
-        pointerTimer_.stop();
-        context_.platform.pointer.resetWindowPointer(context_.window);
-    });
+    connect(&pointerTimer_, &QTimer::timeout, this,
+            [this] { context_.platform.pointer.resetWindowPointer(context_.window); });
 }
 
 AboutTab::~AboutTab() {
@@ -183,7 +181,6 @@ void AboutTab::armLicenceTimer() {
 }
 
 void AboutTab::loadLicence() {
-    licenceTimer_.stop();
     if (licenceWorker_) return;
     auto loaded = std::make_shared<LoadedLicence>();
     licenceWorker_ = QThread::create(

@@ -47,9 +47,9 @@ Texts SynonymsOf(std::u16string_view line) {
 
 // Of a listing given by hand, the line FindHeadword takes, or "" for none.
 std::string_view FoundIn(const std::vector<std::string_view>& lines, std::u16string_view typed) {
-    const auto k = FindHeadword(ToLower(typed), typed, static_cast<int>(lines.size()),
-                                [&lines](int k) { return lines[k]; });
-    return k ? lines[*k] : std::string_view();
+    const auto found = FindHeadword(ToLower(typed), typed, static_cast<int>(lines.size()),
+                                    [&lines](int k) { return lines[k]; });
+    return found ? lines[*found] : std::string_view();
 }
 
 // Each look-up path on the same typed texts: the tab (browse, then look-up in the listing) and
