@@ -4,15 +4,16 @@
 #include "Command.h"
 #include "LoadedLists.h"
 #include "core/wordlists/LengthSlices.h"
+#include "core/wordlists/LoadWordList.h"
 
 namespace quillex::cli {
 
 int RunLists(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
     if (!ReadArguments(args).empty()) throw UsageFailure{"aucun argument attendu"};
-    out << "LISTEDESMOTS " << MainList().count() << '\n'
-        << "LISTESCRAB " << ScrabbleList().count() << '\n'
-        << "LISTESYNONYMES " << SynonymList().count() << '\n'
-        << "MOT23LETTRES " << GlossaryList().count() << '\n';
+    out << MainListResource.typeName << ' ' << MainList().count() << '\n'
+        << ScrabbleListResource.typeName << ' ' << ScrabbleList().count() << '\n'
+        << SynonymListResource.typeName << ' ' << SynonymList().count() << '\n'
+        << GlossaryResource.typeName << ' ' << GlossaryList().count() << '\n';
     out << "\nliste principale : longueur premier dernier nombre\n";
     for (int length = MinMainLength; length <= MaxMainLength; ++length) {
         const auto r = MainLengthSlice(length);
