@@ -1,5 +1,5 @@
 // Loading the licence text as the About tab does, for the shapes of file hardest on the reader
-// and the view (tests/core/richtext/LicenceShapes.h), the filled ones at the largest accepted
+// and the view (testing/LicenceShapes.h), the filled ones at the largest accepted
 // size. BM_ReadLicence: the reader alone. BM_ShowWholeLicence: read, laid out, handed to the
 // view, laid out there to its full height and drawn at its top and bottom. BM_HandLicence: only
 // what the window's thread does at once when the tab's thread hands the document over: set it
@@ -22,7 +22,7 @@
 #include <string>
 
 #include "core/richtext/RichTextReader.h"
-#include "tests/core/richtext/LicenceShapes.h"
+#include "testing/LicenceShapes.h"
 #include "ui/about/RichTextView.h"
 
 namespace quillex {

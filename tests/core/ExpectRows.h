@@ -21,7 +21,7 @@ template <typename Result, typename Input>
 void ExpectRows(Result (*give)(Input),
                 const std::vector<Row<std::decay_t<Input>, std::decay_t<Result>>>& rows) {
     for (const auto& row : rows)
-        EXPECT_EQ(give(row.input), row.expected) << testing::PrintToString(row.input);
+        EXPECT_EQ(give(row.input), row.expected) << ::testing::PrintToString(row.input);
 }
 
 }  // namespace quillex::test

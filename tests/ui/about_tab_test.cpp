@@ -23,7 +23,7 @@
 
 #include "TestWindow.h"
 #include "core/richtext/RichTextReader.h"
-#include "tests/core/richtext/LicenceShapes.h"
+#include "testing/LicenceShapes.h"
 #include "ui/about/DownloadLinks.h"
 #include "ui/about/RichTextView.h"
 #include "ui/app/AppConstants.h"

@@ -15,9 +15,9 @@
 #include "core/errors/InternalFailure.h"
 #include "core/richtext/RichDocumentBuilder.h"
 #include "core/text/Text.h"
+#include "testing/LicenceShapes.h"
 #include "tests/core/ExpectRows.h"
 #include "tests/core/ListOfBytes.h"
-#include "tests/core/richtext/LicenceShapes.h"
 
 namespace quillex {
 namespace {
