@@ -3,11 +3,11 @@
 #include <ostream>
 #include <string>
 
-#include "Arguments.h"
-#include "Command.h"
-#include "EchoSafe.h"
-#include "LoadedLists.h"
-#include "PrintLines.h"
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+#include "cli/EchoSafe.h"
+#include "cli/LoadedLists.h"
+#include "cli/PrintLines.h"
 #include "core/anagram/AnagramSearch.h"
 #include "core/anagram/MarkedWord.h"
 #include "core/anagram/WordValue.h"

@@ -1,9 +1,9 @@
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
 #include <algorithm>
 
-#include "Command.h"
-#include "EchoSafe.h"
+#include "cli/Command.h"
+#include "cli/EchoSafe.h"
 #include "core/anagram/WordJudge.h"
 #include "core/text/Text.h"
 

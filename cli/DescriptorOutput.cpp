@@ -1,4 +1,4 @@
-#include "DescriptorOutput.h"
+#include "cli/DescriptorOutput.h"
 
 #include <unistd.h>
 

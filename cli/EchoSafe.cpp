@@ -1,4 +1,4 @@
-#include "EchoSafe.h"
+#include "cli/EchoSafe.h"
 
 #include <cstdio>
 

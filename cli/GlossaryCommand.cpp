@@ -1,10 +1,10 @@
 #include <ostream>
 
-#include "Arguments.h"
-#include "Command.h"
-#include "EchoSafe.h"
-#include "LoadedLists.h"
-#include "PrintLines.h"
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+#include "cli/EchoSafe.h"
+#include "cli/LoadedLists.h"
+#include "cli/PrintLines.h"
 #include "core/glossary/GlossaryFilter.h"
 #include "core/text/Text.h"
 

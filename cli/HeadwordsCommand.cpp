@@ -1,9 +1,9 @@
 #include <ostream>
 
-#include "Arguments.h"
-#include "Command.h"
-#include "LoadedLists.h"
-#include "PrintLines.h"
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+#include "cli/LoadedLists.h"
+#include "cli/PrintLines.h"
 #include "core/synonyms/BrowseHeadwords.h"
 #include "core/text/Text.h"
 

@@ -1,10 +1,10 @@
 #include <ostream>
 #include <string>
 
-#include "Arguments.h"
-#include "Command.h"
-#include "EchoSafe.h"
-#include "LoadedLists.h"
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+#include "cli/EchoSafe.h"
+#include "cli/LoadedLists.h"
 #include "core/anagram/Hooks.h"
 
 namespace quillex::cli {

@@ -1,8 +1,8 @@
 #include <ostream>
 
-#include "Arguments.h"
-#include "Command.h"
-#include "LoadedLists.h"
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+#include "cli/LoadedLists.h"
 #include "core/wordlists/LengthSlices.h"
 #include "core/wordlists/LoadWordList.h"
 

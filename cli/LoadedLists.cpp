@@ -1,4 +1,4 @@
-#include "LoadedLists.h"
+#include "cli/LoadedLists.h"
 
 #include <array>
 #include <optional>

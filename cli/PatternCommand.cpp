@@ -4,11 +4,11 @@
 #include <string>
 #include <variant>
 
-#include "Arguments.h"
-#include "Command.h"
-#include "EchoSafe.h"
-#include "LoadedLists.h"
-#include "PrintLines.h"
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+#include "cli/EchoSafe.h"
+#include "cli/LoadedLists.h"
+#include "cli/PrintLines.h"
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/PatternMessages.h"
 #include "core/pattern/PatternScan.h"

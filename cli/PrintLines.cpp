@@ -1,4 +1,4 @@
-#include "PrintLines.h"
+#include "cli/PrintLines.h"
 
 #include <string>
 

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "Arguments.h"
-#include "Command.h"
-#include "DescriptorOutput.h"
-#include "EchoSafe.h"
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+#include "cli/DescriptorOutput.h"
+#include "cli/EchoSafe.h"
 #include "core/Version.h"
 #include "core/errors/InternalFailure.h"
 #include "core/text/Text.h"

@@ -45,8 +45,7 @@ const Dictionaries& BuiltInDictionaries() {
         all.synonymList = SynonymList();
         all.shortWordGlossary = GlossaryList();
         all.lemmaText = LemmaText();
-        all.synonymLetterTables.fill(all.synonymList);
-        all.synonymLetterTables.setLemmas(all.lemmaText);
+        all.synonymLetterTables = SynonymTables();
         return true;
     }();
     (void)filled;

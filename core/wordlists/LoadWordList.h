@@ -26,6 +26,11 @@ struct WordListResource {
 QUILLEX_RESOURCES(QUILLEX_RESOURCE_CONSTANT)
 #undef QUILLEX_RESOURCE_CONSTANT
 
+/// Every embedded resource, in the table's order.
+#define QUILLEX_RESOURCE_NAME(constant, name, id, count, lengthSlices) constant,
+inline constexpr WordListResource AllResources[] = {QUILLEX_RESOURCES(QUILLEX_RESOURCE_NAME)};
+#undef QUILLEX_RESOURCE_NAME
+
 /// Reads a built-in resource into a new WordList and checks it against its tables (count, length
 /// slices, letter groups or blocks): the one way a list is loaded. Throws InternalFailure when the
 /// resource is missing (ResourceNotFound) or disagrees with its tables (DataMismatch).

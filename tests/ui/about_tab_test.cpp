@@ -21,9 +21,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TestWindow.h"
 #include "core/richtext/RichTextReader.h"
 #include "testing/LicenceShapes.h"
+#include "tests/ui/TestWindow.h"
 #include "ui/about/DownloadLinks.h"
 #include "ui/about/RichTextView.h"
 #include "ui/app/AppConstants.h"

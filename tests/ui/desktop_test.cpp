@@ -10,7 +10,7 @@
 #include <functional>
 #include "ui/common/ResultList.h"
 
-#include "TestWindow.h"
+#include "tests/ui/TestWindow.h"
 #include "ui/app/Fonts.h"
 #include "ui/common/ResultList.h"
 

@@ -4,10 +4,10 @@
 #include <QTest>
 #include <set>
 
-#include "TestWindow.h"
 #include "core/glossary/GlossaryFilter.h"
 #include "core/text/Text.h"
 #include "core/wordlists/DataTables.h"
+#include "tests/ui/TestWindow.h"
 #include "ui/app/Appearance.h"
 
 namespace quillex::ui {

@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <string_view>
 
-#include "TestWindow.h"
+#include "tests/ui/TestWindow.h"
 #include "ui/app/MemoryRelease.h"
 #include "ui/common/TabPage.h"
 

@@ -13,10 +13,10 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "TestWindow.h"
 #include "core/pattern/ClueSynonyms.h"
 #include "core/pattern/PatternMessages.h"
 #include "core/pattern/PatternScan.h"
+#include "tests/ui/TestWindow.h"
 #include "ui/app/Appearance.h"
 #include "ui/pattern/PatternTab.h"
 

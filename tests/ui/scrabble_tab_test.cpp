@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "TestWindow.h"
+#include "tests/ui/TestWindow.h"
 #include "ui/common/ResultList.h"
 #include "ui/scrabble/ScrabbleTab.h"
 

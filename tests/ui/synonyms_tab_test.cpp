@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "TestWindow.h"
+#include "tests/ui/TestWindow.h"
 #include "ui/common/TabPage.h"
 
 namespace quillex::ui {

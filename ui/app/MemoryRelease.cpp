@@ -12,9 +12,7 @@
 namespace quillex::ui {
 void ReleaseMemory() {
     const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
-    for (const WordListResource& resource :
-         {MainListResource, ScrabbleListResource, SynonymListResource, GlossaryResource,
-          LemmaListResource}) {
+    for (const WordListResource& resource : AllResources) {
         const auto bytes = ReadResource(resource.typeName, resource.id);
         if (!bytes) continue;
         // Only the pages wholly inside the resource: its neighbours on a shared page are

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "SynonymData.h"
 #include "core/text/Fold.h"
 #include "core/text/Text.h"
+#include "tests/core/synonyms/SynonymData.h"
 
 namespace quillex {
 namespace {

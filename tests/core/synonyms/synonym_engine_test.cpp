@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "SynonymData.h"
 #include "core/synonyms/BrowseHeadwords.h"
 #include "core/synonyms/FindSynonymEntry.h"
 #include "core/synonyms/FormLemmas.h"
 #include "core/synonyms/HeadwordMatch.h"
 #include "core/text/Fold.h"
 #include "core/text/Text.h"
+#include "tests/core/synonyms/SynonymData.h"
 
 namespace quillex {
 namespace {
